@@ -288,15 +288,21 @@ int Ec5_Smooth_Nail(Ec5_Axial &w)
     return AXIAL_GO;
 }
 
-/* Bolts: washer bearing, EN 1995-1-1, 8.5.2(2), unless the bolt's steel holds less. */
+/*
+** Bolts: washer bearing, EN 1995-1-1, 8.5.2(2), unless the bolt's steel holds less. A steel plate
+** under the head or nut bears as a washer of min(12 t, 4 d) with t its own thickness; a plate
+** between timbers (member 2 in double shear) leaves both washers on the timber.
+*/
 void Ec5_Bolt(Ec5_Axial &w)
 {
     const Connection_Input &in = w.in;
     const double d = w.d, wd = w.wd;
     double A = Calc_Washer_Area(d, wd);
-    if (w.plate1 || Is_Mat_Metal_Plate(in.mat_2)) {
+    if (w.plate1) {
         const double A_p = Calc_Washer_Area_Alt(d, wd, in.t1);
         A = in.shear_planes == 1 ? std::min(A_p, A) : A_p;
+    } else if (Is_Mat_Metal_Plate(in.mat_2) && in.shear_planes == 1) {
+        A = std::min(Calc_Washer_Area_Alt(d, wd, in.t2), A);
     }
     w.F1 = w.F_h = 3.0 * w.f_c90 * A;
     const double F_s = Steel_Capacity(in, d);

@@ -37,6 +37,9 @@ double Calc_Panel_Spacing_Factor(int vbm_type, double d, int mat);
 
 /* ---------------------------------------------------------------- basic single distances */
 
+/* The basic table of material 20; its staples take under an annex EN 1995-1-1, Table 8.3, as
+** Calc_Min_Spacings does. */
+
 /* Return the minimum spacing a1 of the basic table (mm). */
 double Calc_Vbm_Min_A1(int mat, double rho_k, double t, int type, double d, double theta,
                        int predrilled, int fitted, int douglas, double alpha);

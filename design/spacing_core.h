@@ -37,6 +37,13 @@ inline bool Unloaded_End_Band(double alpha_deg)
     return (a >= 90.0 && a < 150.0) || (a >= 210.0 && a < 270.0);
 }
 
+/*
+** The spacings of staples of diameter d (mm) under EN 1995-1-1, Table 8.3, into v in the order
+** a1, a2, a3t, a3c, a4t, a4c (mm): theta is the angle of the crown to the grain (degrees, compared
+** with 30), abs_cos and abs_sin are |cos| and |sin| of the force-to-grain angle.
+*/
+void Staple_Spacings_Ec5(double d, double theta, double abs_cos, double abs_sin, double v[6]);
+
 /* Values in the order a1, a2, a3t, a3c, a4t, a4c. Return the DIN rule index (0: no rule). */
 int Spacing_Rules_Lvl(const Spacing_Case &c, double v[6]);
 

@@ -67,6 +67,14 @@ double Basic_Distance(int which, int mat, double rho_k, double t, int type, doub
         break;
     }
     case G_STAPLE:
+        if (Nad_Params != nullptr) {
+            /* the table of the design run, EN 1995-1-1, Table 8.3, at every angle by |cos| and
+            ** |sin| */
+            double table[6];
+            Staple_Spacings_Ec5(d, theta, ac, as, table);
+            v = table[which];
+            break;
+        }
         switch (which) {
         case A1: v = theta >= 30.0 ? (10.0 + 5.0 * c) * d : (15.0 + 5.0 * c) * d; break;
         case A2: v = theta >= 30.0 ? (5.0 + 10.0 * st) * d : 10.0 * d; break;
@@ -75,7 +83,6 @@ double Basic_Distance(int which, int mat, double rho_k, double t, int type, doub
         case A4C: v = (5.0 + 5.0 * st) * d; break;
         case A4T: v = (10.0 + 5.0 * s) * d; break;
         }
-        /* no factor in panels: EN 1995-1-1, 8.3.1.3(1) gives 0.85 to nails alone */
         break;
     case G_NAIL:
         if (!pre) {

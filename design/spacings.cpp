@@ -111,18 +111,19 @@ void Dowel_Rules(const Angles &g, double d, bool ec5, double v[6])
 /* Staples (EN 1995-1-1, Table 8.3; DIN 1052, Table 13). */
 void Staple_Rules(const Spacing_Case &c, const Angles &g, bool ec5, double v[6])
 {
+    if (ec5) {
+        Staple_Spacings_Ec5(c.d, c.theta, g.ca, g.sa, v);
+        return;
+    }
     const double d = c.d;
     const bool steep = c.theta >= 30.0;
     const double st = std::sin(c.theta * c.pi / 180.0);
     v[0] = steep ? (10.0 + 5.0 * g.ca) * d : (15.0 + 5.0 * g.ca) * d;
-    if (ec5) v[1] = 15.0 * d;
-    else v[1] = steep ? (5.0 + 10.0 * st) * d : 10.0 * d;
+    v[1] = steep ? (5.0 + 10.0 * st) * d : 10.0 * d;
     v[2] = (15.0 + 5.0 * g.ca) * d;
     v[3] = 15.0 * d;
-    v[4] = ec5 ? (15.0 + 5.0 * g.sa) * d : (10.0 + 5.0 * g.sa) * d;
-    v[5] = ec5 ? 10.0 * d : (5.0 + 5.0 * st) * d;
-    /* a panel stapled to timber keeps the table: EN 1995-1-1, 8.3.1.3(1) lowers the spacings of
-    ** nails alone (Calc_Panel_Spacing_Factor) */
+    v[4] = (10.0 + 5.0 * g.sa) * d;
+    v[5] = (5.0 + 5.0 * st) * d;
 }
 
 /* Nails and screws not pre-drilled in timber of rho_k up to 420 kg/m3 (EN 1995-1-1, Table 8.2;
@@ -218,6 +219,18 @@ bool In_Nail_Group(int type)
 } // namespace
 
 /* ---------------------------------------------------------------- rule tables */
+
+void Staple_Spacings_Ec5(double d, double theta, double abs_cos, double abs_sin, double v[6])
+{
+    v[0] = theta >= 30.0 ? (10.0 + 5.0 * abs_cos) * d : (15.0 + 5.0 * abs_cos) * d;
+    v[1] = 15.0 * d;
+    v[2] = (15.0 + 5.0 * abs_cos) * d;
+    v[3] = 15.0 * d;
+    v[4] = (15.0 + 5.0 * abs_sin) * d;
+    v[5] = 10.0 * d;
+    /* a panel stapled to timber keeps the table: EN 1995-1-1, 8.3.1.3(1) lowers the spacings of
+    ** nails alone (Calc_Panel_Spacing_Factor) */
+}
 
 /*
 ** Spacings in laminated veneer lumber (materials 10 and 11, EN 1995-1-1, 8.3.1.2 and 8.5 with the

@@ -143,13 +143,14 @@ double Get_Gamma_M_T90(int side)
     return side ? Get_Gamma_M(si->mat_side, si->grade_side, 0) : si->gamma_m_t90;
 }
 
-/* f_t,90,d of a member with its kmod (0 outside the groups) and its partial factor gamma, which
-** is not applied to an accidental combination. */
+/* f_t,90,d of a member with its kmod (0 outside the groups) and its partial factor gamma, in an
+** accidental combination the accidental one of the annex (EN 1995-1-1, 2.4.1, Table 2.3; 1.0
+** under DIN 1052). */
 static double Ft90d(int mat, int grade, double kmod, double gamma, int accidental)
 {
-    double f = Get_Mat_Ft90(mat, grade) * kmod;
-    if (!accidental) f = gamma > 0.0 ? f / gamma : 0.0;
-    return f;
+    if (accidental) gamma = Get_Gamma_M(mat, grade, 1);
+    const double f = Get_Mat_Ft90(mat, grade) * kmod;
+    return gamma > 0.0 ? f / gamma : 0.0;
 }
 
 /* Design tensile strength perpendicular to the grain of the middle member, N/mm². */

@@ -109,8 +109,8 @@ void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_C
     ** the least washer that the page asks the builder for under an annex, 3 d, so that the
     ** check holds for any washer fitted (the table's 44 mm of M12 would leave it to chance);
     ** under DIN 1052 the one of its washer table */
-    if (si->washer && si->washer_d > 1.0) r.d_washer = si->washer_d;
-    else r.d_washer = r.en_bolt ? 3.0 * db : Get_Washer_Diameter(db, 0);
+    r.d_washer = Bolt_Washer_Borne(nullptr);
+    if (!(r.d_washer > 0.0)) r.d_washer = Get_Washer_Diameter(db, 0);
     double a_w = std::fmin(r.d_washer + 60.0 - db, 4.0 * db);
     double A_w = Calc_Thread_Area(db, r.d_washer);
     if (!(A_w > 0.0)) A_w = a_w * r.d_washer;

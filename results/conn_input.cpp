@@ -204,6 +204,12 @@ int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, dou
     input->gamma_m_2 = m.gamma_2;
     input->gamma_steel = si->gamma_m0;
     input->washer_d = si->washer ? si->washer_d : -1.0;
+    /* the rope effect of bolts and of toothed plates' bolts bears on the washer of the print
+    ** (EN 1995-1-1, 8.5.2(2)): without one chosen, the least one it asks for */
+    if (type == VBM_BOLZEN || Is_Vbm_Connector(type)) {
+        const double borne = Bolt_Washer_Borne(nullptr);
+        input->washer_d = borne > 0.0 ? borne : -1.0;
+    }
     input->fu = Design_Fu();
     input->kmod_given = kmod;
     input->result_in_kN = mode;

@@ -56,6 +56,21 @@ const char *Splice_Vbm_Pair_Text(void)
     return text;
 }
 
+const char *Splice_Vbm_Count_Text(int n)
+{
+    static char text[160];
+    const Splice_Input_Record *si = &Splice_Input;
+    if (!Is_Vbm_Connector(si->vbm_type)) return "";
+    /* one connector at each bolt in every shear plane, a back-to-back pair in each plane where
+    ** the single-sided ones join two timbers */
+    const int planes = si->shear_planes > 0 ? si->shear_planes : 1;
+    const int pair = Vbm_Back_To_Back_Pairs() ? 2 : 1;
+    const char *bolts = !si->threaded_rod ? "Bolzen" : n == 1 ? "Gewindestange" : "Gewindestangen";
+    snprintf(text, sizeof text, "%d %s x %d Scherfuge%s%s = %d %s", n, bolts, planes,
+             planes == 1 ? "" : "n", pair == 2 ? " x 2" : "", n * planes * pair, Splice_Vbm_Name());
+    return text;
+}
+
 int Check_Fastener_Kind(void)
 {
     const int type = Splice_Input.vbm_type;
@@ -115,6 +130,46 @@ int Bolt_Washer_Least(double *d_bolt, double *least)
     if (d_bolt != nullptr) *d_bolt = d;
     if (least != nullptr) *least = 3.0 * d;
     return 1;
+}
+
+double Bolt_Washer_Borne(double *d_bolt)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    double d = 0.0;
+    if (type == VBM_BOLZEN) d = si->d;
+    else if (Is_Vbm_Connector(type)) d = si->d_bolt;
+    else return 0.0;
+    if (d_bolt != nullptr) *d_bolt = d;
+    if (si->washer && si->washer_d > 1.0) return si->washer_d;
+    /* the check holds for any washer the builder fits, however small the rules let it be */
+    return Nad_Params != nullptr ? 3.0 * d : 0.0;
+}
+
+const char *Splice_Rope_Washer_Text(void)
+{
+    static char text[256];
+    const Splice_Input_Record *si = &Splice_Input;
+    double d = 0.0;
+    const double borne = Bolt_Washer_Borne(&d);
+    if (Nad_Params == nullptr || !(borne > 0.0)) {
+        snprintf(text, sizeof text, "mit Unterlegscheibe d = %.0lf mm", si->washer_d);
+    } else if (si->vbm_type == VBM_BOLZEN && si->connection_kind == CONN_OUTER_PLATES) {
+        /* the nut on an outer plate: the plate bears as a washer (Ec5 bolts of the design) */
+        const double t = si->t_p * 10.0;
+        snprintf(text, sizeof text,
+                 "mit dem Stahlblech als Unterlegscheibe, D = min(12 t, 4 d) = min(12 x %s, 4 x "
+                 "%s) = %s mm (DIN EN 1995-1-1, 8.5.2(2))",
+                 Mm_Of(t).t, Mm_Of(d).t, Mm_Of(std::fmin(12.0 * t, 4.0 * d)).t);
+    } else if (si->washer && si->washer_d > 1.0) {
+        snprintf(text, sizeof text, "mit Unterlegscheibe d = %.0lf mm", si->washer_d);
+    } else {
+        snprintf(text, sizeof text,
+                 "mit der kleinsten Unterlegscheibe d = 3 d = %s mm (keine gew\x84hlt, DIN EN "
+                 "1995-1-1, 10.4.3)",
+                 Mm_Of(borne).t);
+    }
+    return text;
 }
 
 int Check_Bolt_Washer(void)

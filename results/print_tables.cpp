@@ -185,7 +185,7 @@ static void Write_Bolt_Line(FILE *file)
 ** A connector's bolt takes washers at least 3 d across (EN 1995-1-1, 10.4.3), the least value
 ** that the preparation holds a chosen washer to (Check_Bolt_Washer): the chosen one with that
 ** least value, or under an annex that the bolt needs one, whose least value the bolts' tension
-** check then bears on (Calc_Connector_Bolt_Check).
+** check and the rope effect then bear on (Bolt_Washer_Borne).
 */
 static void Write_Connector_Washer_Line(FILE *file)
 {
@@ -196,11 +196,20 @@ static void Write_Connector_Washer_Line(FILE *file)
         Oli_Write_Text(file, "Unterlegscheibe d = %s mm " SYM_GE " 3 d = 3 x %s = %s mm (%s)",
                        Mm_Of(si->washer_d).t, Mm_Of(d).t, Mm_Of(least).t,
                        en ? "DIN EN 1995-1-1, 10.4.3" : "3 d des Bolzens");
-    else if (en && si->d_bolt > 0.0)
+    else if (en && Bolt_Washer_Borne(&d) > 0.0 && d > 0.0)
         Oli_Write_Text(file,
                        "Unterlegscheibe nicht gew\x84hlt: der Bolzen braucht Scheiben von "
                        "mindestens 3 d = 3 x %s = %s mm (DIN EN 1995-1-1, 10.4.3)",
-                       Mm_Of(si->d_bolt).t, Mm_Of(3.0 * si->d_bolt).t);
+                       Mm_Of(d).t, Mm_Of(3.0 * d).t);
+}
+
+/* A bolt's washer: the one chosen, or under an annex, where its rope effect bears on the least
+** one (Bolt_Washer_Borne), that line of the connectors. */
+static void Write_Bolt_Washer_Line(FILE *file)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    if (si->washer && si->washer_d > 1.0) Write_Washer_Line(file);
+    else if (si->capacity_increase) Write_Connector_Washer_Line(file);
 }
 
 /* The descriptive block of the fastener type (first matching family). */
@@ -278,7 +287,7 @@ static void Write_Fastener_Block(FILE *file)
     } else if (t == VBM_BOLZEN) {
         Oli_Write_Text(file, "%s %.0lf mm, %s %s\xCEr", Rod_Or_Bolt(), si->d, Steel_Name(),
                        Fitted_Text());
-        Write_Washer_Line(file);
+        Write_Bolt_Washer_Line(file);
         /* the plates' hole is stated once, in the system section */
     } else if (t == VBM_RINGDUEBEL_A1) {
         Oli_Write_Text(file, "Ringdübel Typ A1 d\xCE\\c\xCEr = %.0lf mm\n"_cp850, si->d);
@@ -325,11 +334,12 @@ static void Write_Increase_Lines(FILE *file)
                 file,
                 "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995-1-1, %s um die Seilwirkung erhöht (in den Versagensfällen mit Seilwirkung)"_cp850,
                 Steel_Plate_Joint() ? "8.2.3(4)" : "8.2.2(2)");
-        else
+        else {
             Oli_Write_Text(
                 file,
-                "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995, 8.2.2(2) um die Seilwirkung erhöht (in den Versagensfällen mit Seilwirkung) mit Unterlegscheibe d = %.0lf mm"_cp850,
-                si->washer_d);
+                "F\xCE\\v,Rk\xCEr wird gemäß DIN EN 1995, 8.2.2(2) um die Seilwirkung erhöht (in den Versagensfällen mit Seilwirkung) %s"_cp850,
+                Splice_Rope_Washer_Text());
+        }
         if (si->panel_edges)
             Oli_Write_Text(
                 file,
@@ -428,14 +438,15 @@ static void Write_Fastener_Count(FILE *file)
     const bool lap = kind == CONN_LAP;
     const bool sides = (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES || lap)
                        && Is_Vbm_Nail_Screw_Or_Staple(Splice_Input.vbm_type);
-    if (Vbm_Back_To_Back_Pairs()) {
-        /* a pair at each bolt in every shear plane */
-        const int planes = Splice_Input.shear_planes > 0 ? Splice_Input.shear_planes : 1;
+    const char *count = Splice_Vbm_Count_Text(n);
+    if (count[0]) {
+        /* connectors by bolts and shear planes, pairs said as such */
+        const char *pairs = Splice_Vbm_Pair_Text();
         Oli_Write_Text(file,
                        "\xCE"
-                       "b%d Bolzen x %d Scherfuge%s x 2 = %d %s\xCEr%s (%s)",
-                       n, planes, planes == 1 ? "" : "n", 2 * n * planes, name,
-                       lap ? "" : " je Sto\xE1h\x84lfte", Splice_Vbm_Pair_Text());
+                       "b%s\xCEr%s%s%s%s",
+                       count, lap ? "" : " je Sto\xE1h\x84lfte", pairs[0] ? " (" : "", pairs,
+                       pairs[0] ? ")" : "");
         return;
     }
     if (!sides) {
@@ -533,9 +544,20 @@ static char *Text_Slots(const std::vector<std::string> &texts, int least, int *s
 }
 
 /* A table of input values: no cell is marked (the largest number of the whole table means
-** nothing; the checks name the combination that governs). */
+** nothing; the checks name the combination that governs). A column of numbers is as wide as its
+** longest one ("-300.000" in the 7 places of N_k), so that no cell pushes the cells after it out
+** of their columns; a column whose numbers fit keeps its width. */
 static void Write_Table(FILE *file, int ncols, int nrows, Oli_Table_Column *cols)
 {
+    for (int c = 0; c < ncols; c++) {
+        if (strcmp(cols[c].unit, "TXT") == 0) continue;
+        for (int r = 0; r < nrows; r++) {
+            char cell[128];
+            Oli_Format_Table_Cell(&cols[c], r, cell, sizeof cell);
+            const int len = (int)strlen(cell);
+            if (len > cols[c].width) cols[c].width = len;
+        }
+    }
     Oli_Table_Report_Error(
         file, OliTabelle(/*file=*/file, /*ncols=*/ncols, /*nrows=*/nrows, /*columns=*/cols,
                          /*row_mask=*/nullptr, /*row_rules=*/nullptr, /*highlight=*/0,

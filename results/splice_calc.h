@@ -380,6 +380,10 @@ int Vbm_Back_To_Back_Pairs(void);
 ** Rücken" (code page 850), or "" for any other fastener. A static buffer. */
 const char *Splice_Vbm_Pair_Text(void);
 
+/* The count of the connectors at n bolts, "4 Bolzen x 2 Scherfugen = 8 Scheibendübel C1", with
+** " x 2" for back-to-back pairs (code page 850), or "" for any other fastener. A static buffer. */
+const char *Splice_Vbm_Count_Text(int n);
+
 /* A connector whose catalogue row names its bolts: 1 with the diameter of the bolt chosen from the
 ** bolt list *d_bolt and the row's smallest and largest bolt *db_min, *db_max (mm), else 0.
 ** Check_Connector_Bolt returns 0 or DERR_CONNECTOR_BOLT_OUTSIDE_ROW (EN 912). */
@@ -391,6 +395,18 @@ int Check_Connector_Bolt(void);
 ** DERR_WASHER_BELOW_3D (EN 1995-1-1, 10.4.3). */
 int Bolt_Washer_Least(double *d_bolt, double *least);
 int Check_Bolt_Washer(void);
+
+/* The washer diameter (mm) that the checks of a bolt or of a connector's bolt bear on: the one
+** chosen, else under an annex the least one that the print asks the builder for, 3 d (EN 1995-1-1,
+** 10.4.3); 0 for any other fastener, and without an annex where none is chosen. *d_bolt, when
+** not null, gets the bolt's diameter (mm) of a bolt or connector. */
+double Bolt_Washer_Borne(double *d_bolt);
+
+/* What the rope effect of a bolt or of a toothed plate's bolt bears on (EN 1995-1-1, 8.5.2(2)) as
+** the design takes it: "mit Unterlegscheibe d = 58 mm", the least one where none is chosen, or
+** beside outer plates the plate as a washer of min(12 t, 4 d); without an annex the value of the
+** washer field. Code page 850, a static buffer. */
+const char *Splice_Rope_Washer_Text(void);
 
 /* Staples under an annex whose points end in a timber: 1 with their point-side penetration *t2
 ** and the least one *least (mm; EN 1995-1-1, 8.4(3): 14 d, the German annex 12 d), else 0.

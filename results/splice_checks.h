@@ -103,8 +103,8 @@ extern const char Panel_In_Plane_Note[];
 double Get_Gamma_M_T90(int side);
 /* Return the design tensile strength perpendicular to the grain (N/mm²) of the middle member
 ** (Get_Ft90d_Middle) or of the side members (Get_Ft90d_Side) with the kmod of combination
-** group `group` and the member's own partial factor (Get_Gamma_M_T90); the partial factor is
-** not applied when accidental is set, and a missing partial factor gives 0. */
+** group `group` and the member's own partial factor (Get_Gamma_M_T90), when accidental is set
+** the accidental one of the annex; a missing partial factor gives 0. */
 double Get_Ft90d_Middle(int group, int accidental);
 double Get_Ft90d_Side(int group, int accidental);
 

@@ -657,7 +657,13 @@ static void Fastener_Design_Column(void)
                         "a1 = %.0f  a2 = %.0f  a3,t = %.0f  a3,c = %.0f  a4,t = %.0f  a4,c = %.0f",
                         sp[m][0], sp[m][1], sp[m][2], sp[m][3], sp[m][4], sp[m][5]);
     }
-    if (res.r_ax > 0.0)
+    if (res.r_ax > 0.0 && Bolt_Washer_Borne(nullptr) > 0.0) {
+        /* a bolt's value with what it bears on, the washer or the plate */
+        char line[320];
+        snprintf(line, sizeof line, "F_ax,R,k = %.2f kN %s", res.r_ax * to_kN,
+                 Splice_Rope_Washer_Text());
+        Page_Draw_Wrapped(VBM_RESULT_X + 10, &r, NPIXEL_X - VBM_RESULT_X - 60, line);
+    } else if (res.r_ax > 0.0)
         Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "F_ax,R,k = %.2f kN", res.r_ax * to_kN);
     if (res.rule_design > 0)
         Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "ma\xe1gebende Versagensart: %s",
@@ -832,9 +838,13 @@ static int Layout_Lines(char out[3][LAYOUT_LINE_MAX])
                  "Bleche: e1 = %.1f cm (zum Blechende)  e2 = %.1f cm (zum Blechrand)", pr->e1,
                  pr->e2);
     const char *pairs = Splice_Vbm_Pair_Text();
-    snprintf(out[n++], LAYOUT_LINE_MAX,
-             "L\x84nge L = %.1f cm, %d Verbindungsmittel je Sto\xe1h\x84lfte%s%s", s->L,
-             (int)Fastener_Pattern.count, pairs[0] ? ", " : "", pairs);
+    const int count = (int)Fastener_Pattern.count;
+    char what[200];
+    if (Splice_Vbm_Count_Text(count)[0])
+        snprintf(what, sizeof what, "%s", Splice_Vbm_Count_Text(count));
+    else snprintf(what, sizeof what, "%d Verbindungsmittel", count);
+    snprintf(out[n++], LAYOUT_LINE_MAX, "L\x84nge L = %.1f cm, %s je Sto\xe1h\x84lfte%s%s", s->L,
+             what, pairs[0] ? ", " : "", pairs);
     return n;
 }
 

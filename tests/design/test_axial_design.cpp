@@ -591,6 +591,14 @@ TEST(AxialEc5, BoltsConnectorsAndScrews)
     bolt.grade_1 = Grade_Index(0, "C24");
     bolt.t1 = 40.0;
     EXPECT_NEAR(Calc_Axial_Ec5(bolt, 60.0, 2.5, &r), 3.0 * 2.5 * 2509.347, 0.01);
+    /* beside a steel plate inside the timber (member 2, double shear) both washers of 40 mm
+    ** bear on the timber: pi / 4 (40² - 13²) = 1123.90, 3 * 2.5 * 1123.90 = 8429.29, not the
+    ** plate's min(12 t1, 4 d) = 48 mm of the timber's thickness (12576.19) */
+    bolt.washer_d = 40.0;
+    bolt.mat_2 = 12;
+    bolt.grade_2 = 0;
+    bolt.t2 = 10.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(bolt, 60.0, 2.5, &r), 8429.286, 0.001);
     /* a toothed-plate connector's bolt (d_bolt 12) with a 44 mm washer: 3 * 2.5 * 1387.8 */
     Connection_Input tp = Axial_Input(26, 50.0);
     tp.d_bolt = 12.0;

@@ -1931,6 +1931,22 @@ TEST(ConnInput, MembersPerConnectionKind)
     EXPECT_DOUBLE_EQ(in.t1, 10.0);
     EXPECT_DOUBLE_EQ(in.t2, 120.0);
     EXPECT_DOUBLE_EQ(in.washer_d, Splice_Input.washer_d);
+    /* a bolt M16 without a washer chosen bears on the least one that the print asks for under
+    ** the annex, 3 d = 48 mm (EN 1995-1-1, 10.4.3), where a washer of -1 mm left it no rope
+    ** effect; without an annex none */
+    const int kept_type = Splice_Input.vbm_type;
+    const double kept_d = Splice_Input.d;
+    Splice_Input.vbm_type = VBM_BOLZEN;
+    Splice_Input.d = 16.0;
+    Splice_Input.washer = 0;
+    Fill_Vbm_Design_Input(&in, 2, 0.0, 0.0, 12, 1, 0, 0, 0.9);
+    EXPECT_DOUBLE_EQ(in.washer_d, 48.0);
+    Use_Annex(false);
+    Fill_Vbm_Design_Input(&in, 2, 0.0, 0.0, 12, 1, 0, 0, 0.9);
+    EXPECT_DOUBLE_EQ(in.washer_d, -1.0);
+    Use_Annex(true);
+    Splice_Input.vbm_type = kept_type;
+    Splice_Input.d = kept_d;
 
     Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
     Fill_Vbm_Design_Input(&in, 2, 0.0, 0.0, 12, 1, 0, 0, 0.9);

@@ -298,6 +298,13 @@ TEST(GroupKmod, TensionPerpendicularToTheGrainTakesTheMembersKmod)
     EXPECT_NEAR(Get_Ft90d_Middle(0, 0), 0.4 * 0.6 / 1.3, 1e-12);
     EXPECT_NEAR(Get_Ft90d_Side(0, 0), 0.4 * 0.6 / 1.3, 1e-12);
     EXPECT_NEAR(Get_Ft90d_Middle(0, 1), 0.24, 1e-12);
+    /* the 0.24 is 0.4 * 0.6 / 1.00, the accidental factor of the annex (EN 1995-1-1, Table
+    ** 2.3), not no factor: an annex of 1.20 gives 0.4 * 0.6 / 1.20 = 0.2 in both members */
+    const double kept_accidental = Nad_Record.ec5.gamma_m_accidental;
+    Nad_Record.ec5.gamma_m_accidental = 1.2;
+    EXPECT_NEAR(Get_Ft90d_Middle(0, 1), 0.2, 1e-12);
+    EXPECT_NEAR(Get_Ft90d_Side(0, 1), 0.2, 1e-12);
+    Nad_Record.ec5.gamma_m_accidental = kept_accidental;
     /* a partial factor of 1.0 divides by one; none at all gives no strength, not a division
     ** by zero; outside the groups there is no kmod */
     Splice_Input.gamma_m_t90 = 1.0;

@@ -285,7 +285,12 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
     EXPECT_DOUBLE_EQ(hole.d, 12.0);
     EXPECT_EQ(hole.rule, PLATE_HOLE_ON_BOLT);
     EXPECT_NE(c1.find("Scheibendübel C1/C2 d\xCE\\c\xCEr = 50 mm"_cp850), std::string::npos) << c1;
-    EXPECT_NE(c1.find("x Scheibendübel C1/C2\xCEr je Sto\xE1h\x84lfte"_cp850), std::string::npos)
+    /* counted by bolts and shear planes, one connector at each bolt in each plane: 2 x 2 bolts
+    ** x 2 planes = 8 per half (the count of the bolts alone, "4 x", read as 4 connectors) */
+    EXPECT_NE(
+        c1.find("\xCE"
+                "b4 Bolzen x 2 Scherfugen = 8 Scheibendübel C1/C2\xCEr je Stoßhälfte\n"_cp850),
+        std::string::npos)
         << c1;
     /* no line names the connector "C1" alone */
     for (size_t at = c1.find("C1"); at != std::string::npos; at = c1.find("C1", at + 1))
@@ -297,6 +302,11 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
     EXPECT_DOUBLE_EQ(hole.d, 20.5);
     EXPECT_EQ(hole.rule, PLATE_HOLE_HUB);
     EXPECT_NE(c10.find("Scheibendübel C10/C11 d\xCE\\c\xCEr = 50 mm"_cp850), std::string::npos)
+        << c10;
+    /* two inner plates, four shear planes: 4 bolts x 4 = 16 */
+    EXPECT_NE(
+        c10.find("b4 Bolzen x 4 Scherfugen = 16 Scheibendübel C10/C11\xCEr je Stoßhälfte"_cp850),
+        std::string::npos)
         << c10;
     design(VBM_SCHEIBENDUEBEL_C1, CONN_SIDE_TIMBERS, &side);
     EXPECT_NE(side.find("Scheibendübel C1 d\xCE\\c\xCEr = 50 mm"_cp850), std::string::npos) << side;

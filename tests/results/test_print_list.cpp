@@ -1062,6 +1062,15 @@ TEST(PrintTables, CharacteristicActionsAndNailCount)
                      "(Nutzlasten)\n"),
               std::string::npos)
         << s;
+    /* an earthquake of N_k = -300 kN fills 8 places where N_k has 7: the column takes the
+    ** width of its longest number, so that every cell after it stays in its column, in the
+    ** earthquake's row and in the others alike (the snow's 0.000 right-aligned in 8 places) */
+    Splice_Input.Char_Actions[5].used = 1;
+    Splice_Input.Char_Actions[5].N_k = -300.0;
+    Splice_Input.Char_Actions[5].V_k = 10.0;
+    s = printed(Oli_Char_Actions);
+    EXPECT_NE(s.find("   4   Schnee NN>1000m     0.000    0.000   0.000 "), std::string::npos) << s;
+    EXPECT_NE(s.find("   6   Erdbeben            0.000 -300.000  10.000 "), std::string::npos) << s;
 
     /* nails driven from both sides count twice: a pair at each of the 12 positions */
     Fresh_Splice(true);

@@ -128,11 +128,31 @@ TEST(PrintFastener, BoltsInSteelAndIncreasedCapacity)
     EXPECT_TRUE(Has(s, " als Passbolzen\xCEr"));
     /* the plates' hole is stated in the system section alone */
     EXPECT_FALSE(Has(s, "Bohrlochdurchmesser"));
+    /* no washer chosen: the rope effect bears on the least one the print asks for, 3 d = 3 x 16
+    ** = 48 mm (EN 1995-1-1, 10.4.3), not on the 58 mm of the field left unticked */
+    EXPECT_TRUE(Has(s, "Unterlegscheibe nicht gew\x84hlt: der Bolzen braucht Scheiben von "
+                       "mindestens 3 d = 3 x 16 = 48 mm (DIN EN 1995-1-1, 10.4.3)"))
+        << s;
+    EXPECT_TRUE(Has(s, "F\xCE\\v,Rk\xCEr wird gem\x84\xE1 DIN EN 1995, 8.2.2(2) um die Seilwirkung "
+                       "erh\x94ht (in den Versagensf\x84llen mit Seilwirkung) mit der kleinsten "
+                       "Unterlegscheibe d = 3 d = 48 mm (keine gew\x84hlt, DIN EN 1995-1-1, "
+                       "10.4.3)"))
+        << s;
+    /* chosen, the washer of 58 mm; beside outer plates of 10 mm the plate bears as a washer of
+    ** min(12 t, 4 d) = min(120, 64) = 64 mm (EN 1995-1-1, 8.5.2(2)) */
+    Splice_Input.washer = 1;
+    s = Fastener_Section();
     EXPECT_TRUE(Has(
         s,
         "F\xCE\\v,Rk\xCEr wird gem\x84\xE1 DIN EN 1995, 8.2.2(2) um die Seilwirkung erh\x94ht (in den "
         "Versagensf\x84llen mit Seilwirkung) mit Unterlegscheibe d = 58 mm"))
         << s;
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    EXPECT_TRUE(Has(Fastener_Section(),
+                    "mit dem Stahlblech als Unterlegscheibe, D = min(12 t, 4 d) "
+                    "= min(12 x 10, 4 x 16) = 64 mm (DIN EN 1995-1-1, "
+                    "8.5.2(2))"));
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
     EXPECT_TRUE(Has(
         s, "F\xCE\\v,Rd\xCEr wird mit dem genauen Nachweis nach DIN EN 1995-1-1, 8.2.3 berechnet"));
     EXPECT_TRUE(Has(s, "\xCE"
