@@ -188,7 +188,11 @@ void Ensure_Init()
     bool display = (getenv("DISPLAY") && *getenv("DISPLAY"))
                    || (getenv("WAYLAND_DISPLAY") && *getenv("WAYLAND_DISPLAY"));
     const char *force = getenv("SPLICE_GUI_HEADLESS");
-    s.headless = (script && *script) || !display || (force && *force == '1');
+    /* a script drives the window as well where asked (measuring the window back end) */
+    const char *window = getenv("SPLICE_GUI_WINDOW");
+    const bool scripted = script && *script;
+    s.window_scripted = scripted && window && *window == '1';
+    s.headless = (scripted && !s.window_scripted) || !display || (force && *force == '1');
     /* a window on a small display (a laptop of 1366 x 768) draws the screen at the display's
   ** size rather than shrinking it, unless SPLICE_SCREEN asks for a size */
     if (!s.headless && !getenv("SPLICE_SCREEN")) Window_Fit_Screen(&NPIXEL_X, &NPIXEL_Y);

@@ -48,7 +48,8 @@ struct Saved_Rect {
 struct State {
     bool inited = false;
     bool headless = true;
-    bool closed = false; /* closed for good: the script ended */
+    bool window_scripted = false; /* a script drives the window: its own mouse and keys go */
+    bool closed = false;          /* closed for good: the script ended */
     cairo_surface_t *surface = nullptr;
     cairo_t *cr = nullptr;
     uint32_t palette[256] = {};

@@ -157,6 +157,11 @@ void Window_Pump(bool wait, int timeout_ms)
     bool got = wait ? SDL_WaitEventTimeout(&e, timeout_ms > 0 ? timeout_ms : 1) : SDL_PollEvent(&e);
     while (got) {
         Event ev;
+        /* a scripted window takes no input but the script's (the pointer may rest on it) */
+        const bool input = e.type == SDL_MOUSEMOTION || e.type == SDL_MOUSEBUTTONDOWN
+                           || e.type == SDL_MOUSEBUTTONUP || e.type == SDL_MOUSEWHEEL
+                           || e.type == SDL_KEYDOWN || e.type == SDL_TEXTINPUT;
+        if (s.window_scripted && input) e.type = SDL_FIRSTEVENT;
         switch (e.type) {
         case SDL_QUIT:
             ev.type = EV_CLOSE;
