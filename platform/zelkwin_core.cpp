@@ -223,18 +223,21 @@ void Clear_Screen(uint32_t rgb)
 }
 
 /* Something was drawn. The window shows it at the next wait, flush or buffer switch; while
-** the program draws without waiting (long runs), at most every 40 ms. */
+** the program goes on drawing without any of them (long runs), once the first drawing not shown
+** is 40 ms old: a drawing that ends with a flush a moment later is shown once, whole. */
+static int64_t Dirty_Since = 0; /* ms of the library clock: the first drawing not shown */
+
 void Mark_Dirty()
 {
     State &s = St();
-    s.dirty = true;
-    if (s.buff_mode != 0 || s.headless) return;
-    static int64_t last = 0;
-    int64_t now = VELClock();
-    if (now - last >= 40) {
-        last = now;
-        Present();
+    if (s.headless) {
+        s.dirty = true;
+        return;
     }
+    const int64_t now = VELClock();
+    if (!s.dirty) Dirty_Since = now;
+    s.dirty = true;
+    if (s.buff_mode == 0 && now - Dirty_Since >= 40) Present();
 }
 
 void Present(bool force)
@@ -248,7 +251,7 @@ void Present(bool force)
     if (!s.dirty && !force) return;
     cairo_surface_flush(s.surface);
     Window_Present(cairo_image_surface_get_data(s.surface),
-                   cairo_image_surface_get_stride(s.surface), NPIXEL_X, NPIXEL_Y);
+                   cairo_image_surface_get_stride(s.surface), NPIXEL_X, NPIXEL_Y, force);
     s.dirty = false;
 }
 

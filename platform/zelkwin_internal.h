@@ -128,7 +128,9 @@ bool Window_Open();
 ** it (the screen is then drawn 1:1); false when there is no display to ask. */
 bool Window_Fit_Screen(int *w, int *h);
 void Window_Close();
-void Window_Present(const unsigned char *data, int stride, int w, int h);
+/* Shows the screen (w x h pixels, rows stride bytes apart): what changed since the last time, or
+** the whole of it (the window lost what it showed). */
+void Window_Present(const unsigned char *data, int stride, int w, int h, bool whole);
 void Window_Set_Title(const char *title);
 void Window_Warp(int x, int y); /* puts the real pointer there */
 void Window_Limits(int min_w, int min_h, int max_w, int max_h);
