@@ -5,7 +5,8 @@
 ** clicks "Drucken", confirms the box of the finished print and ends the program. Each iteration
 ** runs it headless and then in an SDL window on a virtual display (Xvfb, started and ended here),
 ** start to end, in turns. Counters: the wall and CPU seconds of both, their ratio, the pages,
-** and whether both runs left the same print list and PDF.
+** and whether both runs left the same print list and PDF. With SPLICE_BENCH_KEEP set the files
+** of the print stay in the working folder.
 */
 #include <benchmark/benchmark.h>
 
@@ -191,8 +192,12 @@ void BM_Print_In_Window(benchmark::State &state)
     /* the same screen in both runs, and the same date in both PDFs */
     const std::vector<std::string> headless = {script, "SPLICE_GUI_HEADLESS=1",
                                                "SPLICE_SCREEN=1280x960", "SOURCE_DATE_EPOCH=0"};
-    std::vector<std::string> window = {script, "SPLICE_GUI_WINDOW=1", "SPLICE_SCREEN=1280x960",
-                                       "SOURCE_DATE_EPOCH=0", "DISPLAY=" + display.name};
+    std::vector<std::string> window = {script,
+                                       "SPLICE_GUI_WINDOW=1",
+                                       "SPLICE_SCREEN=1280x960",
+                                       "SOURCE_DATE_EPOCH=0",
+                                       "DISPLAY=" + display.name,
+                                       "SDL_VIDEODRIVER=x11"};
     const char *argv[] = {"splice", Id, "17", "1", "4", nullptr};
     const std::string list = std::string(Id) + "_01.oli", pdf = list + ".pdf";
     double wall[2] = {0, 0}, cpu[2] = {0, 0};
@@ -232,6 +237,11 @@ void BM_Print_In_Window(benchmark::State &state)
     state.counters["pages"] = pages;
     state.counters["list_MB"] = (double)Rt_File_Size(list.c_str()) / (1 << 20);
     state.counters["same_files"] = same;
+    /* the files of the print go, unless asked to stay (to compare their bytes) */
+    if (getenv("SPLICE_BENCH_KEEP") != nullptr) return;
+    for (const std::string &f : {list, pdf, std::string(Id) + "01.SPF", std::string(Id) + "02.SPF",
+                                 std::string(Id) + "03.SPF"})
+        unlink(f.c_str());
 }
 BENCHMARK(BM_Print_In_Window)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -6,6 +6,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -206,6 +207,12 @@ void Ensure_Init()
     Clear_Screen(Desktop_Rgb);
     Open_Log_And_Script();
     if (!s.headless && !Window_Open()) s.headless = true;
+    if (s.window_scripted && s.headless) {
+        /* a measurement of the window must not measure the headless back end instead */
+        fprintf(stderr, "SPLICE_GUI_WINDOW=1: no window on the display \"%s\"\n",
+                getenv("DISPLAY") ? getenv("DISPLAY") : "");
+        exit(2);
+    }
     M_XPOS = NPIXEL_X / 2;
     M_YPOS = NPIXEL_Y / 2;
 }
