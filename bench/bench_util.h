@@ -1,13 +1,23 @@
 /*
 ** Shared set-up of the splice benchmarks: a bending splice of side x side dowels of 12 mm on
 ** inner steel plates (C24, national annex "Deutschland") with 10 groups of smoothly varying
-** combinations, and the print settings that write every section of the print list.
+** combinations, the print settings that write every section of the print list, the host folders
+** of the repository's environment, and the executable started as a process of its own.
 */
 #pragma once
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "nad/nad.h"
@@ -80,4 +90,66 @@ static inline void Bench_Print_Everything(const char *id, const char *title)
     char oli[80];
     snprintf(oli, sizeof oli, "%s_01.oli", id);
     Set_Print_List_Names(oli, title);
+}
+
+/* The host folders of the repository's environment, and a scratch working folder (once). */
+static inline void Bench_Use_Environment(void)
+{
+    static bool done = false;
+    if (done) return;
+    done = true;
+    const std::string root = SPLICE_SOURCE_DIR;
+    setenv("EXEC", (root + "/environment/exec").c_str(), 1);
+    setenv("DATA", (root + "/environment/data").c_str(), 1);
+    setenv("DRAM", (root + "/environment/dram").c_str(), 1);
+    setenv("SPLICE_PRIVATE_DATA", (root + "/environment/exec/splice").c_str(), 1);
+    char tmpl[] = "/tmp/splicebench_XXXXXX";
+    if (!mkdtemp(tmpl) || chdir(tmpl) != 0) abort();
+    setenv("TEMP", tmpl, 1);
+    unsetenv("SPLICE_GUI_LOG");
+    unsetenv("SPLICE_GUI_SCRIPT");
+}
+
+/* What one start of a process cost: its wall time from the start to its end and its CPU time
+** (user and system, from wait4), seconds; status as waitpid gives it (-1: not started). */
+struct Bench_Process_Cost {
+    double wall_s, cpu_s;
+    int status;
+};
+
+/* Start the executable with argv in the working folder, with this process's environment less
+** every SPLICE_GUI_ variable and DISPLAY, plus env ("NAME=value" each), its output to /dev/null,
+** and wait for its end. */
+static inline Bench_Process_Cost Bench_Run_Process(const char *path, const char *const *argv,
+                                                   const std::vector<std::string> &env)
+{
+    std::vector<std::string> env_text;
+    for (char **e = environ; *e; e++)
+        if (strncmp(*e, "SPLICE_GUI_", 11) != 0 && strncmp(*e, "DISPLAY=", 8) != 0)
+            env_text.emplace_back(*e);
+    env_text.insert(env_text.end(), env.begin(), env.end());
+    std::vector<char *> envp;
+    for (std::string &e : env_text) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    Bench_Process_Cost cost{0.0, 0.0, -1};
+    timespec t0{}, t1{};
+    clock_gettime(CLOCK_MONOTONIC, &t0);
+    pid_t pid = 0;
+    if (posix_spawn(&pid, path, &quiet, nullptr, const_cast<char **>(argv), envp.data()) == 0) {
+        struct rusage ru {};
+        if (wait4(pid, &cost.status, 0, &ru) == pid) {
+            clock_gettime(CLOCK_MONOTONIC, &t1);
+            cost.wall_s =
+                (double)(t1.tv_sec - t0.tv_sec) + 1e-9 * (double)(t1.tv_nsec - t0.tv_nsec);
+            cost.cpu_s = (double)(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec)
+                         + 1e-6 * (double)(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec);
+        } else {
+            cost.status = -1;
+        }
+    }
+    posix_spawn_file_actions_destroy(&quiet);
+    return cost;
 }

@@ -33,28 +33,10 @@
 
 namespace {
 
-/* The host folders of the repository's environment, and a scratch working folder. */
-void Use_Environment(void)
-{
-    static bool done = false;
-    if (done) return;
-    done = true;
-    const std::string root = SPLICE_SOURCE_DIR;
-    setenv("EXEC", (root + "/environment/exec").c_str(), 1);
-    setenv("DATA", (root + "/environment/data").c_str(), 1);
-    setenv("DRAM", (root + "/environment/dram").c_str(), 1);
-    setenv("SPLICE_PRIVATE_DATA", (root + "/environment/exec/splice").c_str(), 1);
-    char tmpl[] = "/tmp/splicebench_XXXXXX";
-    if (!mkdtemp(tmpl) || chdir(tmpl) != 0) abort();
-    setenv("TEMP", tmpl, 1);
-    unsetenv("SPLICE_GUI_LOG");
-    unsetenv("SPLICE_GUI_SCRIPT");
-}
-
 /* A bending splice of side x side dowels of 12 mm with 10 groups of per_group combinations. */
 void Set_Up_Splice(int per_group, int side)
 {
-    Use_Environment();
+    Bench_Use_Environment();
     Bench_Set_Up_Splice(per_group, side);
     Bench_Print_Everything("bench", "Benchmark");
 }
@@ -338,7 +320,7 @@ BENCHMARK(BM_Utilisation_After_Input_Page)->Arg(1)->Arg(1000)->Unit(benchmark::k
 ** closes the window at once (headless). */
 void BM_Start_Up_To_First_Page(benchmark::State &state)
 {
-    Use_Environment();
+    Bench_Use_Environment();
     const std::string src = std::string(SPLICE_SOURCE_DIR) + "/examples/biegestoss_stabduebel/";
     for (const char *ext : {".inp", ".txt"}) {
         FILE *in = fopen((src + "biegestoss_stabduebel_01" + ext).c_str(), "rb");
@@ -430,37 +412,23 @@ void BM_Start_Up_Process(benchmark::State &state)
     char cwd[PATH_MAX];
     if (!getcwd(cwd, sizeof cwd)) abort();
     /* the child's environment: ours, with the script and without a window */
-    std::vector<std::string> env_text;
-    for (char **e = environ; *e; e++)
-        if (strncmp(*e, "SPLICE_GUI_", 11) != 0) env_text.emplace_back(*e);
-    env_text.push_back(std::string("SPLICE_GUI_SCRIPT=") + cwd + "/startup_close.scr");
-    env_text.emplace_back("SPLICE_GUI_HEADLESS=1");
-    std::vector<char *> envp;
-    for (std::string &e : env_text) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    const std::vector<std::string> env = {
+        std::string("SPLICE_GUI_SCRIPT=") + cwd + "/startup_close.scr", "SPLICE_GUI_HEADLESS=1"};
     const char *argv[] = {"splice", "startup", "17", "1", "4", nullptr};
     int status = 0;
     for (auto _ : state) {
-        pid_t pid = 0;
-        if (posix_spawn(&pid, SPLICE_EXECUTABLE, &quiet, nullptr, const_cast<char **>(argv),
-                        envp.data())
-            != 0) {
+        const Bench_Process_Cost cost = Bench_Run_Process(SPLICE_EXECUTABLE, argv, env);
+        status = cost.status;
+        if (status == -1) {
             state.SkipWithError("the executable could not be started");
             break;
         }
-        struct rusage ru {};
-        if (wait4(pid, &status, 0, &ru) != pid || !WIFEXITED(status)) {
+        if (!WIFEXITED(status)) {
             state.SkipWithError("the executable did not end normally");
             break;
         }
-        state.SetIterationTime(
-            static_cast<double>(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec)
-            + 1e-6 * static_cast<double>(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec));
+        state.SetIterationTime(cost.cpu_s);
     }
-    posix_spawn_file_actions_destroy(&quiet);
     state.counters["rc"] = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     state.counters["combinations"] = 10.0 * state.range(0);
 }

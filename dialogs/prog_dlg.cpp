@@ -1,7 +1,8 @@
 /*
 ** Progress dialog: a property sheet with one view area that shows up to five labelled counters,
-** each with its status text, its "n von m" text and a banded bar. Redrawn on every change while
-** it is open and enabled.
+** each with its status text, its "n von m" text and a banded bar, and on request a button
+** "Abbrechen" that the run asks between its steps. Redrawn on every change while it is open and
+** enabled.
 */
 #include <algorithm>
 #include <cmath>
@@ -26,6 +27,10 @@ static Prog_Counter Counters[PROG_DLG_COUNTERS];
 static int Dlg_Area = -1;
 static int Dlg_W = 200;
 static int Centre_X = -1, Centre_Y = -1;
+/* The button "Abbrechen" (screen pixels; x1 > x2 when there is none) and whether it was asked. */
+static int Stop_X1 = 1, Stop_Y1 = 1, Stop_X2 = 0, Stop_Y2 = 0;
+static int Stop_Asked = 0;
+enum { STOP_ROW = 34, STOP_W = 110, STOP_H = 24 }; /* pixels */
 
 void Prog_Dlg_Init_Descriptor(Prog_Dlg_Desc *d, int count)
 {
@@ -34,6 +39,7 @@ void Prog_Dlg_Init_Descriptor(Prog_Dlg_Desc *d, int count)
     d->subtitle[0] = 0;
     d->width = -1;
     d->count = std::clamp(count, 0, (int)PROG_DLG_COUNTERS);
+    d->stop_button = 0;
     for (auto &c : d->counters) {
         c.label[0] = 0;
         c.max = 0;
@@ -109,7 +115,8 @@ void Prog_Dlg_Open(Prog_Dlg_Desc *d)
         Counters[i].text[0] = 0;
     }
     int w = std::clamp(d->width, 200, std::max(200, NPIXEL_X - 44));
-    int h = std::min(std::min(d->count, (int)PROG_DLG_COUNTERS) * 48 + 31, NPIXEL_Y - 87);
+    const int row = d->stop_button ? STOP_ROW : 0;
+    int h = std::min(std::min(d->count, (int)PROG_DLG_COUNTERS) * 48 + 31 + row, NPIXEL_Y - 87);
     Dlg_W = w;
     if (Centre_X < 0) {
         Centre_X = NPIXEL_X / 2;
@@ -121,7 +128,17 @@ void Prog_Dlg_Open(Prog_Dlg_Desc *d)
     Centre_X = (x1 + x2) / 2;
     Centre_Y = (y1 + y2) / 2;
     Define_Prop_Sheet(x1, y1, x2, y2, 1, 0, d->title, 40, 1);
-    Dlg_Area = SVA_Create(x1 + 14, y1 + 42, x2 - 14, y2 - 14, 0, 0);
+    Dlg_Area = SVA_Create(x1 + 14, y1 + 42, x2 - 14, y2 - 14 - row, 0, 0);
+    Stop_Asked = 0;
+    Stop_X1 = 1;
+    Stop_X2 = 0;
+    if (d->stop_button) {
+        Stop_X1 = (x1 + x2) / 2 - STOP_W / 2;
+        Stop_Y1 = y2 - 14 - row + (row - STOP_H) / 2;
+        Stop_X2 = Stop_X1 + STOP_W - 1;
+        Stop_Y2 = Stop_Y1 + STOP_H - 1;
+        Add_Single_Button_to_PS(Stop_X1, Stop_Y1, PS_RASTER(STOP_W, STOP_H), "Abbrechen", 1);
+    }
     Activate_Prop_Sheet();
     int dx, dy;
     Prop_Sheet_Displacement(&dx, &dy);
@@ -135,6 +152,9 @@ void Prog_Dlg_Close(void)
     Dlg_Area = -1;
     Undefine_Prop_Sheet();
     Dlg_Open = nullptr;
+    Stop_Asked = 0;
+    Stop_X1 = 1;
+    Stop_X2 = 0;
 }
 
 int Prog_Dlg_Is_Open(void) { return Dlg_Open != nullptr && Dlg_Enabled ? 1 : 0; }
@@ -202,4 +222,32 @@ int Prog_Dlg_Get_Value(int counter)
 {
     Prog_Counter *c = Counter(counter);
     return c ? c->value : -1;
+}
+
+void Prog_Dlg_Set_Value_Text(int counter, int value, const char *text)
+{
+    Prog_Counter *c = Counter(counter);
+    if (c == nullptr) return;
+    if (text != nullptr) snprintf(c->text, sizeof c->text, "%s", text);
+    if (c->max >= 1) c->value = value;
+    Draw_Dialog();
+}
+
+int Prog_Dlg_Stop_Asked(void)
+{
+    const int button = Prog_Dlg_Is_Open() && Stop_X1 <= Stop_X2;
+    const int input =
+        VELMSG_MOVE | VELMSG_LBUTTON | VELMSG_RBUTTON | VELMSG_WHEEL | VELMSG_KEY | VELMSG_CLOSE;
+    VEL_MESSAGE msg;
+    InitVELMessage(&msg);
+    while (!Stop_Asked) {
+        const int cls = PollVELMessage(&msg, VELMSG_TIMER | (button ? input : 0));
+        if (cls == 0) break;
+        const int on_button = msg.w[1] >= Stop_X1 && msg.w[1] <= Stop_X2 && msg.w[2] >= Stop_Y1
+                              && msg.w[2] <= Stop_Y2;
+        if (cls == VELMSG_CLOSE || (cls == VELMSG_KEY && msg.w[4] == 27)
+            || (cls == VELMSG_LBUTTON && (msg.w[3] & 1) && on_button))
+            Stop_Asked = 1;
+    }
+    return Stop_Asked;
 }

@@ -60,6 +60,7 @@ struct Prog_Dlg_Desc {
     int width; /* -1 = default */
     int count; /* counters, at most 5 */
     Prog_Dlg_Counter_Desc counters[PROG_DLG_COUNTERS];
+    int stop_button; /* 1: a button "Abbrechen" below the counters (Prog_Dlg_Stop_Asked) */
 };
 
 void Prog_Dlg_Init_Descriptor(Prog_Dlg_Desc *d, int count);
@@ -75,5 +76,15 @@ void Prog_Dlg_Step_Text(int counter, const char *text);
 void Prog_Dlg_Set_Value(int counter, int value);
 void Prog_Dlg_Reset_Counter(int counter);
 int Prog_Dlg_Get_Value(int counter);
+/* Set a counter's value and its status text (null: kept) with one redraw. */
+void Prog_Dlg_Set_Value_Text(int counter, int value, const char *text);
+/*
+** For a run between its steps: 1 once the user asked to stop it, with a click on the dialog's
+** button "Abbrechen", Esc or the window's close (which stays for the program's next wait), else
+** 0. While the dialog with its button is open, the input that comes meanwhile is taken (and
+** dropped); before, only the time that a headless script lets pass is. The answer holds until
+** the dialog closes.
+*/
+int Prog_Dlg_Stop_Asked(void);
 /* Pixel length of a counter's filled part for an inner width w. */
 int Prog_Dlg_Fill_Length(int value, int maximum, int w);

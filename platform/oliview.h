@@ -18,6 +18,15 @@
 ** 29.7 cm on 714 pixels reads "Zoom 64 %"). Answers 1 when the list was shown, 0 when it cannot
 ** be read. */
 int Oli_View_File(const char *path);
+/* The same in two steps. Oli_View_Open lays the list out into the preview's temporary file,
+** telling the progress hook of every page: null when it cannot be read or kept (after a box
+** naming the list by name, or path when name is null) or when the hook stopped it (without a
+** box). Oli_View_Show shows the pages laid out, then drops them, as Oli_View_Close does without
+** showing them. */
+struct Oli_View;
+Oli_View *Oli_View_Open(const char *path, const char *name);
+void Oli_View_Show(Oli_View *view);
+void Oli_View_Close(Oli_View *view);
 
 /* Print the list into a PDF file: pdf_path, or "<path>.pdf" when pdf_path is null. Answers 1,
 ** or 0 after a message box (naming the file and the reason) when the list cannot be read or the
@@ -36,10 +45,13 @@ int Oli_Print_File_To_Pdf_Held(const char *path, const char *pdf_path, struct Rt
 int Oli_Print_File_To_Pdf_Held_Quiet(const char *path, const char *pdf_path,
                                      struct Rt_Safe_File **held, std::vector<std::string> *failure);
 
-/* The hook the printer tells its progress while it writes a PDF (null: none): after every page
-** the pages written and the share of the print list read (0..1), and at the end, before any box,
-** pages -1. The program shows it where printing takes more than a moment. */
-typedef void (*Oli_Print_Progress)(int pages, double fraction);
+/* The hook the printer tells its progress while it writes a PDF, and the preview while it lays
+** the list out (null: none): after every page the pages done and the share of the print list
+** read (0..1), and at the end, before any box, pages -1. The program shows it where printing
+** takes more than a moment. The hook answers 1 to go on, or 0 to stop: a stopped print writes no
+** PDF (an older one stays) and answers 0 without a box and without failure lines, a stopped
+** preview shows nothing. */
+typedef int (*Oli_Print_Progress)(int pages, double fraction);
 void Oli_Set_Print_Progress(Oli_Print_Progress hook);
 
 /* Write page `page` (1-based) of the list as a PNG of `dpi` dots per inch. Answers 1, or 0 when

@@ -100,9 +100,11 @@ void Oli_Reader_Close(Oli_Reader *reader);
 
 /* Lay the list out as it is read, page by page: every page goes to sink (index, page) as soon
 ** as nothing can be written on it any more, in order, and is emptied. layout gets the title,
-** bookmarks and warnings; its pages stay empty. */
+** bookmarks and warnings; its pages stay empty. With stop, the layout ends unfinished as soon as
+** *stop is true after a block (the sink sets it to stop a run). */
 void Oli_Layout_Stream(Oli_Reader *reader, Oli_Layout *layout,
-                       void (*sink)(void *user, int index, Oli_Page &page), void *user);
+                       void (*sink)(void *user, int index, Oli_Page &page), void *user,
+                       const bool *stop = nullptr);
 
 /* ---- pages kept in a temporary file ---- */
 
@@ -128,3 +130,8 @@ void Oli_Draw_Page_Items(void *cairo_context, const std::string &title_utf8, int
 void Oli_Message_Box(const char *title, const std::vector<std::string> &lines);
 /* Report the warnings of a laid-out list: into the GUI log, and in a box when asked. */
 void Oli_Report_Warnings(const Oli_Layout &layout, bool box);
+/* Tell the progress hook (Oli_Set_Print_Progress) of the pages laid out and the share of the
+** list's size bytes that the reader has read: false when it asks to stop. The end of the run is
+** told once, before any box. */
+bool Oli_Tell_Progress(int pages, const Oli_Reader *reader, double size);
+void Oli_Tell_Progress_End(void);

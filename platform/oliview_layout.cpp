@@ -876,7 +876,7 @@ void Oli_Layout_Document(const Oli_Document *doc, Oli_Layout *layout)
 }
 
 void Oli_Layout_Stream(Oli_Reader *reader, Oli_Layout *layout,
-                       void (*sink)(void *, int, Oli_Page &), void *user)
+                       void (*sink)(void *, int, Oli_Page &), void *user, const bool *stop)
 {
     *layout = Oli_Layout();
     const Oli_Document *head = Oli_Reader_Document(reader);
@@ -910,6 +910,7 @@ void Oli_Layout_Stream(Oli_Reader *reader, Oli_Layout *layout,
         }
         L.block(b);
         L.flush_final(false);
+        if (stop != nullptr && *stop) return;
     }
     L.flush_final(true);
     /* the reader's warnings first, as the whole list's layout gives them */

@@ -336,12 +336,27 @@ static Oli_Print_Progress Print_Progress = nullptr;
 
 void Oli_Set_Print_Progress(Oli_Print_Progress hook) { Print_Progress = hook; }
 
-/* The PDF being written, the pages it got, and the list it is printed from (its size, bytes). */
+bool Oli_Tell_Progress(int pages, const Oli_Reader *reader, double size)
+{
+    if (Print_Progress == nullptr) return true;
+    return Print_Progress(pages,
+                          size > 0.0 ? std::min(1.0, (double)Oli_Reader_Read(reader) / size) : 1.0)
+           != 0;
+}
+
+void Oli_Tell_Progress_End(void)
+{
+    if (Print_Progress != nullptr) Print_Progress(-1, 1.0);
+}
+
+/* The PDF being written, the pages it got, the list it is printed from (its size, bytes), and
+** whether the progress hook stopped the print. */
 struct Pdf_Sink {
     Oli_Pdf *pdf;
     int pages;
     const Oli_Reader *reader;
     double size;
+    bool stopped;
 };
 
 static void pdf_page(void *user, int index, Oli_Page &page)
@@ -349,10 +364,7 @@ static void pdf_page(void *user, int index, Oli_Page &page)
     Pdf_Sink *s = static_cast<Pdf_Sink *>(user);
     Oli_Pdf_Add_Page(s->pdf, page);
     s->pages = index + 1;
-    if (Print_Progress != nullptr)
-        Print_Progress(s->pages, s->size > 0.0
-                                     ? std::min(1.0, (double)Oli_Reader_Read(s->reader) / s->size)
-                                     : 1.0);
+    if (!Oli_Tell_Progress(s->pages, s->reader, s->size)) s->stopped = true;
 }
 
 /* The printer; with held the PDF is complete but not in place, and *held takes it. A failure is
@@ -386,19 +398,21 @@ static int Print_To_Pdf(const char *path, const char *pdf_path, std::vector<std:
                             {"Die Druckliste " + std::string(path), "kann nicht gelesen werden!"});
         return 0;
     }
-    Pdf_Sink sink{Oli_Pdf_Open(pdf.c_str()), 0, reader, (double)Rt_File_Size(path)};
+    Pdf_Sink sink{Oli_Pdf_Open(pdf.c_str()), 0, reader, (double)Rt_File_Size(path), false};
     const int open_err = sink.pdf == nullptr ? errno : 0;
     int ok = 0;
     Oli_Layout layout;
     bool unread = false;
     if (sink.pdf != nullptr) {
-        Oli_Layout_Stream(reader, &layout, pdf_page, &sink);
+        Oli_Layout_Stream(reader, &layout, pdf_page, &sink, &sink.stopped);
         /* a list that could not be read to its end is not printed: the older PDF stays */
         unread = Oli_Reader_Failed(reader) != 0;
-        ok = Oli_Pdf_Close(sink.pdf, layout.title, layout.bookmarks, !unread, held);
+        ok =
+            Oli_Pdf_Close(sink.pdf, layout.title, layout.bookmarks, !unread && !sink.stopped, held);
     }
     Oli_Reader_Close(reader);
-    if (Print_Progress != nullptr) Print_Progress(-1, 1.0);
+    Oli_Tell_Progress_End();
+    if (sink.stopped) return 0; /* the hook that stopped it says so; the older PDF stays */
     if (unread) {
         fail({"Die Druckliste " + std::string(path), "kann nicht zu Ende gelesen werden!"});
         return 0;

@@ -107,11 +107,18 @@ void draw(View &v)
     zw::Present();
 }
 
-/* Keep a laid-out page in the spool; a failed write ends the keeping. */
+/* Keep a laid-out page in the spool and tell the progress; a failed write ends the keeping. */
+struct Spooling {
+    View *view;
+    const Oli_Reader *reader;
+    double size; /* bytes of the list */
+    bool stopped;
+};
+
 void spool_page(void *user, int index, Oli_Page &page)
 {
-    (void)index;
-    View *v = static_cast<View *>(user);
+    Spooling *sp = static_cast<Spooling *>(user);
+    View *v = sp->view;
     if (v->count < 0) return;
     if (Oli_Spool_Add(v->spool, page)) {
         v->count++;
@@ -119,35 +126,67 @@ void spool_page(void *user, int index, Oli_Page &page)
         v->error = errno ? errno : EIO;
         v->count = -1;
     }
+    if (!Oli_Tell_Progress(index + 1, sp->reader, sp->size)) sp->stopped = true;
 }
 
 } /* namespace */
 
-int Oli_View_File(const char *path)
+struct Oli_View {
+    View v;
+};
+
+Oli_View *Oli_View_Open(const char *path, const char *name)
 {
     zw::Ensure_Init();
-    if (path == nullptr || *path == 0) return 0;
-    zw::Log_Line(std::string("OLI-View ") + path);
+    if (path == nullptr || *path == 0) return nullptr;
+    if (name == nullptr) name = path;
+    zw::Log_Line(std::string("OLI-View ") + name);
     Oli_Reader *reader = Oli_Reader_Open(path);
-    if (reader == nullptr) return 0;
-    View v;
+    if (reader == nullptr) return nullptr;
+    Oli_View *view = new Oli_View;
+    View &v = view->v;
     v.spool = Oli_Spool_Open();
     int spool_error = v.spool ? 0 : errno;
     Oli_Layout layout;
+    Spooling sp{&v, reader, (double)Rt_File_Size(path), false};
     if (v.spool) {
-        Oli_Layout_Stream(reader, &layout, spool_page, &v);
+        Oli_Layout_Stream(reader, &layout, spool_page, &sp, &sp.stopped);
         spool_error = v.count < 0 ? v.error : 0;
     }
     Oli_Reader_Close(reader);
-    if (spool_error != 0) {
-        Oli_Spool_Close(v.spool);
-        Oli_Message_Box("Fehler", {"Die Vorschau der Druckliste " + std::string(path),
-                                   "braucht Platz f\xC3\xBCr eine tempor\xC3\xA4re Datei:",
-                                   zw::To_Utf8(Rt_Error_Text(spool_error), -1)});
-        return 0;
+    Oli_Tell_Progress_End();
+    if (spool_error != 0 || sp.stopped) {
+        Oli_View_Close(view);
+        if (spool_error != 0)
+            Oli_Message_Box("Fehler", {"Die Vorschau der Druckliste " + std::string(name),
+                                       "braucht Platz f\xC3\xBCr eine tempor\xC3\xA4re Datei:",
+                                       zw::To_Utf8(Rt_Error_Text(spool_error), -1)});
+        return nullptr;
     }
     Oli_Report_Warnings(layout, false);
     v.title = layout.title;
+    return view;
+}
+
+void Oli_View_Close(Oli_View *view)
+{
+    if (view == nullptr) return;
+    Oli_Spool_Close(view->v.spool);
+    delete view;
+}
+
+int Oli_View_File(const char *path)
+{
+    Oli_View *view = Oli_View_Open(path, nullptr);
+    if (view == nullptr) return 0;
+    Oli_View_Show(view);
+    return 1;
+}
+
+void Oli_View_Show(Oli_View *view)
+{
+    if (view == nullptr) return;
+    View &v = view->v;
     Save_Screen_Rectangle(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
     int old_buff = pxBuff(-1);
     draw(v);
@@ -197,6 +236,5 @@ int Oli_View_File(const char *path)
     pxBuff(old_buff);
     zw::Mark_Dirty();
     zw::Present();
-    Oli_Spool_Close(v.spool);
-    return 1;
+    Oli_View_Close(view);
 }

@@ -233,6 +233,14 @@ void InitVELMessage(VEL_MESSAGE *msg);
 /* Waits for the next event of the classes (a close always ends the wait); fills msg (may be
 ** null) and answers the class. With VELMSG_TIMER the wait ends after the time-out. */
 int GetVELMessage(VEL_MESSAGE *msg, int classes);
+/* For a long run between its steps, never waiting: the next pending event when it is of the
+** classes, taken and answered as GetVELMessage answers it (msg filled, a key not kept for
+** getkey); else 0, and the event stays queued for the next wait. A close request is answered
+** (when asked for) but stays queued, so that the program's next wait takes it. The window is asked
+** for new events at most every 25 ms. Headless, a script's `sleep` is time that passes in the run
+** (VELMSG_TIMER: the virtual clock advances), and a `snapshot` is written when events besides
+** VELMSG_TIMER are asked for. */
+int PollVELMessage(VEL_MESSAGE *msg, int classes);
 int VELSetTimer(int on); /* switches the periodic timer messages; answers the old setting */
 void VELSleep(int ms);   /* sleeps (headless: advances the virtual clock only) */
 int64_t VELClock(void);  /* milliseconds of the library clock (headless: virtual) */

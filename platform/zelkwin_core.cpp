@@ -6,6 +6,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -188,7 +189,11 @@ void Ensure_Init()
     bool display = (getenv("DISPLAY") && *getenv("DISPLAY"))
                    || (getenv("WAYLAND_DISPLAY") && *getenv("WAYLAND_DISPLAY"));
     const char *force = getenv("SPLICE_GUI_HEADLESS");
-    s.headless = (script && *script) || !display || (force && *force == '1');
+    /* a script drives the window as well where asked (measuring the window back end) */
+    const char *window = getenv("SPLICE_GUI_WINDOW");
+    const bool scripted = script && *script;
+    s.window_scripted = scripted && window && *window == '1';
+    s.headless = (scripted && !s.window_scripted) || !display || (force && *force == '1');
     /* a window on a small display (a laptop of 1366 x 768) draws the screen at the display's
   ** size rather than shrinking it, unless SPLICE_SCREEN asks for a size */
     if (!s.headless && !getenv("SPLICE_SCREEN")) Window_Fit_Screen(&NPIXEL_X, &NPIXEL_Y);
@@ -202,6 +207,12 @@ void Ensure_Init()
     Clear_Screen(Desktop_Rgb);
     Open_Log_And_Script();
     if (!s.headless && !Window_Open()) s.headless = true;
+    if (s.window_scripted && s.headless) {
+        /* a measurement of the window must not measure the headless back end instead */
+        fprintf(stderr, "SPLICE_GUI_WINDOW=1: no window on the display \"%s\"\n",
+                getenv("DISPLAY") ? getenv("DISPLAY") : "");
+        exit(2);
+    }
     M_XPOS = NPIXEL_X / 2;
     M_YPOS = NPIXEL_Y / 2;
 }
@@ -219,18 +230,21 @@ void Clear_Screen(uint32_t rgb)
 }
 
 /* Something was drawn. The window shows it at the next wait, flush or buffer switch; while
-** the program draws without waiting (long runs), at most every 40 ms. */
+** the program goes on drawing without any of them (long runs), once the first drawing not shown
+** is 40 ms old: a drawing that ends with a flush a moment later is shown once, whole. */
+static int64_t Dirty_Since = 0; /* ms of the library clock: the first drawing not shown */
+
 void Mark_Dirty()
 {
     State &s = St();
-    s.dirty = true;
-    if (s.buff_mode != 0 || s.headless) return;
-    static int64_t last = 0;
-    int64_t now = VELClock();
-    if (now - last >= 40) {
-        last = now;
-        Present();
+    if (s.headless) {
+        s.dirty = true;
+        return;
     }
+    const int64_t now = VELClock();
+    if (!s.dirty) Dirty_Since = now;
+    s.dirty = true;
+    if (s.buff_mode == 0 && now - Dirty_Since >= 40) Present();
 }
 
 void Present(bool force)
@@ -244,7 +258,7 @@ void Present(bool force)
     if (!s.dirty && !force) return;
     cairo_surface_flush(s.surface);
     Window_Present(cairo_image_surface_get_data(s.surface),
-                   cairo_image_surface_get_stride(s.surface), NPIXEL_X, NPIXEL_Y);
+                   cairo_image_surface_get_stride(s.surface), NPIXEL_X, NPIXEL_Y, force);
     s.dirty = false;
 }
 

@@ -3,6 +3,7 @@
 ** mouse globals, keys, VEL messages, timers, the virtual clock, clipboard and mouse restriction.
 */
 #include <chrono>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
@@ -340,6 +341,21 @@ using namespace zw;
 
 /* ---------------------------------------------------------------- mouse */
 
+/* The message class of an event (0 for the script's own events). */
+static int Event_Class(const Event &ev)
+{
+    switch (ev.type) {
+    case EV_CLOSE: return VELMSG_CLOSE;
+    case EV_MOVE: return VELMSG_MOVE;
+    case EV_DOWN:
+    case EV_UP: return ev.button == 2 ? VELMSG_RBUTTON : VELMSG_LBUTTON;
+    case EV_WHEEL: return VELMSG_WHEEL;
+    case EV_KEY: return VELMSG_KEY;
+    case EV_SLEEP: return VELMSG_TIMER;
+    default: return 0;
+    }
+}
+
 int Get_Mouse_Event(void)
 {
     State &s = St();
@@ -347,15 +363,9 @@ int Get_Mouse_Event(void)
     for (;;) {
         Next_Event(&ev, true, -1);
         Run_Call_Always();
-        switch (ev.type) {
-        case EV_CLOSE: return VELMSG_CLOSE;
-        case EV_MOVE: return VELMSG_MOVE;
-        case EV_DOWN:
-        case EV_UP: return ev.button == 2 ? VELMSG_RBUTTON : VELMSG_LBUTTON;
-        case EV_WHEEL: return VELMSG_WHEEL;
-        case EV_KEY: s.keys.push_back(ev.key); break;
-        default: break;
-        }
+        const int cls = Event_Class(ev);
+        if (cls == VELMSG_KEY) s.keys.push_back(ev.key);
+        else if (cls != 0 && cls != VELMSG_TIMER) return cls;
     }
 }
 
@@ -503,6 +513,17 @@ void InitVELMessage(VEL_MESSAGE *msg)
     if (msg) memset(msg, 0, sizeof *msg);
 }
 
+static void Fill_Vel_Message(VEL_MESSAGE *msg, int cls, const Event &ev)
+{
+    if (msg == nullptr) return;
+    msg->w[0] = cls;
+    msg->w[1] = M_XPOS;
+    msg->w[2] = M_YPOS;
+    msg->w[3] = (M_LEFT ? 1 : 0) | (M_RIGHT ? 2 : 0);
+    msg->w[4] = cls == VELMSG_KEY ? ev.key : 0;
+    msg->w[5] = cls == VELMSG_WHEEL ? ev.key : 0;
+}
+
 int GetVELMessage(VEL_MESSAGE *msg, int classes)
 {
     Ensure_Init();
@@ -516,33 +537,49 @@ int GetVELMessage(VEL_MESSAGE *msg, int classes)
             s.clock_ms += timeout > 0 ? timeout : 0;
             cls = VELMSG_TIMER;
         } else {
-            switch (ev.type) {
-            case EV_CLOSE: cls = VELMSG_CLOSE; break;
-            case EV_MOVE: cls = VELMSG_MOVE; break;
-            case EV_DOWN:
-            case EV_UP: cls = ev.button == 2 ? VELMSG_RBUTTON : VELMSG_LBUTTON; break;
-            case EV_WHEEL: cls = VELMSG_WHEEL; break;
-            case EV_KEY:
-                s.keys.push_back(ev.key);
-                cls = VELMSG_KEY;
-                break;
-            case EV_SLEEP: cls = VELMSG_TIMER; break;
-            default: cls = 0; break;
-            }
+            cls = Event_Class(ev);
+            if (cls == VELMSG_KEY) s.keys.push_back(ev.key);
         }
         Run_Call_Always();
         if (cls == VELMSG_CLOSE || (cls & classes)) {
-            if (msg) {
-                msg->w[0] = cls;
-                msg->w[1] = M_XPOS;
-                msg->w[2] = M_YPOS;
-                msg->w[3] = (M_LEFT ? 1 : 0) | (M_RIGHT ? 2 : 0);
-                msg->w[4] = cls == VELMSG_KEY ? ev.key : 0;
-                msg->w[5] = cls == VELMSG_WHEEL ? ev.key : 0;
-            }
+            Fill_Vel_Message(msg, cls, ev);
             return cls;
         }
     }
+}
+
+int PollVELMessage(VEL_MESSAGE *msg, int classes)
+{
+    Ensure_Init();
+    State &s = St();
+    if (!s.headless) {
+        /* asking the display costs a round trip: a run that polls after every step asks it
+        ** at most every 25 ms */
+        static int64_t asked = INT64_MIN / 2;
+        const int64_t now = VELClock();
+        if (now - asked >= 25) {
+            asked = now;
+            Window_Pump(false, 0);
+        }
+    }
+    while (!s.queue.empty()) {
+        const Event ev = s.queue.front();
+        if (ev.type == EV_SNAPSHOT && (classes & ~VELMSG_TIMER) != 0) {
+            s.queue.pop_front();
+            Snapshot(ev.text.c_str());
+            continue;
+        }
+        const int cls = Event_Class(ev);
+        if (cls == 0 || (cls & classes) == 0) return 0;
+        if (ev.type != EV_CLOSE) {
+            s.queue.pop_front();
+            if (ev.type == EV_SLEEP) s.clock_ms += ev.key;
+            Apply_Mouse(ev);
+        }
+        Fill_Vel_Message(msg, cls, ev);
+        return cls;
+    }
+    return 0;
 }
 
 int VELSetTimer(int on)

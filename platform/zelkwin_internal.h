@@ -48,7 +48,8 @@ struct Saved_Rect {
 struct State {
     bool inited = false;
     bool headless = true;
-    bool closed = false; /* closed for good: the script ended */
+    bool window_scripted = false; /* a script drives the window: its own mouse and keys go */
+    bool closed = false;          /* closed for good: the script ended */
     cairo_surface_t *surface = nullptr;
     cairo_t *cr = nullptr;
     uint32_t palette[256] = {};
@@ -129,7 +130,9 @@ bool Window_Open();
 ** it (the screen is then drawn 1:1); false when there is no display to ask. */
 bool Window_Fit_Screen(int *w, int *h);
 void Window_Close();
-void Window_Present(const unsigned char *data, int stride, int w, int h);
+/* Shows the screen (w x h pixels, rows stride bytes apart): what changed since the last time, or
+** the whole of it (the window lost what it showed). */
+void Window_Present(const unsigned char *data, int stride, int w, int h, bool whole);
 void Window_Set_Title(const char *title);
 void Window_Warp(int x, int y); /* puts the real pointer there */
 void Window_Limits(int min_w, int min_h, int max_w, int max_h);

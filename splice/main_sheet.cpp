@@ -7,7 +7,6 @@
 #include "splice/pages_internal.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -146,15 +145,19 @@ int Compute_And_Print(int content)
     return r;
 }
 
+/* The name of the print, the preview or the plans (code) in the titles of their boxes. */
+static const char *Action_Title(int code)
+{
+    return code == MENU_PREVIEW ? "Vorschau" : code == MENU_PLANS ? "Pl\x84ne" : "Drucken";
+}
+
 /* A print, preview or plan refused for the splice's input (code r of the print list's writer):
 ** a box names the action and the reason with its numbers, as the page shows them. A file that
 ** could not be written had its own box. */
 static void Show_Refused_Print(int code, int r)
 {
     if (r == 0 || r == WRITE_PRINT_LIST_NO_FILE) return;
-    const char *title = code == MENU_PREVIEW ? "Vorschau"
-                        : code == MENU_PLANS ? "Pl\x84ne"
-                                             : "Drucken";
+    const char *title = Action_Title(code);
     char line[320];
     snprintf(line, sizeof line, "%s nicht m\x94glich:", title);
     Init_Message();
@@ -165,57 +168,121 @@ static void Show_Refused_Print(int code, int r)
     Draw_Message();
 }
 
-/* A PDF whose printing takes more than a moment shows its progress in the toolkit's progress
-** dialog: the print list's kilobytes read and the page being written (a report of a thousand
-** pages takes a second or two). */
-#define PDF_PROGRESS_AFTER_S 0.25
-static std::chrono::steady_clock::time_point Pdf_Began;
-static Prog_Dlg_Desc Pdf_Dialog;
-static const char *Pdf_Action = "Drucken"; /* the title of the dialog */
-static long long Pdf_List_Kb = 0;          /* the print list's size */
+/* ---------------------------------------------------------------- progress */
 
-static void Show_Pdf_Progress(int pages, double fraction)
+/*
+** A print, preview or plans that takes more than a moment shows its progress in the toolkit's
+** progress dialog, with a button "Abbrechen": the print list's kilobytes read and the page laid
+** out. The dialog opens a quarter second after the action began and is drawn anew at most every
+** 150 ms and at the end: drawn after every page, it made a print in a window cost many times the
+** print itself (each drawing goes to the window and waits for the display). The library's clock
+** times both (in a headless run, the script's sleeps).
+*/
+#define PROGRESS_AFTER_MS 250
+#define PROGRESS_EVERY_MS 150
+static Prog_Dlg_Desc Progress_Dialog;
+static int64_t Progress_Began, Progress_Drawn; /* ms of the library's clock */
+static int Progress_Action = MENU_PRINT;       /* the action: preview, print or plans */
+static const char *Progress_Step = "";         /* what it does, after its name in the title */
+static long long Progress_List_Kb = 0;         /* the print list's size */
+static int Progress_Page = 0;                  /* the last page told */
+static int Progress_Stopped = 0;               /* the user stopped the action */
+
+/* The dialog's status text and the kilobytes read, drawn. */
+static void Draw_Progress(double fraction)
 {
-    if (pages < 0) {
-        Prog_Dlg_Close();
-        return;
-    }
-    if (!Prog_Dlg_Is_Open()) {
-        const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - Pdf_Began;
-        if (spent.count() < PDF_PROGRESS_AFTER_S) return;
-        Prog_Dlg_Init_Descriptor(&Pdf_Dialog, 1);
-        snprintf(Pdf_Dialog.title, sizeof Pdf_Dialog.title, "%s: PDF-Datei wird geschrieben",
-                 Pdf_Action);
-        Pdf_Dialog.width = 420;
-        snprintf(Pdf_Dialog.counters[0].label, sizeof Pdf_Dialog.counters[0].label,
-                 "Druckliste gelesen (kB)");
-        Pdf_Dialog.counters[0].max = (int)std::max(1LL, Pdf_List_Kb);
-        Prog_Dlg_Open(&Pdf_Dialog);
-    }
     char page[32];
-    snprintf(page, sizeof page, "Seite %d", pages);
-    Prog_Dlg_Set_Text(0, page);
-    Prog_Dlg_Set_Value(0, (int)((double)Pdf_Dialog.counters[0].max * fraction));
+    snprintf(page, sizeof page, "Seite %d", Progress_Page);
+    Prog_Dlg_Set_Value_Text(0, (int)((double)Progress_Dialog.counters[0].max * fraction), page);
+    Progress_Drawn = VELClock();
 }
 
-/* Print the held print list of the print, preview or plans (code) into its PDF, complete beside
-** its place (*held takes it), showing the progress. The printer's failure goes into failure's
-** lines (UTF-8) for the caller's box, or with a null failure into the printer's own box. 1, or 0. */
-static int Print_Held_Pdf(int code, Rt_Safe_File **held, std::vector<std::string> *failure)
+/* The printer's and the preview's progress hook: 1 to go on, 0 once the user stopped. */
+static int Show_Progress(int pages, double fraction)
+{
+    if (pages < 0) {
+        if (Prog_Dlg_Is_Open()) Draw_Progress(1.0);
+        Prog_Dlg_Close();
+        return 1;
+    }
+    Progress_Page = pages;
+    if (Prog_Dlg_Stop_Asked()) Progress_Stopped = 1;
+    if (Progress_Stopped) return 0;
+    const int64_t now = VELClock();
+    if (!Prog_Dlg_Is_Open()) {
+        if (now - Progress_Began < PROGRESS_AFTER_MS) return 1;
+        Prog_Dlg_Init_Descriptor(&Progress_Dialog, 1);
+        snprintf(Progress_Dialog.title, sizeof Progress_Dialog.title, "%s: %s",
+                 Action_Title(Progress_Action), Progress_Step);
+        Progress_Dialog.width = 420;
+        snprintf(Progress_Dialog.counters[0].label, sizeof Progress_Dialog.counters[0].label,
+                 "Druckliste gelesen (kB)");
+        Progress_Dialog.counters[0].max = (int)std::max(1LL, Progress_List_Kb);
+        Progress_Dialog.stop_button = 1;
+        Prog_Dlg_Open(&Progress_Dialog);
+        Draw_Progress(fraction);
+    } else if (now - Progress_Drawn >= PROGRESS_EVERY_MS) {
+        Draw_Progress(fraction);
+    }
+    if (Prog_Dlg_Stop_Asked()) Progress_Stopped = 1;
+    return !Progress_Stopped;
+}
+
+/* Tell the progress of the step (a title's end) over the held print list from here on. */
+static void Begin_Progress_Step(const char *step)
+{
+    Progress_Step = step;
+    Progress_List_Kb = (Rt_File_Size(Print_Held_List_Path()) + 1023) / 1024;
+    Oli_Set_Print_Progress(Show_Progress);
+}
+
+static void End_Progress_Step(void)
+{
+    Oli_Set_Print_Progress(nullptr);
+    Prog_Dlg_Close();
+}
+
+/* The box of an action (code) the user stopped: nothing of it was put in place. */
+static void Show_Stopped(int code)
+{
+    Init_Message();
+    Set_Message_Symbol(1, 0, 0, 0);
+    Set_Message_Title(Action_Title(code));
+    Fill_Message((std::string("\"") + Action_Title(code) + "\" wurde abgebrochen.").c_str());
+    if (!Rt_Is_Regular_File(Get_Print_List_Path()))
+        Fill_Message("Es gab noch keine Druckliste; es wurde keine geschrieben.");
+    else if (Rt_Is_Regular_File(Get_Print_Pdf_Path()))
+        Fill_Message("Die bisherige Druckliste, ihre Plotdateien und ihre PDF-Datei bleiben "
+                     "unver\x84ndert.");
+    else Fill_Message("Die bisherige Druckliste und ihre Plotdateien bleiben unver\x84ndert.");
+    Draw_Message();
+}
+
+/* ---------------------------------------------------------------- printing the PDF */
+
+/* Print the held print list into its PDF, complete beside its place (*held takes it), showing
+** the progress. The printer's failure goes into failure's lines (UTF-8) for the caller's box, or
+** with a null failure into the printer's own box. 1, or 0 (also when the user stopped it:
+** Progress_Stopped). */
+static int Print_Held_Pdf(Rt_Safe_File **held, std::vector<std::string> *failure)
 {
     char pdf[SPLICE_PATH_MAX + 8];
     snprintf(pdf, sizeof pdf, "%s", Get_Print_Pdf_Path());
-    Pdf_Action = code == MENU_PREVIEW ? "Vorschau" : code == MENU_PLANS ? "Pl\x84ne" : "Drucken";
-    Pdf_Began = std::chrono::steady_clock::now();
-    Pdf_List_Kb = (Rt_File_Size(Print_Held_List_Path()) + 1023) / 1024;
-    Oli_Set_Print_Progress(Show_Pdf_Progress);
+    Begin_Progress_Step("PDF-Datei wird geschrieben");
     const int printed =
         failure != nullptr
             ? Oli_Print_File_To_Pdf_Held_Quiet(Print_Held_List_Path(), pdf, held, failure)
             : Oli_Print_File_To_Pdf_Held(Print_Held_List_Path(), pdf, held);
-    Oli_Set_Print_Progress(nullptr);
-    Prog_Dlg_Close();
+    End_Progress_Step();
     return printed;
+}
+
+/* The held print list, plots and PDF of a stopped action (code) go, and the box says so. */
+static void Drop_Stopped(int code, Rt_Safe_File *pdf)
+{
+    Rt_Safe_Close(pdf);
+    Print_Put_In_Place(0);
+    Show_Stopped(code);
 }
 
 /* The print list, its plots and the PDF go in place together, or none of them: the PDF is
@@ -236,7 +303,11 @@ static void Print_To_Pdf(void)
         return;
     }
     Rt_Safe_File *held = nullptr;
-    const int printed = Print_Held_Pdf(MENU_PRINT, &held, nullptr);
+    const int printed = Print_Held_Pdf(&held, nullptr);
+    if (Progress_Stopped) {
+        Drop_Stopped(MENU_PRINT, held);
+        return;
+    }
     if (!Print_Put_In_Place_With_Pdf(printed, held) || !printed) return;
     Init_Message();
     Set_Message_Symbol(1, 0, 0, 0);
@@ -253,7 +324,7 @@ static void Show_Pdf_Removed(int code, const std::vector<std::string> &failure)
 {
     Init_Message();
     Set_Message_Symbol(2, 0, 0, 0);
-    Set_Message_Title(code == MENU_PREVIEW ? "Vorschau" : "Pl\x84ne");
+    Set_Message_Title(Action_Title(code));
     Fill_Message_Wrapped(
         (std::string("Die PDF-Datei ") + Rt_Whole_Path(Get_Print_Pdf_Path())).c_str());
     Fill_Message("wurde entfernt: sie war aus der bisherigen Druckliste gedruckt.");
@@ -267,9 +338,11 @@ static void Show_Pdf_Removed(int code, const std::vector<std::string> &failure)
 ** Write the print list of the preview or the plans (code) and put it in place. The PDF of the last
 ** print stays where the print list did not change, and is printed anew with it where it did, of
 ** any length (print list and PDF are one set); only where the printer fails does it go, with a
-** box that says why (Print_Held_Pdf_Need). 1 when the print list is in place.
+** box that says why (Print_Held_Pdf_Need). With view (the preview), the held print list is laid
+** out for the preview before anything goes in place, into *view (null where it cannot be shown).
+** Stopped by the user, nothing goes in place. 1 when the print list is in place.
 */
-static int Write_List_Keeping_Pdf(int code)
+static int Write_List_Keeping_Pdf(int code, Oli_View **view)
 {
     Print_Hold_Files(1);
     const int r = Compute_And_Print(1);
@@ -282,7 +355,16 @@ static int Write_List_Keeping_Pdf(int code)
     const int need = Print_Held_Pdf_Need();
     Rt_Safe_File *pdf = nullptr;
     std::vector<std::string> failure;
-    if (need == PRINT_PDF_REPRINT) Print_Held_Pdf(code, &pdf, &failure);
+    if (need == PRINT_PDF_REPRINT) Print_Held_Pdf(&pdf, &failure);
+    if (view != nullptr && !Progress_Stopped) {
+        Begin_Progress_Step("Seiten werden aufbereitet");
+        *view = Oli_View_Open(Print_Held_List_Path(), Oli_File_Name);
+        End_Progress_Step();
+    }
+    if (Progress_Stopped) {
+        Drop_Stopped(code, pdf);
+        return 0;
+    }
     const int printed = pdf != nullptr;
     if (!Print_Put_In_Place_With_Pdf(1, pdf)) return 0;
     if (need == PRINT_PDF_REPRINT && !printed) Show_Pdf_Removed(code, failure);
@@ -310,13 +392,20 @@ static void Print_Action(int code)
         Draw_Message();
         return;
     }
+    Progress_Action = code;
+    Progress_Began = VELClock();
+    Progress_Stopped = 0;
     if (code == MENU_PRINT) {
         Print_To_Pdf();
         return;
     }
-    if (!Write_List_Keeping_Pdf(code)) return;
+    Oli_View *view = nullptr;
+    if (!Write_List_Keeping_Pdf(code, code == MENU_PREVIEW ? &view : nullptr)) {
+        Oli_View_Close(view);
+        return;
+    }
     if (code == MENU_PREVIEW) {
-        Oli_View_File(Oli_File_Name);
+        Oli_View_Show(view);
     } else {
         if (!Exchange_Start_Plan_Editor(Bauteilkennung, Oli_File_Name)) {
             Init_Message();

@@ -108,6 +108,44 @@ TEST_F(Progress, DialogCountersIgnoreBadNumbers)
     EXPECT_EQ(Prog_Dlg_Fill_Length(3, 0, 200), 0);
 }
 
+/* The dialog's button "Abbrechen": before the dialog is open only the time a script lets pass is
+** taken (Esc waits); once it is open, Esc or a click on the button stops the run, a click beside
+** it is dropped; closing the dialog forgets the stop. */
+TEST_F(Progress, TheDialogsButtonOrEscStopsARun)
+{
+    Prog_Dlg_Desc d;
+    Prog_Dlg_Init_Descriptor(&d, 1);
+    d.width = 420;
+    d.counters[0].max = 10;
+    d.stop_button = 1;
+    ZW_Test_Set_Script("sleep 300\nkey Esc\n");
+    const int64_t t0 = VELClock();
+    EXPECT_EQ(Prog_Dlg_Stop_Asked(), 0);
+    EXPECT_EQ(VELClock() - t0, 300);
+    EXPECT_EQ(ZW_Test_Pending_Events(), 1);
+    Prog_Dlg_Open(&d);
+    EXPECT_EQ(Prog_Dlg_Stop_Asked(), 1);
+    Prog_Dlg_Close();
+    EXPECT_EQ(Prog_Dlg_Stop_Asked(), 0);
+    ZW_Test_Clear_Log();
+    Prog_Dlg_Open(&d);
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    for (const std::string &l : ZW_Test_Log_Lines())
+        if (l.rfind("SHEET", 0) == 0)
+            sscanf(l.c_str(), "SHEET %*d %d %d %d %d", &x1, &y1, &x2, &y2);
+    ASSERT_GT(x2, x1);
+    EXPECT_GT(Log_Count("Abbrechen"), 0);
+    /* the button, 110 x 24 pixels, centred in the row of 34 pixels above the bottom margin of 14 */
+    const std::string beside = "click " + std::to_string(x1 + 20) + " " + std::to_string(y2 - 31);
+    ZW_Test_Set_Script(beside + "\n");
+    EXPECT_EQ(Prog_Dlg_Stop_Asked(), 0);
+    EXPECT_EQ(ZW_Test_Pending_Events(), 0);
+    ZW_Test_Set_Script("click " + std::to_string((x1 + x2) / 2 + 50) + " " + std::to_string(y2 - 31)
+                       + "\n");
+    EXPECT_EQ(Prog_Dlg_Stop_Asked(), 1);
+    Prog_Dlg_Close();
+}
+
 TEST_F(Progress, AnimationFramesWaitForTheDrawingLock)
 {
     ZW_Test_Clear_Log();

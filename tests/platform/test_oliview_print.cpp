@@ -251,6 +251,24 @@ TEST(OliviewPrint, FailedReadsAndWritesAreReported)
     }
     ASSERT_EQ(Oli_Print_File_To_Pdf("ziel_01.oli", "ziel.pdf"), 1);
     EXPECT_FALSE(file_bytes("ziel.pdf") == old_pdf);
+
+    /* a print that its progress hook stops at the second page writes nothing and says nothing:
+    ** the older PDF stays byte for byte, and the hook hears the end */
+    const std::string printed = file_bytes("ziel.pdf");
+    ASSERT_EQ(Viewer_Write_Sample_List("ziel_01.oli", 0, 60), 1);
+    ZW_Test_Reset();
+    static int told;
+    told = 0;
+    Oli_Set_Print_Progress([](int pages, double) {
+        told = pages;
+        return pages < 2 ? 1 : 0;
+    });
+    EXPECT_EQ(Oli_Print_File_To_Pdf("ziel_01.oli", "ziel.pdf"), 0);
+    Oli_Set_Print_Progress(nullptr);
+    EXPECT_EQ(told, -1);
+    EXPECT_TRUE(file_bytes("ziel.pdf") == printed);
+    EXPECT_NE(access(temp.c_str(), F_OK), 0);
+    for (const std::string &l : ZW_Test_Log_Lines()) EXPECT_NE(l.rfind("MESSAGE", 0), 0u) << l;
 }
 
 TEST(OliviewPrint, SplicePrintListsOfTheResultsRenderWithoutWarnings)

@@ -107,6 +107,26 @@ TEST(ZelkwinInput, VelMessagesByClassAndTimeOut)
     EXPECT_EQ(VELClock() - t0, 290);
     EXPECT_EQ(VELSetTimer(1), 0);
     EXPECT_EQ(VELSetTimer(0), 1);
+
+    /* between the steps of a run: a sleep is the time it takes; an event is taken only when its
+    ** class is asked for; an answer (for a box) and a close stay for the next wait */
+    ZW_Test_Set_Script("sleep 300\nclick 30 40\nkey Esc\nanswer yes\n");
+    t0 = VELClock();
+    EXPECT_EQ(PollVELMessage(&m, VELMSG_TIMER), VELMSG_TIMER);
+    EXPECT_EQ(VELClock() - t0, 300);
+    EXPECT_EQ(PollVELMessage(&m, VELMSG_TIMER | VELMSG_KEY), 0); /* the click's move is next */
+    EXPECT_EQ(PollVELMessage(&m, VELMSG_MOVE), VELMSG_MOVE);
+    EXPECT_EQ(PollVELMessage(&m, VELMSG_LBUTTON), VELMSG_LBUTTON);
+    EXPECT_EQ(m.w[1] * 1000 + m.w[2] * 10 + m.w[3], 30401); /* pressed at (30, 40) */
+    EXPECT_EQ(PollVELMessage(&m, VELMSG_LBUTTON), VELMSG_LBUTTON);
+    EXPECT_EQ(PollVELMessage(&m, VELMSG_KEY), VELMSG_KEY);
+    EXPECT_EQ(m.w[4], 27);
+    EXPECT_EQ(hitkey(), -1); /* not kept for getkey */
+    EXPECT_EQ(PollVELMessage(&m, -1), 0);
+    EXPECT_EQ(ZW_Test_Pending_Events(), 1);
+    ZW_Test_Set_Script("close\n");
+    EXPECT_EQ(PollVELMessage(&m, VELMSG_CLOSE), VELMSG_CLOSE);
+    EXPECT_EQ(ZW_Test_Pending_Events(), 1);
 }
 
 TEST(ZelkwinInput, CallAlwaysFunctionRunsOnEveryEvent)

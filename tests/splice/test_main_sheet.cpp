@@ -652,8 +652,12 @@ TEST_F(Program, APipeOrADeviceUnderAFileNameNeverHangsTheStart)
 }
 
 /* A print of a splice that fails its validation (one nail per half) writes nothing: the print
-** list, the plots and the PDF of the last good print stay byte for byte, and no success message. */
-TEST_F(Program, ARefusedPrintKeepsTheLastReport)
+** list, the plots and the PDF of the last good print stay byte for byte, and no success message.
+** Nor does a print, preview or plans stopped from its progress dialog: Esc or its button
+** "Abbrechen" (the script's sleep is the time the action takes, after which the dialog is open);
+** the preview of the same print list stops while it lays the pages out, the print and the plans
+** of a new title while they print the PDF; a box says that the last print stands. */
+TEST_F(Program, ARefusedOrStoppedPrintKeepsTheLastReport)
 {
     const std::string name = "zugstoss_nagel";
     const std::string src = std::string(SPLICE_SOURCE_DIR) + "/examples/" + name;
@@ -669,6 +673,37 @@ TEST_F(Program, ARefusedPrintKeepsTheLastReport)
         before.push_back(Slurp(f.c_str()));
         ASSERT_FALSE(before.back().empty()) << f;
     }
+    auto kept = [&](const char *what) {
+        for (size_t i = 0; i < files.size(); i++) {
+            EXPECT_TRUE(Slurp(files[i].c_str()) == before[i]) << what << " " << files[i];
+            struct stat st;
+            EXPECT_NE(stat(Rt_Safe_Temp_Name_Of(files[i].c_str()), &st), 0) << what << files[i];
+        }
+    };
+    /* the button "Abbrechen" of the dialog 434 x 155 pixels centred on the screen: 110 x 24
+    ** pixels centred 14 + 34 / 2 pixels above the sheet's bottom at 480 + 77 */
+    const std::string stop_button = At("click", 640, 527);
+    const struct {
+        int menu;
+        std::string stop;
+        const char *dialog;
+    } stops[] = {{MENU_PREVIEW, "key Esc\n", "Vorschau: Seiten werden aufbereitet"},
+                 {MENU_PRINT, stop_button, "Drucken: PDF-Datei wird geschrieben"},
+                 {MENU_PLANS, stop_button, "Pläne: PDF-Datei wird geschrieben"}};
+    for (const auto &row : stops) {
+        ZW_Test_Reset();
+        ZW_Test_Set_Script(Menu(row.menu) + "sleep 300\n" + row.stop);
+        ASSERT_EQ(Splice_Main(5, (char **)argv), 1);
+        kept(row.dialog);
+        EXPECT_TRUE(Log_Has("SHEET", row.dialog)) << row.dialog;
+        EXPECT_TRUE(Log_Has("MESSAGE", "wurde abgebrochen. | Die bisherige Druckliste, ihre "
+                                       "Plotdateien und ihre PDF-Datei bleiben unverändert."))
+            << row.dialog;
+        EXPECT_FALSE(Log_Has("OLI-VIEW PAGE", ""));
+        EXPECT_FALSE(Log_Has("MESSAGE", "Planeditor"));
+        /* the preview stopped the same list; print and plans stop a new one */
+        std::ofstream(name + "_01.txt", std::ios::binary) << "Zugstoss, neuer Titel\n";
+    }
     /* one column and one row of nails */
     std::string input = Slurp((name + "_01.inp").c_str());
     const size_t at = input.find("LAYOUT 0 8 5 ");
@@ -681,11 +716,7 @@ TEST_F(Program, ARefusedPrintKeepsTheLastReport)
     ZW_Test_Reset();
     ZW_Test_Set_Script(Tab(4) + Menu(4));
     ASSERT_EQ(Splice_Main(5, (char **)argv), 1);
-    for (size_t i = 0; i < files.size(); i++) {
-        EXPECT_TRUE(Slurp(files[i].c_str()) == before[i]) << files[i];
-        struct stat st;
-        EXPECT_NE(stat(Rt_Safe_Temp_Name_Of(files[i].c_str()), &st), 0) << files[i];
-    }
+    kept("refused");
     EXPECT_FALSE(Log_Has("MESSAGE", "gedruckt"));
     EXPECT_TRUE(Log_Has("TEXT", "mindestens 2 Verbindungsmittel pro"));
 }
@@ -750,7 +781,9 @@ TEST_F(Program, PreviewPlansHelpAndAnnexEntries)
 /* The PDF of a print stays beside the print list it was printed from: the preview and the plans
 ** keep it where their print list is the same and print it anew with a print list that changed (a
 ** new title), also one larger than 2 MB (700 combinations, every one printed), whose progress the
-** progress dialog shows meanwhile. */
+** progress dialog shows meanwhile: the script's sleep is the quarter second after which it opens,
+** and it is drawn then (opened, with its first values) and at the end, not for each of the pages,
+** while no more time passes. */
 TEST_F(Program, ThePreviewAndThePlansKeepThePrintedPdfOrPrintItAnew)
 {
     const std::string src = std::string(SPLICE_SOURCE_DIR) + "/examples/zugstoss_nagel";
@@ -787,9 +820,13 @@ TEST_F(Program, ThePreviewAndThePlansKeepThePrintedPdfOrPrintItAnew)
     input.replace(input.find("ENTRY 0 0"), input.find("REMARKS") - input.find("ENTRY 0 0"),
                   entries);
     std::ofstream("zugstoss_nagel_01.inp", std::ios::binary) << input;
-    ASSERT_EQ(run(Menu(5)), 1);
+    ASSERT_EQ(run(Menu(5) + "sleep 300\n"), 1);
     ASSERT_GT(Rt_File_Size("zugstoss_nagel_01.oli"), 2 << 20);
     EXPECT_TRUE(Log_Has("SHEET", "Pläne: PDF-Datei wird geschrieben"));
+    int drawn = 0;
+    for (const std::string &l : ZW_Test_Log_Lines())
+        drawn += l.find("Druckliste gelesen") != l.npos;
+    EXPECT_EQ(drawn, 3);
     EXPECT_FALSE(Log_Has("MESSAGE", "PDF"));
     words.clear();
     text = popen(("pdftotext " + pdf + " -").c_str(), "r");
