@@ -31,6 +31,13 @@ double Calc_Vbm_Yield_Moment_Cubic(double d) { return 150.0 * d * d * d; }
 double Calc_Vbm_Yield_Moment(double d, double fu) { return 0.3 * fu * pow(d, 2.6); }
 double Calc_Vbm_Yield_Moment_Half(double d, double fu) { return 0.15 * fu * pow(d, 2.6); }
 
+/* EN 1995-1-1, 8.4(6): staples of wire with f_u of at least 800 N/mm² (a lower f_u is raised to
+** it) take 240 d^2.6 per leg, whatever their f_u above it. */
+double Get_Staple_Yield_Moment(double d, double din)
+{
+    return Nad_Params != nullptr ? 240.0 * pow(d, 2.6) : din;
+}
+
 double Get_Nail46_Yield_Moment(double d, int32_t kind)
 {
     if (kind == 2) return 4270.0;

@@ -12,6 +12,9 @@
 double Calc_Vbm_Yield_Moment_Cubic(double d);           /* 150 d^3 (staples) */
 double Calc_Vbm_Yield_Moment(double d, double fu);      /* 0.3 fu d^2.6, EN 1995-1-1 (8.14) */
 double Calc_Vbm_Yield_Moment_Half(double d, double fu); /* 0.15 fu d^2.6 */
+/* A staple's yield moment per leg under an annex, 240 d^2.6 (EN 1995-1-1, eq. (8.29)); without
+** one the caller's own rule, din. */
+double Get_Staple_Yield_Moment(double d, double din);
 double Get_Nail46_Yield_Moment(double d, int32_t kind);
 double Get_Thread_Effective_Diameter(double d);
 

@@ -122,7 +122,7 @@ double Mode_Yield_Moment(int type, double d, double fu, int stainless, int threa
         return (use == MY_DESIGN_HALF ? 0.15 : 0.3) * 400.0 * std::pow(d, 2.6);
     }
     if (type == VBM_SIMPSON_CSA) return Get_Nail46_Yield_Moment(d, 1);
-    if (type == VBM_KLAMMER) return Calc_Vbm_Yield_Moment_Cubic(d);
+    if (type == VBM_KLAMMER) return Get_Staple_Yield_Moment(d, Calc_Vbm_Yield_Moment_Cubic(d));
     /* the general formula depends on d and fu alone */
     last.my = Calc_Vbm_Yield_Moment(d, fu);
     last.type = type;

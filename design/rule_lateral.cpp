@@ -83,7 +83,7 @@ double Rule_My(const Vbm_Rule_Input *in, double fu)
         return in->stainless == 1 ? Get_Screw_C_My_By_Type(type, d) : Get_Screw_C_My(d);
     if (Is_Vbm_Din571_Screw(type)) return 0.15 * fu * std::pow(d, 2.6);
     if (type == VBM_SIMPSON_CSA) return Get_Nail46_Yield_Moment(d, 1);
-    if (type == VBM_KLAMMER) return Calc_Vbm_Yield_Moment_Cubic(d);
+    if (type == VBM_KLAMMER) return Get_Staple_Yield_Moment(d, Calc_Vbm_Yield_Moment_Cubic(d));
     return Calc_Vbm_Yield_Moment(d, fu);
 }
 

@@ -46,6 +46,9 @@ struct Rule_Case {
 /* Yield moment My = 0.3 fu d^2.6 of nails, staples, dowels and bolts (Nmm). */
 double Nail_My(const Rule_Case &c) { return 0.3 * c.fu * std::pow(c.d, 2.6); }
 
+/* A staple's yield moment per leg (Get_Staple_Yield_Moment), the nails' one without an annex. */
+double Staple_My(const Rule_Case &c) { return Get_Staple_Yield_Moment(c.d, Nail_My(c)); }
+
 /* Embedment strengths of both members (N/mm²) by the rule of fh_type, pre-drilled as given; with
 ** along_grain the force runs along the grain in both members, else at the case's angles. */
 void Both_Fh(const Rule_Case &c, int fh_type, int predrilled, bool along_grain, double *fh1,
@@ -99,7 +102,7 @@ double Calc_Rk_Nail_Gypsum_Fibre(SIMPLIFIED_RULE_ARGS)
 double Calc_Rk_Staple_Gypsum_Fibre(SIMPLIFIED_RULE_ARGS)
 {
     const Rule_Case c = RULE_CASE;
-    const double my = Nail_My(c);
+    const double my = Staple_My(c);
     double fh1, fh2;
     Both_Fh(c, VBM_NAGEL, 0, true, &fh1, &fh2);
     const double k = Reduction(c, VBM_KLAMMER, fu, 1, 90.0);
@@ -128,7 +131,7 @@ double Calc_Rk_Nail_Panel(SIMPLIFIED_RULE_ARGS)
 double Calc_Rk_Staple(SIMPLIFIED_RULE_ARGS)
 {
     const Rule_Case c = RULE_CASE;
-    const double my = Nail_My(c);
+    const double my = Staple_My(c);
     double fh1, fh2;
     Both_Fh(c, VBM_NAGEL, 0, true, &fh1, &fh2);
     const double k = Reduction(c, VBM_KLAMMER, fu, shear_planes, 90.0);

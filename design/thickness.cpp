@@ -28,6 +28,7 @@ double Calc_Vbm_My_Rk(int type, double d, double fu, int variant, int threaded, 
     if (Is_Vbm_Din571_Screw(type) && din571 == 1) return Calc_Vbm_Yield_Moment_Half(d, fu);
     if (Is_Vbm_Din571_Screw(type) && din571 == 2) return Calc_Vbm_Yield_Moment_Half(d, 400.0);
     if (type == VBM_SIMPSON_CSA) return Get_Nail46_Yield_Moment(d, 1);
+    if (type == VBM_KLAMMER) return Get_Staple_Yield_Moment(d, Calc_Vbm_Yield_Moment(d, fu));
     return Calc_Vbm_Yield_Moment(d, fu);
 }
 

@@ -1531,6 +1531,7 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
         file, "Nr. %d: f\xCE\\u,k\xCEr = %.0lf N/mm\xCE/2\xCEr, M\xCE\\y,Rk\xCEr = %.0lf Nmm%s",
         number, w.fu, w.my_rk, fh);
     if (Is_Vbm_Din571_Screw(type)) Print_Din571_Yield_Moment(file, &w, r->d_ef);
+    if (type == VBM_KLAMMER) Print_Staple_Yield_Moment(file, &w);
     if (w.mode > 0) {
         char label[32];
         Mode_Label(label, sizeof label, w.mode, w.mode_thin);
@@ -1562,6 +1563,7 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
                        rope ? "mit Seilwirkung" : "ohne Seilwirkung",
                        hole ? ", f\xCE\\h\xCEr mit d + 1 mm, die Versagensf\x84lle mit d" : "");
         if (din571_plate) Print_Din571_Plate_Mode(file, &w, r->d_ef);
+        if (type == VBM_KLAMMER) Print_Staple_Legs(file, &w);
         Print_Interpolated_Plate(file, &w);
         /* a screw's rope share and the axial capacity it comes from */
         if (Design_Is_Screw(type) && si->capacity_increase && !l->done)

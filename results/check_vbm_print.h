@@ -19,6 +19,12 @@ void Print_Interpolated_Plate(FILE *file, const Vbm_Row *w);
 /* The yield moment of a DIN 571 screw as the design takes it, where the row's value is that. */
 void Print_Din571_Yield_Moment(FILE *file, const Vbm_Row *w, double d_ef);
 
+/* A staple's yield moment per leg where the row's value is the annex's 240 d^2.6 (EN 1995-1-1,
+** 8.4(6)), and its resistance per shear plane as that of its two legs (8.4(5)) where the row
+** takes a failure mode. */
+void Print_Staple_Yield_Moment(FILE *file, const Vbm_Row *w);
+void Print_Staple_Legs(FILE *file, const Vbm_Row *w);
+
 /* The parts of a screw's F_ax,Rk from the design of the DIN 571 and approved screws that
 ** Design_Connection designs (nothing for another fastener or without an axial value). */
 void Fill_Vbm_Screw_Axial(Vbm_Screw_Axial *a, const Connection_Input *in,

@@ -1,13 +1,15 @@
 /*
 ** The lines of the fastener section that let the governing fastener's resistance be recomputed
 ** where it is more than one failure mode: the form of mode (d) of wood screws to DIN 571 beside a
-** steel plate and their yield moment, the interpolation between thin and thick plates, and a
-** screw's rope-effect share with the axial capacity F_ax,Rk it comes from (EN 1995-1-1, 8.2.2(2),
-** 8.7.2). Forces in kN on the page, N in the records; mm, N/mm², kg/m³.
+** steel plate and their yield moment, a staple's yield moment and its two legs, the interpolation
+** between thin and thick plates, and a screw's rope-effect share with the axial capacity F_ax,Rk
+** it comes from (EN 1995-1-1, 8.2.2(2), 8.7.2). Forces in kN on the page, N in the records;
+** mm, N/mm², kg/m³.
 */
 #include "results/check_vbm_print.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "design/design.h"
 #include "foundation/format.h"
@@ -109,6 +111,47 @@ void Print_Din571_Yield_Moment(FILE *file, const Vbm_Row *w, double d_ef)
         "0.3 f\xCE\\u,k\xCEr %s\xCE/2.6\xCEr des glatten Schafts (DIN EN 1995-1-1, %s), "
         "Annahme des Programms (keine Regel der Norm)",
         dn, w->fu, dv, my, dn, d > 6.0 ? "(8.30)" : "(8.14)");
+}
+
+/* ---------------------------------------------------------------- staples */
+
+void Print_Staple_Yield_Moment(FILE *file, const Vbm_Row *w)
+{
+    const double d = Splice_Input.d;
+    const double my = 240.0 * std::pow(d, 2.6);
+    if (Nad_Params == nullptr || !(std::fabs(my - w->my_rk) <= 1e-9 * std::fmax(1.0, my))) return;
+    Oli_Write_Text(
+        file,
+        "M\xCE\\y,Rk\xCEr = 240 d\xCE/2.6\xCEr = 240 x %.2lf\xCE/2.6\xCEr = %.0lf Nmm je "
+        "Schenkel (DIN EN 1995-1-1, 8.4(6), Gl. (8.29): Draht mit f\xCE\\u,k\xCEr " SYM_GE
+        " 800 N/mm\xCE/2\xCEr)",
+        d, my);
+}
+
+void Print_Staple_Legs(FILE *file, const Vbm_Row *w)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    /* the factors the design applies to the two legs: 1.5 / d in gypsum fibreboard, 0.7 for a
+    ** crown at less than 30 degrees to the grain */
+    double f = 2.0;
+    char factors[64] = "";
+    if (si->staple_angle < 30.0) {
+        f *= 0.7;
+        snprintf(factors, sizeof factors, "0.7 x ");
+    }
+    Joint_Members m;
+    Get_Joint_Members(&m);
+    if (m.mat_1 == MAT_FERMACELL && si->d > 1.5) {
+        f *= 1.5 / si->d;
+        const size_t n = strlen(factors);
+        snprintf(factors + n, sizeof factors - n, "1.5 / %.2lf x ", si->d);
+    }
+    char fv[32];
+    Format_N(fv, sizeof fv, "%s", Get_Fv_Rk_Label());
+    Oli_Write_Text(file,
+                   "%sk\xCEr = %s2 x %.4lf = %.4lf kN: die Klammer tr\x84gt je Scherfuge wie zwei "
+                   "N\x84gel ihres Durchmessers (DIN EN 1995-1-1, 8.4(5))",
+                   fv, factors, w->R_k / f, w->R_k);
 }
 
 /* ---------------------------------------------------------------- a screw's axial capacity */

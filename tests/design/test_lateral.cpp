@@ -471,8 +471,9 @@ TEST(Johansen, StaplesThroughGypsumFibreboardAboveOnePointFiveMillimetres)
     Standard_Scope en(true);
     /* staple d 2 through 12.5 mm gypsum fibreboard (1150 kg/m3) into 37.5 mm of C24:
     ** fh,1 = 7 * 2^-0.7 * 12.5^0.9 = 41.8404, fh,2 = 0.082 * 350 * 2^-0.3 = 23.3116,
-    ** My = 150 d^3 = 1200; mode 4 = 1.05 fh,1 t1 d / (2 + b) [sqrt(2b(1 + b) +
-    ** 4b(2 + b) My / (fh,1 d t1^2)) - b] = 406.128, times 1.5 / d = 304.596 */
+    ** My = 240 d^2.6 = 1455.09 per leg under the annex (EN 1995-1-1, eq. (8.29), as a nail's
+    ** 0.3 x 800 d^2.6); mode 4 = 1.05 fh,1 t1 d / (2 + b) [sqrt(2b(1 + b) + 4b(2 + b) My /
+    ** (fh,1 d t1^2)) - b] = 421.826, times 1.5 / d = 316.369 */
     Connection_Result r{};
     Calc_Rk_Timber_Timber(/*proof_method=*/1, /*shear_planes=*/1, /*d=*/2.0, /*length=*/50.0,
                           /*axis_angle=*/90.0, /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
@@ -481,10 +482,10 @@ TEST(Johansen, StaplesThroughGypsumFibreboardAboveOnePointFiveMillimetres)
                           /*mat_2=*/0, /*grade_1=*/0, /*grade_2=*/0, /*fu=*/800.0, /*user=*/nullptr,
                           /*result=*/&r);
     EXPECT_EQ(r.rule_char, 4);
-    EXPECT_NEAR(r.my_rk, 1200.0, 1e-9);
-    EXPECT_NEAR(r.rk_lateral, 304.596, 0.001);
-    /* d 1.5: no reduction; My = 506.25, mode 6 = 1.15 sqrt(2b / (1 + b)) sqrt(2 My fh,1 d)
-    ** = 261.175 */
+    EXPECT_NEAR(r.my_rk, 1455.088, 0.001);
+    EXPECT_NEAR(r.rk_lateral, 316.369, 0.001);
+    /* d 1.5: no reduction; fh,1 = 51.1744, fh,2 = 25.4129, My = 240 x 1.5^2.6 = 688.729,
+    ** mode 6 = 1.15 sqrt(2b / (1 + b)) sqrt(2 My fh,1 d) = 304.630 */
     Connection_Result s{};
     Calc_Rk_Timber_Timber(/*proof_method=*/1, /*shear_planes=*/1, /*d=*/1.5, /*length=*/50.0,
                           /*axis_angle=*/90.0, /*predrilled=*/0, /*stainless=*/0, /*fitted_bolt=*/0,
@@ -493,7 +494,7 @@ TEST(Johansen, StaplesThroughGypsumFibreboardAboveOnePointFiveMillimetres)
                           /*mat_2=*/0, /*grade_1=*/0, /*grade_2=*/0, /*fu=*/800.0, /*user=*/nullptr,
                           /*result=*/&s);
     EXPECT_EQ(s.rule_char, 6);
-    EXPECT_NEAR(s.rk_lateral, 261.175, 0.001);
+    EXPECT_NEAR(s.rk_lateral, 304.630, 0.001);
     /* a nail of 2 mm is not reduced: mode 4 with My = 0.3 * 800 * 2^2.6 = 1455.09: 421.826 */
     Connection_Result n{};
     Calc_Rk_Timber_Timber(/*proof_method=*/1, /*shear_planes=*/1, /*d=*/2.0, /*length=*/50.0,

@@ -128,13 +128,13 @@ TEST(RuleLateral, StapleInGypsumFibreBoard)
     in.staple_angle = 20.0;
     in.fu = 600.0;
     Vbm_Rule_Result r{};
-    /* fh1 = 7 * 2^-0.7 * 12.5^0.9 = 41.840; fh2 = 0.082 * 350 * 2^-0.3 = 23.312; My = 150 * 8;
-    ** single leg: mode 4 = 406.128; two legs, 1.5 / 2 in gypsum fibre board, 0.7 for the crown:
-    ** 2 * 0.75 * 0.7 * 406.128 = 426.434 */
+    /* fh1 = 7 * 2^-0.7 * 12.5^0.9 = 41.840; fh2 = 0.082 * 350 * 2^-0.3 = 23.312; My = 240 *
+    ** 2^2.6 = 1455.09 (EN 1995-1-1, eq. (8.29)); single leg: mode 4 = 421.826; two legs, 1.5 / 2
+    ** in gypsum fibre board, 0.7 for the crown: 2 * 0.75 * 0.7 * 421.826 = 442.917 */
     Calc_Fv_Rk(&in, 1, &r);
     EXPECT_EQ(in.fu, 800.0);
     EXPECT_EQ(r.mode, 4);
-    EXPECT_NEAR(r.Fv_Rk, 426.434, 0.001);
+    EXPECT_NEAR(r.Fv_Rk, 442.917, 0.001);
 }
 
 TEST(RuleLateral, AluminiumPlateBearingCaps)

@@ -204,3 +204,37 @@ TEST(RequiredThickness, APanelsOwnLeastThicknessAndTheExactProof)
     EXPECT_NE(s.find("(f\xCE\\red\xCEr = 1: genauer Nachweis ohne Abminderung"), std::string::npos)
         << s;
 }
+
+/*
+** Staples 1.8 x 63 mm (crown 45 degrees) through OSB/3 side members of 25 mm (rho_k 550) into
+** C24 (350) of 100 mm: the head takes the yield moment of the staple's design under the annex,
+** M_y = 240 d^2.6 = 240 x 1.8^2.6 = 1106.42 Nmm (EN 1995-1-1, eq. (8.29)), f_h,1 = 65 d^-0.7
+** t^0.1 = 59.4315, f_h,2 = 0.082 x 350 x d^-0.3 = 24.0603, beta = 0.40485: t1,req = 1.15 (2
+** sqrt(beta / (1 + beta)) + 2) sqrt(M_y / (f_h,1 d)) = 11.368 mm, less than the panel's 7 d =
+** 12.6 mm. It took 0.3 x 600 x d^2.6 = 829.9 Nmm, the f_u as entered below the 800 that the
+** design raises it to, and gave 0.98 cm.
+*/
+TEST(RequiredThickness, StaplesTakeTheYieldMomentOfTheirDesign)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.vbm_type = VBM_KLAMMER;
+    Splice_Input.vbm_row = 1;
+    Splice_Input.d = 1.8;
+    Splice_Input.l = 63.0;
+    Splice_Input.d_k = 11.2;
+    Splice_Input.fu_k = 600.0;
+    Splice_Input.staple_angle = 45.0;
+    Splice_Input.two_sided = 1;
+    Splice_Input.mat_side = MAT_OSB;
+    Splice_Input.grade_side = 1;
+    Splice_Input.mat_mid = 0;
+    Splice_Input.grade_mid = 5;
+    Splice_Input.t_s = 2.5;
+    Splice_Input.b = 10.0;
+    Splice_Input.h = Splice_Input.h_s = 16.0;
+    Set_Layout(6, 4);
+    Tension_Splice(10.0);
+    const std::string s = Checks_Print();
+    EXPECT_NE(s.find("t\xCE\\1,req\xCEr = max(1.14; 7 d) = 1.26 cm"), std::string::npos) << s;
+}
