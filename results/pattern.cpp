@@ -228,7 +228,9 @@ double Min_Timber_Thickness_Rule(int side, int split_rule, int *code, char *how,
     }
     double tmin = 2.4;
     int c = side ? DERR_SIDE_MIN_24MM_MEMBER : DERR_MIDDLE_MIN_THICKNESS;
-    if (Is_Vbm_Nail_Or_Screw(t)) {
+    /* staples take the rules of nails (EN 1995-1-1, 8.4(1)): a board that they hold has no least
+    ** thickness of solid timber, and timber the one against splitting */
+    if (Is_Nail_Screw_Staple(t)) {
         if (!si->predrilled && !Member_May_Split(mat)) {
             tmin = 0.0; /* a board does not split (EN 1995-1-1, 8.3.1.2(6)) */
         } else if (!si->predrilled) {

@@ -431,6 +431,19 @@ TEST(Prepare, MinimumThicknesses)
     Splice_Input.vbm_type = 29;
     EXPECT_DOUBLE_EQ(Min_Mid_Timber_Thickness(&code, 0), 2.4);
     EXPECT_EQ(code, 111);
+    /* staples 1.8 mm take the nails' rules: a side member of OSB does not split and has no
+    ** least thickness of solid timber (24 mm), C24 max(14 d, (13 d - 30) rho_k / 200) = 25.2 mm */
+    Splice_Input.vbm_type = VBM_KLAMMER;
+    Splice_Input.d = 1.8;
+    Splice_Input.mat_side = MAT_OSB;
+    Splice_Input.grade_side = 1;
+    EXPECT_DOUBLE_EQ(Min_Side_Timber_Thickness(&code, 0), 0.0);
+    EXPECT_NEAR(Min_Mid_Timber_Thickness(&code, 0), 2.52, 1e-9);
+    EXPECT_EQ(code, 113);
+    Splice_Input.vbm_type = 0;
+    Splice_Input.d = 4.2;
+    Splice_Input.mat_side = Splice_Input.mat_mid;
+    Splice_Input.grade_side = Splice_Input.grade_mid;
 
     /* without an annex a side member below 2.4 cm is raised to 2.4 cm: 2 mm nail, 7 d = 14 mm */
     Use_Annex(false);
