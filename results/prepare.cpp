@@ -253,15 +253,13 @@ double Least_A3c_Angle(double alpha_1, double alpha_2)
     return v2[3] > v1[3] ? alpha_2 : alpha_1;
 }
 
-/* The edge distance a4 (cm) that the splice kind takes of a4,t and a4,c: V_d loads the
-** fasteners of a tension or compression splice towards an edge too, so that edge distance is a
-** loaded one (a4,t, EN 1995-1-1, Tables 8.2 to 8.5), as in a bending splice. */
-static double A4_Of_Kind(double a4t, double a4c)
-{
-    const int kind = Splice_Input.splice_kind;
-    if ((kind == SPLICE_TENSION || kind == SPLICE_COMPRESSION) && !Any_Checked_Shear()) return a4c;
-    return std::fmax(a4t, a4c);
-}
+/* The edge distance a4 (cm) that every splice kind takes of a4,t and a4,c: the larger. V_d loads
+** the fasteners of a tension or compression splice towards an edge too, and a force along the
+** grain lies at alpha = 0, within the range 0 <= alpha <= 180 of the loaded edge (EN 1995-1-1,
+** Tables 8.2 to 8.5): where the tables give that edge more at alpha = 0 (staples, Table 8.3: 15 d
+** against 10 d), both edges keep it, so that the least distance does not jump when a shear force
+** of a hair turns the forces towards one of them. */
+static double A4_Of_Kind(double a4t, double a4c) { return std::fmax(a4t, a4c); }
 
 /* The edge distance a4 (cm) that member k of p asks beside the rows (A4_Of_Kind). */
 static double Member_A4(const Pass_Spacings *p, int k)
@@ -1468,7 +1466,9 @@ static const char *A4_Rule(double a4t, double a4c)
 {
     const bool din = Nad_Params == nullptr;
     bool loaded = a4t >= a4c;
-    if (Splice_Input.splice_kind != SPLICE_BENDING && !Any_Checked_Shear()) loaded = false;
+    /* without a shear force a tension or compression splice names the loaded edge distance
+    ** only where it asks more (A4_Of_Kind) */
+    if (Splice_Input.splice_kind != SPLICE_BENDING && !Any_Checked_Shear()) loaded = a4t > a4c;
     if (loaded) return din ? "a2,t" : "a4,t";
     return din ? "a2,c" : "a4,c";
 }
@@ -1744,8 +1744,12 @@ int Prepare_Splice_Calc(void)
     /* A new pattern: the governing fastener of an earlier run no longer exists. */
     si->governing_vbm = 0;
 
-    /* Passes until the smallest force-to-grain angle settles (and at least two). */
-    double alpha_prev = M_PI / 2.0, alpha_min = 0.0, alpha_max = M_PI / 2.0;
+    /* Passes until the smallest force-to-grain angle settles (and at least two). The first takes
+    ** the largest angle across the grain, except where every force runs along it: a tension or
+    ** compression splice without a shear force, whose edge distance a4 is then that of the
+    ** forces it has (A4_Of_Kind). */
+    const bool along = Splice_Input.splice_kind != SPLICE_BENDING && !Any_Checked_Shear();
+    double alpha_prev = M_PI / 2.0, alpha_min = 0.0, alpha_max = along ? 0.0 : M_PI / 2.0;
     int pass = 0;
     Pass_Spacings p{};
     while ((std::fabs(alpha_prev - alpha_min) > 0.01 && pass < 999) || pass == 1) {

@@ -465,6 +465,24 @@ static void Write_Least_Spacings(FILE *file, const double v[6], const double raw
 }
 
 /*
+** Where every force runs along the grain (max alpha = 0) and the tables give the loaded edge more
+** there than the unloaded one (staples, EN 1995-1-1, Table 8.3: 15 d against 10 d), which edge
+** the layout takes as loaded: both, as alpha = 0 lies within the loaded edge's range and a shear
+** force of a hair would load either of them (the validation's A4_Of_Kind).
+*/
+static void Write_Along_Grain_Edge_Line(FILE *file, const double v[6])
+{
+    if (Nad_Params == nullptr || Fastener_Pattern.min_alpha_2 != 0.0 || !(v[4] > v[5])) return;
+    Oli_Write_Text(
+        file,
+        "a\xCE\\4\xCEr = a\xCE\\4,t\xCEr = %.2lf cm an beiden R\x84ndern: die Kraft "
+        "parallel zur Faser (\xBA = 0\xF8) liegt im Bereich 0\xF8 \xF3 \xBA \xF3 180\xF8 "
+        "des beanspruchten Randes (DIN EN 1995-1-1, Tab. %s), jeder Rand gilt als "
+        "beansprucht",
+        v[4], Splice_Input.vbm_type == VBM_KLAMMER ? "8.3" : "8.2");
+}
+
+/*
 ** The angle at which a3,c of dowels and bolts was taken under EN 1995-1-1 (Tables 8.4 and 8.5):
 ** the force-to-grain angle of the largest a3,c (the largest angle where a3,c grows with it, else
 ** the smallest), turned by 180 degrees towards the unloaded end, and the rule of its band. In
@@ -693,6 +711,7 @@ int Oli_Systemdarstellung(FILE *file)
     const bool plates =
         si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;
     if (plates && si->h - si->h_p > 0.0) Write_Plate_Edge_Line(file, raw, v);
+    Write_Along_Grain_Edge_Line(file, v);
     Write_Present_Edge_Line(file);
 
     /* 8. present spacings */

@@ -536,6 +536,21 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          "Nagelabstände zu groß (Blatt ist zu lang): a1 = (L - 2 a3) / (n_c - 1) = (120.00 - 2 x "
          "6.30) / 1 = 107.40 cm > höchstens 40 d = 40 x 0.42 = 16.80 cm"_cp850,
          false, CONN_LAP, 0, 14.0, 6.0, 4.2, 90.0, 2, 120.0},
+        /* Staples 1.8 mm in tension along the grain, C24 side timbers 3 cm on 10 cm: alpha = 0
+        ** lies within the loaded edge's range 0 <= alpha <= 180 of EN 1995-1-1, Table 8.3, a4,t =
+        ** (15 + 5 sin 0) d = 2.70 cm, which a shear force of a hair would ask anyway; a single
+        ** row in 5 cm keeps 2.50 cm (a4,c = 10 d = 1.80 cm let it pass) */
+        {.h = 5.0,
+         .rows = 1,
+         .code = 96,
+         .text = a4tc
+                 + "a4 im Mittelholz und in den Seitenh\x94lzern = 5.00 / 2 = 2.50 cm < "
+                   "erforderlich a4,t = 2.70 cm",
+         .type = VBM_KLAMMER,
+         .b = 10.0,
+         .t_s = 3.0,
+         .d = 1.8,
+         .l = 63.0},
         /* Dowels 16 mm through an inner plate 12 cm high in a member 56 cm high: four rows at
         ** a2 = 3 d = 4.8 cm (EN 1995-1-1, Table 8.5) leave e2 = (12.0 - 3 x 4.8) / 2 = -1.2 cm
         ** in the plate, below 1.2 d0 = 1.2 x 1.7 = 2.04 cm (d0 = d + 1 mm; EN 1993-1-8,
