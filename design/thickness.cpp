@@ -12,6 +12,7 @@
 #include "catalogue/catalogue.h"
 #include "design/design_lateral.h"
 #include "design/design_plates.h"
+#include "nad/nad.h"
 
 /* ---------------------------------------------------------------- yield moment */
 
@@ -38,6 +39,16 @@ static double Embedment_Diameter(int type, int fitted, double d)
     return (type == VBM_BOLZEN && !fitted) ? d + 1.0 : d;
 }
 
+/* The yield moment of a wood screw to DIN 571 in the required thicknesses (the din571 switch of
+** Calc_Vbm_My_Rk): under an annex that of its design, 0.15 f_u d^2.6 with its own f_u, as the
+** failure modes take it; without one the half moment with f_u = 400 N/mm² in the head-side
+** member and the full moment in the other. */
+static int Din571_Moment(bool head_side)
+{
+    if (Nad_Params != nullptr) return 1;
+    return head_side ? 2 : 0;
+}
+
 /* sqrt(My / (fh d)), 0 when fh d is not positive. */
 static double Hinge_Root(double my, double fh, double d)
 {
@@ -54,7 +65,7 @@ double Calc_T1_Req(double d, int type, int predrilled, int variant, int fitted, 
 {
     if (Is_Mat_Metal_Plate(mat1)) return 0.1;
     if (Is_Vbm_Connector_Two_Sided(type)) return Calc_T_Min_3d(dc);
-    const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, 2);
+    const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, Din571_Moment(true));
     double fh1 = 0.0, fh2 = 0.0;
     Calc_Fh_Both_Members(/*out_fh1=*/&fh1, /*out_fh2=*/&fh2,
                          /*d=*/Embedment_Diameter(type, fitted, d), /*type=*/type,
@@ -93,7 +104,7 @@ double Calc_T2_Req(int kind, double d, double length, double axis_angle, int typ
                    int g1, int g2, const Vbm_User_Embedment *user1, const Vbm_User_Embedment *user2)
 {
     if (Is_Vbm_Connector_Two_Sided(type)) return Calc_T_Min_5d(dc);
-    const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, 0);
+    const double my = Calc_Vbm_My_Rk(type, d, fu, variant, threaded, Din571_Moment(false));
     double fh1 = 0.0, fh2 = 0.0;
     Calc_Fh_Both_Members(/*out_fh1=*/&fh1, /*out_fh2=*/&fh2,
                          /*d=*/Embedment_Diameter(type, fitted, d), /*type=*/type,

@@ -693,6 +693,83 @@ static void Write_Gamma_Line(FILE *file, int sit)
                        situation, "Dübel besonderer Bauart"_cp850, SYM_GAMMA, gamma_connector);
 }
 
+/*
+** The diameter that the failure modes of a wood screw to DIN 571 take (mm), as its design takes
+** it: 1.1 d1 where the smooth shank holds less than 4 d in the member of the point, else d
+** (EN 1995-1-1, 8.7.1; Calc_Din571_Effective_Diameter of the design's geometry).
+*/
+static double Din571_Modes_D(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    Joint_Members m;
+    Get_Joint_Members(&m);
+    Connection_Input in{};
+    in.vbm_type = si->vbm_type;
+    in.d = si->d;
+    in.d_2 = si->d_2;
+    in.length = si->l;
+    in.l_thread = si->l_ef;
+    in.axis_angle = 90.0;
+    in.shear_planes = Vbm_Own_Shear_Planes();
+    in.t1 = m.t1;
+    in.t2 = m.t2;
+    return Calc_Din571_Effective_Diameter(in);
+}
+
+/*
+** What the required thicknesses of a wood screw to DIN 571 take (Run_Required_Thicknesses): the
+** yield moment, the embedment strengths and the diameter of its design, in the formulas of the
+** simplified proof of the annex (NA.8.2.4), the point-side member's where the screw ends in the
+** middle member, else the middle member's of two shear planes.
+*/
+static void Write_Din571_Thickness_Basis(FILE *file, double rho_side, double rho_mid, double t1_req,
+                                         double t2_req)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const double a = Fastener_Pattern.alpha_max, d = Din571_Modes_D(), fu = Get_Fastener_Fu_K();
+    const double my = Calc_Vbm_Yield_Moment_Half(d, fu);
+    double fh1 = 0.0, fh2 = 0.0;
+    Calc_Fh_Both_Members(/*out_fh1=*/&fh1, /*out_fh2=*/&fh2, /*d=*/d, /*type=*/si->vbm_type,
+                         /*predrilled=*/si->predrilled, /*alpha1=*/a, /*alpha2=*/a,
+                         /*t1=*/si->t_s * 10.0, /*t2=*/si->b * 10.0, /*rho1=*/rho_side,
+                         /*rho2=*/rho_mid, /*mat1=*/si->mat_side, /*mat2=*/si->mat_mid,
+                         /*g1=*/si->grade_side, /*g2=*/si->grade_mid, /*user1=*/nullptr,
+                         /*user2=*/nullptr);
+    if (!(fh1 > 0.0 && fh2 > 0.0)) return;
+    const double beta = fh2 / fh1;
+    const double point = 1.15 * (2.0 + 2.0 / std::sqrt(1.0 + beta)) * std::sqrt(my / (fh2 * d));
+    const bool ef = d != si->d;
+    const char *dn = ef ? "d\xCE\\ef\xCEr" : "d";
+    Oli_Write_Text(file,
+                   "mit M\xCE\\y,Rk\xCEr = 0.15 f\xCE\\u,k\xCEr %s\xCE/2.6\xCEr = 0.15 x %.0lf x "
+                   "%.2lf\xCE/2.6\xCEr = %.0lf Nmm, f\xCE\\h,1,k\xCEr = %.2lf N/mm\xCE/2\xCEr, "
+                   "f\xCE\\h,2,k\xCEr = %.2lf N/mm\xCE/2\xCEr, " SYM_RATIO
+                   " = %.3lf und %s = %.2lf mm wie im Nachweis der Schraube (DIN EN 1995-1-1/NA, "
+                   "NA.8.2.4):",
+                   dn, fu, d, my, fh1, fh2, beta, dn, d);
+    Oli_Write_Text(
+        file,
+        "t\xCE\\1,req\xCEr = 1.15 (2 (" SYM_RATIO " / (1 + " SYM_RATIO
+        "))\xCE/0.5\xCEr + 2) (M\xCE\\y,Rk\xCEr / (f\xCE\\h,1,k\xCEr %s))\xCE/0.5\xCEr = "
+        "1.15 x (2 x (%.3lf / %.3lf)\xCE/0.5\xCEr + 2) x (%.0lf / (%.2lf x "
+        "%.2lf))\xCE/0.5\xCEr = %.1lf mm",
+        dn, beta, 1.0 + beta, my, fh1, d, t1_req);
+    if (std::fabs(t2_req - point) <= 1e-9 * std::fmax(1.0, point))
+        Oli_Write_Text(file,
+                       "t\xCE\\2,req\xCEr = 1.15 (2 + 2 / (1 + " SYM_RATIO
+                       ")\xCE/0.5\xCEr) (M\xCE\\y,Rk\xCEr / (f\xCE\\h,2,k\xCEr %s))\xCE/0.5\xCEr "
+                       "= 1.15 x (2 + 2 / %.3lf\xCE/0.5\xCEr) x (%.0lf / (%.2lf x "
+                       "%.2lf))\xCE/0.5\xCEr = %.1lf mm (Spitze im Mittelholz)",
+                       dn, 1.0 + beta, my, fh2, d, t2_req);
+    else
+        Oli_Write_Text(file,
+                       "t\xCE\\2,req\xCEr = 1.15 x 4 / (1 + " SYM_RATIO
+                       ")\xCE/0.5\xCEr (M\xCE\\y,Rk\xCEr / (f\xCE\\h,2,k\xCEr %s))\xCE/0.5\xCEr "
+                       "= 1.15 x 4 / %.3lf\xCE/0.5\xCEr x (%.0lf / (%.2lf x %.2lf))\xCE/0.5\xCEr = "
+                       "%.1lf mm",
+                       dn, 1.0 + beta, my, fh2, d, t2_req);
+}
+
 /* The head of the checks (written only with a file): the partial factors of the persistent
 ** situation, of the accidental one where the checks hold an accidental combination, and of the
 ** seismic one, with the assumption it rests on, where they hold a seismic one. */
@@ -739,6 +816,8 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
                        "Mindestdicke des Mittelholzes t\xCE\\"
                        "2,req\xCEr = %.2lf cm",
                        t1, t2_req / 10.0);
+        if (Is_Vbm_Din571_Screw(type))
+            Write_Din571_Thickness_Basis(file, rho_side, rho_mid, t1_req, t2_req);
         /* a connector's thicknesses are those of its k1, from its depth in the member */
         double t1_k = 0.0, t2_k = 0.0;
         if (Connector_Required_Thicknesses(&t1_k, &t2_k)) {
@@ -1043,7 +1122,9 @@ static void Run_Required_Thicknesses(const Splice_Input_Record *si, double rho_s
 {
     const int type = si->vbm_type;
     const double a_max = Fastener_Pattern.alpha_max;
-    *t1_req = Calc_T1_Req(/*d=*/si->d, /*type=*/type, /*predrilled=*/si->predrilled,
+    /* a wood screw to DIN 571 with the diameter of its failure modes */
+    const double d = Is_Vbm_Din571_Screw(type) ? Din571_Modes_D() : si->d;
+    *t1_req = Calc_T1_Req(/*d=*/d, /*type=*/type, /*predrilled=*/si->predrilled,
                           /*variant=*/si->stainless, /*fitted=*/si->fitted_bolt,
                           /*threaded=*/si->threaded_rod, /*alpha1=*/a_max,
                           /*alpha2=*/a_max, /*dc=*/si->d, /*fu=*/Get_Fastener_Fu_K(),
@@ -1051,7 +1132,7 @@ static void Run_Required_Thicknesses(const Splice_Input_Record *si, double rho_s
                           /*rho2=*/rho_mid, /*mat1=*/si->mat_side, /*mat2=*/si->mat_mid,
                           /*g1=*/si->grade_side, /*g2=*/si->grade_mid,
                           /*user1=*/nullptr, /*user2=*/nullptr);
-    *t2_req = Calc_T2_Req(/*kind=*/2, /*d=*/si->d, /*length=*/si->l,
+    *t2_req = Calc_T2_Req(/*kind=*/2, /*d=*/d, /*length=*/si->l,
                           /*axis_angle=*/90.0, /*type=*/type,
                           /*predrilled=*/si->predrilled, /*variant=*/si->stainless,
                           /*fitted=*/si->fitted_bolt, /*threaded=*/si->threaded_rod,

@@ -141,9 +141,11 @@ TEST(ScrewDin571, EffectiveDiameterWhereTheShankEndsEarly)
     **   26.93208 * 6.16) = 1966.72 N (by d: 0.936791 * 1.4 sqrt(2 * 13371.66 * 26.404 * 8)
     **   = 3117.15 N).
     ** Timber (Screw_Input: f_u 600, 40 mm into 120 mm of C24, the shank 20 mm into member 2):
-    **   the thickness rule by d leaves k = 1 (t1,req 37.88 < 40, t2,req 65.60 < 100), beta = 1;
-    **   R_k = sqrt(2 * 0.15 * 600 * 112.95614 * 26.93208 * 6.16) = sqrt(2 * 10166.05 * 26.93208
-    **   * 6.16) = 1836.61 N (by d: sqrt(2 * 20057.48 * 26.404 * 8) = 2910.94 N).
+    **   the thickness rule by d takes the screw's yield moment 0.15 * 600 * 8^2.6 = 20057.48 in
+    **   both members, at 90 degrees f_h,90 = 17.96190: t1,req = 1.15 (2 sqrt 0.5 + 2) sqrt(20057.48
+    **   / (17.96190 * 8)) = 46.3880 > 40, k = 40 / 46.3880 = 0.862292 (t2,req the same < 100),
+    **   beta = 1; R_k = 0.862292 sqrt(2 * 0.15 * 600 * 112.95614 * 26.93208 * 6.16) = 0.862292
+    **   sqrt(2 * 10166.05 * 26.93208 * 6.16) = 0.862292 * 1836.61 = 1583.69 N (by d: 2510.08 N).
     ** Inner plate (the first test's: 40 mm of C24, plate 10 mm, 120 mm long): the thick plate's
     **   t_req = 4.6 sqrt(40114.97 / (26.404 * 8)) = 63.3915 > 40, k = 40 / 63.3915 = 0.630999;
     **   R_k = sqrt 2 * 0.630999 sqrt(2 * 10166.05 * 26.93208 * 6.16) = 1638.93 N (by d:
@@ -153,7 +155,7 @@ TEST(ScrewDin571, EffectiveDiameterWhereTheShankEndsEarly)
         Connection_Input in;
         double rk;
     } const simplified[] = {{"outer plate", at_80, 1966.72},
-                            {"timber", Screw_Input(), 1836.61},
+                            {"timber", Screw_Input(), 1583.69},
                             {"inner plate", Inner_Plate_Input(), 1638.93}};
     for (const auto &row : simplified) {
         Connection_Input c = row.in;

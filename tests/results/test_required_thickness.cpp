@@ -238,3 +238,42 @@ TEST(RequiredThickness, StaplesTakeTheYieldMomentOfTheirDesign)
     const std::string s = Checks_Print();
     EXPECT_NE(s.find("t\xCE\\1,req\xCEr = max(1.14; 7 d) = 1.26 cm"), std::string::npos) << s;
 }
+
+/*
+** Wood screws to DIN 571 8 x 120 mm (thread 72 mm, core d1 = 5.6 mm, f_u 600), pre-drilled, from
+** both sides through C24 side timbers 6 cm into a middle member 12 cm: the smooth shank ends
+** before the middle member, so the design takes d_ef = 1.1 d1 = 6.16 mm (EN 1995-1-1, 8.7.1) and
+** M_y,Rk = 0.15 x 600 x 6.16^2.6 = 10166.05 Nmm; f_h = 0.082 (1 - 0.01 x 6.16) x 350 = 26.932
+** N/mm² in both members, beta = 1. The head takes the same: t1,req = 1.15 (2 sqrt(1/2) + 2)
+** sqrt(10166.05 / (26.932 x 6.16)) = 30.74 mm, and t2,req of the point-side member 1.15 (2 + 2 /
+** sqrt 2) sqrt(...) the same. It took d = 8 with 0.15 x 400 x 8^2.6 (3.12 cm) and 0.3 x 600 x
+** 8^2.6 (5.41 cm).
+*/
+TEST(RequiredThickness, Din571ScrewsTakeTheValuesOfTheirDesign)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.vbm_type = 2;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.fu_k = 600.0;
+    Splice_Input.d = 8.0;
+    Splice_Input.d_2 = 5.6;
+    Splice_Input.l = 120.0;
+    Splice_Input.l_ef = 72.0;
+    Splice_Input.d_k = 13.0;
+    Splice_Input.predrilled = 1;
+    Splice_Input.two_sided = 1;
+    Splice_Input.mat_side = Splice_Input.mat_mid = 0;
+    Splice_Input.grade_side = Splice_Input.grade_mid = 5;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.h = Splice_Input.h_s = 20.0;
+    Set_Layout(4, 3);
+    Tension_Splice(50.0);
+    const std::string s = Checks_Print();
+    EXPECT_NE(s.find("Mindestdicke der Seitenh\x94lzer t\xCE\\"
+                     "1,req\xCEr = 3.07 cm, Mindestdicke des Mittelholzes t\xCE\\"
+                     "2,req\xCEr = 3.07 cm"),
+              std::string::npos)
+        << s;
+}
