@@ -1722,6 +1722,22 @@ static int Fit_Rows(const Pass_Spacings *p, int n_r)
     return 0;
 }
 
+/*
+** Whether the layout of a pass with the spacings p keeps less edge distance a4 (in any member) or
+** end distance a3 than the largest force-to-grain angle alpha_2 of its own forces asks with
+** alpha_1: both grow with the angle (EN 1995-1-1, Tables 8.2 to 8.5: a4,t with sin alpha, a3,c
+** with |sin alpha|), and the system section states them at that angle.
+*/
+static bool Layout_Short(const Pass_Spacings *p, double alpha_1, double alpha_2)
+{
+    Pass_Spacings q{};
+    if (Calc_Pass_Spacings(alpha_1, alpha_2, &q) != 0) return false;
+    if (q.a3 > p->a3 + LENGTH_TOL || q.a4 > p->a4 + LENGTH_TOL) return true;
+    for (int k = 0; k < p->members; k++)
+        if (Member_A4(&q, k) > Member_A4(p, k) + LENGTH_TOL) return true;
+    return false;
+}
+
 int Prepare_Splice_Calc(void)
 {
     /* the preparation's designs work in a record of its own, fresh for every preparation */
@@ -1752,7 +1768,14 @@ int Prepare_Splice_Calc(void)
     double alpha_prev = M_PI / 2.0, alpha_min = 0.0, alpha_max = along ? 0.0 : M_PI / 2.0;
     int pass = 0;
     Pass_Spacings p{};
-    while ((std::fabs(alpha_prev - alpha_min) > 0.01 && pass < 999) || pass == 1) {
+    /* The rows are laid out at the largest angle of the pass before; where the forces of the new
+    ** layout reach a larger one that asks more edge or end distance than the layout keeps, the
+    ** next pass lays them out at it (the angles only grow until the layout keeps them). */
+    const auto unsettled = [&] {
+        return std::fabs(alpha_prev - alpha_min) > 0.01
+               || (pass > 0 && Layout_Short(&p, alpha_prev, alpha_max));
+    };
+    while ((unsettled() && pass < 999) || pass == 1) {
         pass++;
         alpha_prev = alpha_min;
         if (pass == 999) alpha_prev = 0.0;

@@ -631,6 +631,30 @@ TEST(Prepare, StaggeredLayoutFitsItsHeight)
     EXPECT_NEAR(Fastener_Pattern.recs[0].y, -8.4, 1e-9);
     EXPECT_NEAR(Fastener_Pattern.recs[1].y, 8.4, 1e-9);
     EXPECT_NEAR(Fastener_Pattern.recs[2].y, 0.0, 1e-9);
+
+    /* Dowels 16 mm staggered in 5 rows in 24 cm (C24 8/14/8), N 150 and N 20 with V 8: the
+    ** rows keep from both edges the a4,t = (2 + 2 sin alpha) d of EN 1995-1-1, Table 8.5 at the
+    ** largest angle their own forces reach, 77.6 degrees (63.26 mm); laid out at the angle of
+    ** the pass before, 77.5 degrees, they kept 63.24 mm */
+    Fresh_Splice(true);
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Splice_Input.L_user = 0;
+    Splice_Input.vbm_type = VBM_STABDUEBEL;
+    Splice_Input.d = 16.0;
+    Splice_Input.l = 300.0;
+    Splice_Input.t_s = 8.0;
+    Splice_Input.b = 14.0;
+    Splice_Input.h = Splice_Input.h_s = 24.0;
+    Set_Layout(4, 5, LAYOUT_STAGGERED);
+    Set_Lkom(0, 0, 0.0, 150.0, 0.0);
+    Set_Lkom(0, 1, 0.0, 20.0, 8.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    double y = 0.0;
+    for (int i = 0; i < Fastener_Pattern.count; i++)
+        y = std::fmax(y, std::fabs(Fastener_Pattern.recs[i].y));
+    const double alpha = Fastener_Pattern.alpha_max;
+    EXPECT_NEAR(alpha * 180.0 / M_PI, 77.6, 0.05);
+    EXPECT_GE(12.0 - y, (2.0 + 2.0 * std::sin(alpha)) * 1.6 - 1e-9);
 }
 
 TEST(Prepare, StapleAngleInDegrees)
