@@ -63,13 +63,16 @@ const char *Lkom_Formula_Text(int group, int entry, int max_len)
     std::string s;
     for (int k = 0; k < LKOM_ACTION_SLOTS && c->actions[k] != -1; k++) {
         int a = c->actions[k];
-        if (s.size() > 1) s += " + ";
+        /* an action of the other sign (the earthquake's -A_Ed) joins with a minus */
+        const bool minus = c->factors[k][0] * c->factors[k][1] < 0.0;
+        if (s.size() > 1) s += minus ? " - " : " + ";
+        else if (minus) s += "-";
         if (!c->accidental) {
             if (a == 0 || a == 1) Append_Format(&s, "%.2lf*LF%d", c->factors[k][0], a + 1);
             else Append_Format(&s, "%.2lf*%.2lf*LF%d", c->factors[k][1], c->factors[k][0], a + 1);
         } else {
             if (a == 0 || a == 1) Append_Format(&s, "LF%d", a + 1);
-            else Append_Format(&s, "%.2lf*LF%d", c->factors[k][1], a + 1);
+            else Append_Format(&s, "%.2lf*LF%d", std::fabs(c->factors[k][1]), a + 1);
         }
     }
     s += " / ";
@@ -638,11 +641,17 @@ void Oli_Lkom_Table(FILE *file)
                    "der außergewöhnlichen Situation)"_cp850);
     /* the seismic combinations keep the factors of the persistent situation (Lkom_Accidental_
     ** Factors), which the head of the checks gives with its reason */
-    if (seismic)
+    if (seismic) {
         Oli_Write_Text(file, "%s",
                        "Spalte A: E = Erdbeben-Bemessungssituation, DIN EN 1990, (6.12b) "
                        "(Teilsicherheitsbeiwerte der ständigen und vorübergehenden Situation: "
                        "geringe Dissipation, DIN EN 1998-1, 8.6(2))"_cp850);
+        /* the generated combinations take the earthquake with both signs (Do_Generate_Lkoms) */
+        if (si->lkom_generated)
+            Oli_Write_Text(file, "%s",
+                           "Erdbeben mit beiden Vorzeichen: jede Kombination mit +A\xCE\\Ed\xCEr "
+                           "und mit -A\xCE\\Ed\xCEr (DIN EN 1998-1, 4.3.3.5)");
+    }
     Write_Unchecked_Load_Lines(file, &left_out);
     free(cols);
     Dbg_Free("results", __LINE__, "print", M);

@@ -585,12 +585,15 @@ static void Store_Comb(const Char_Action_Rec *act, const Gen_Comb *c, Lkom_Table
         en->factors[k][0] = c->factors[k][0];
         en->factors[k][1] = c->factors[k][1];
     }
-    /* The comment names the actions and their factors: "1.35*G1 + 1.50*Q3". */
+    /* The comment names the actions and their factors: "1.35*LF1 + 1.50*LF3", an action of the
+    ** other sign with a minus: "1.00*LF1 - 1.00*LF6". */
     std::string text;
     for (int k = 0; k < c->n; k++) {
+        const double f = c->factors[k][0] * c->factors[k][1];
         char part[32];
-        snprintf(part, sizeof part, "%s%.2f*LF%d", k ? " + " : "",
-                 c->factors[k][0] * c->factors[k][1], (int)c->actions[k] + 1);
+        snprintf(part, sizeof part, "%s%.2f*LF%d",
+                 k ? (f < 0.0 ? " - " : " + ") : (f < 0.0 ? "-" : ""), std::fabs(f),
+                 (int)c->actions[k] + 1);
         text += part;
     }
     snprintf(en->comment, sizeof en->comment, "%s", text.c_str());
@@ -662,19 +665,23 @@ int Do_Generate_Lkoms(const Char_Action_Rec *act, Lkom_Table *t, Lkom_Generation
     }
 
     /* EN 1990 eq. (6.12b): G_k + A_Ed + sum psi_2 Q_k, psi_2 of the seismic design situation
-    ** (psi_2,E of the annex); each variable action absent or present. */
+    ** (psi_2,E of the annex); each variable action absent or present. The seismic action effect
+    ** has both signs (EN 1998-1, 4.3.3.5): every combination with +A_Ed, then with -A_Ed, whose
+    ** psi carries the sign. */
     if (quake >= 0) {
-        for (int q = 0; q < (1 << nv); q++) {
-            Gen_Comb c;
-            memset(&c, 0, sizeof c);
-            c.accidental = 1;
-            for (int j = 0; j < np; j++) Add_Action(&c, perm[j], 1.0, 1.0, act[perm[j]].kled);
-            const Char_Action_Rec *a = &act[quake];
-            Add_Action(&c, quake, a->gamma_sup, a->psi_dom, a->kled);
-            for (int j = 0; j < nv; j++)
-                if ((q >> j) & 1) Add_Action(&c, var[j], 1.0, act[var[j]].psi_2E, act[var[j]].kled);
-            Store_Comb(act, &c, t, r);
-        }
+        for (const double sign : {1.0, -1.0})
+            for (int q = 0; q < (1 << nv); q++) {
+                Gen_Comb c;
+                memset(&c, 0, sizeof c);
+                c.accidental = 1;
+                for (int j = 0; j < np; j++) Add_Action(&c, perm[j], 1.0, 1.0, act[perm[j]].kled);
+                const Char_Action_Rec *a = &act[quake];
+                Add_Action(&c, quake, a->gamma_sup, sign * a->psi_dom, a->kled);
+                for (int j = 0; j < nv; j++)
+                    if ((q >> j) & 1)
+                        Add_Action(&c, var[j], 1.0, act[var[j]].psi_2E, act[var[j]].kled);
+                Store_Comb(act, &c, t, r);
+            }
     }
     return r->generated;
 }

@@ -540,18 +540,20 @@ TEST(LkomGeneration, DuplicatesAreDroppedAndTheEarthquakeIsAccidental)
     Set_Action(&act[5], 4, 0, 0, 20, 1.0, 0.0, 1.0, 1.0);
     Table tab;
     Lkom_Generation_Report r;
-    /* Fundamental: G1 U/F x G2 U/F = 4, of which 2 repeat; seismic: 1. */
-    EXPECT_EQ(Do_Generate_Lkoms(act, tab.t, &r), 3);
+    /* Fundamental: G1 U/F x G2 U/F = 4, of which 2 repeat; seismic: +A_Ed and -A_Ed. */
+    EXPECT_EQ(Do_Generate_Lkoms(act, tab.t, &r), 4);
     EXPECT_EQ(r.duplicates, 2);
     EXPECT_EQ(Lkom_Count_Entries(tab.t, 0), 2);
     EXPECT_NE(Find_N(tab.t, 0, 13.5 + 5.0), nullptr);
     EXPECT_NE(Find_N(tab.t, 0, 10.0 + 5.0), nullptr);
-    /* G1 + G2 + A_Ed with factor 1: N 15, V 20, in the group of the earthquake's class 4. */
-    ASSERT_EQ(Lkom_Count_Entries(tab.t, 4), 1);
+    /* G1 + G2 +/- A_Ed with factor 1: N 15, V 20 and -20, in the group of the earthquake's
+    ** class 4. */
+    ASSERT_EQ(Lkom_Count_Entries(tab.t, 4), 2);
     const Lkom_Entry *e = Find_N(tab.t, 4, 15.0, 1);
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(e->V_d, 20.0);
     EXPECT_EQ(e->actions[2], 5);
+    EXPECT_EQ(tab.t->groups[4].entries[1].V_d, -20.0);
 
     /* Nothing used: no combinations, the old ones are gone. */
     memset(act, 0, sizeof act);
@@ -624,6 +626,9 @@ TEST(LkomGeneration, NewActionRowsStartWithTheClassOfTheAnnex)
 ** Seismic (EN 1990 eq. (6.12b)), G + A_Ed + psi_2,E Q + psi_2,E S, group 4:
 **   A, B: 25, 25 + 0.3*15 = 29.5, 25 + 0.5*10 = 30.0, 25 + 4.5 + 5 = 34.5
 **   E:    25, 25 + 0.8*15 = 37.0, 30.0, 25 + 12 + 5 = 42.0
+** and the same with -A_Ed, the seismic action effect having both signs (EN 1998-1, 4.3.3.5):
+**   A, B: 20 - 5 = 15, 15 + 4.5 = 19.5, 15 + 5 = 20.0, 15 + 4.5 + 5 = 24.5
+**   E:    15, 15 + 12 = 27.0, 20.0, 15 + 12 + 5 = 32.0
 */
 TEST(LkomGeneration, TheSeismicCombinationTakesPsi2OfTheSeismicSituationAndTheImposedCategory)
 {
@@ -632,10 +637,10 @@ TEST(LkomGeneration, TheSeismicCombinationTakesPsi2OfTheSeismicSituationAndTheIm
     const struct {
         int32_t category;
         double fundamental;
-        double seismic[4];
+        double seismic[8];
     } rows[] = {
-        {IMPOSED_CAT_AB, 57.75, {25.0, 29.5, 30.0, 34.5}},
-        {IMPOSED_CAT_E, 64.5, {25.0, 37.0, 30.0, 42.0}},
+        {IMPOSED_CAT_AB, 57.75, {25.0, 29.5, 30.0, 34.5, 15.0, 19.5, 20.0, 24.5}},
+        {IMPOSED_CAT_E, 64.5, {25.0, 37.0, 30.0, 42.0, 15.0, 27.0, 20.0, 32.0}},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.category);
@@ -653,12 +658,17 @@ TEST(LkomGeneration, TheSeismicCombinationTakesPsi2OfTheSeismicSituationAndTheIm
         Lkom_Generation_Report r;
         Do_Generate_Lkoms(act, tab.t, &r);
         EXPECT_NE(Find_N(tab.t, 3, row.fundamental), nullptr);
-        ASSERT_EQ(Lkom_Count_Entries(tab.t, 4), 4);
+        ASSERT_EQ(Lkom_Count_Entries(tab.t, 4), 8);
         for (double n : row.seismic) EXPECT_NE(Find_N(tab.t, 4, n, 1), nullptr) << n;
         const Lkom_Entry *e = Find_N(tab.t, 4, row.seismic[3], 1);
         ASSERT_NE(e, nullptr);
         EXPECT_EQ(e->factors[3][0], 1.0);
         EXPECT_EQ(e->factors[3][1], 0.5); /* snow's psi_2,E */
+        const Lkom_Entry *minus = Find_N(tab.t, 4, row.seismic[7], 1);
+        ASSERT_NE(minus, nullptr);
+        EXPECT_EQ(minus->factors[1][1], -1.0); /* -A_Ed */
+        EXPECT_EQ(std::string(minus->comment).rfind("1.00*LF1 - 1.00*LF6 + ", 0), 0u)
+            << minus->comment;
     }
 }
 
