@@ -69,7 +69,7 @@ void Print_Din571_Plate_Mode(FILE *file, const Vbm_Row *w, double d_ef)
 
 /*
 ** A plate between thin and thick: the resistance interpolated between the governing modes of
-** the thin and of the thick plate with the factor k (EN 1995-1-1, 8.2.3(3)), where the row's R_k
+** the thin and of the thick plate with the factor k (EN 1995-1-1, 8.2.3(1)), where the row's R_k
 ** is that value.
 */
 void Print_Interpolated_Plate(FILE *file, const Vbm_Row *w)
@@ -81,7 +81,7 @@ void Print_Interpolated_Plate(FILE *file, const Vbm_Row *w)
     Format_N(fv, sizeof fv, "%s", Get_Fv_Rk_Label());
     Oli_Write_Text(file,
                    "%sk\xCEr = (1 - k) %sk,d\x81nn\xCEr + k %sk,dick\xCEr = (1 - %.3lf) x %.4lf "
-                   "(Gl.(%c)) + %.3lf x %.4lf (Gl.(%c)) = %.4lf kN (DIN EN 1995-1-1, 8.2.3(3))",
+                   "(Gl.(%c)) + %.3lf x %.4lf (Gl.(%c)) = %.4lf kN (DIN EN 1995-1-1, 8.2.3(1))",
                    fv, fv, fv, k, w->rk_thin, Get_Mode_Letter(w->mode_thin), k, w->rk_thick,
                    Get_Mode_Letter(Plate_Thick_Mode(w->mode)), rk);
 }

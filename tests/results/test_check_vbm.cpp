@@ -921,7 +921,7 @@ TEST(VbmCheck, ALamellaBetweenTwoPlatesIsACentralMember)
     ** Outer lamella (8.11): f 24.6457 * 41.333 * 12 = 12224.28, g 12224.28 (sqrt(2 + 4 * 69070.9
     ** / (24.6457 * 12 * 41.333²)) - 1) = 7284.09, h 2.3 sqrt(69070.9 * 24.6457 * 12) = 10395.29.
     ** Inner lamella: plates 8 mm between 0.5 d = 6 and d = 12 mm, k = 2 * 8 / 12 - 1 = 0.333
-    ** (8.2.3(3)); thin (8.12) j 0.5 * 12224.28 = 6112.14 below k 10395.29 / sqrt 2 = 7350.57,
+    ** (8.2.3(1)); thin (8.12) j 0.5 * 12224.28 = 6112.14 below k 10395.29 / sqrt 2 = 7350.57,
     ** thick (8.13) l 6112.14 below m 10395.29: 0.667 * 6112.14 + 0.333 * 6112.14 = 6112.14 N
     ** (the design of a lamella beside one plate gave it 7284.09).
     ** Modes (g) with a hinge and (j)/(l) without may not be summed (8.1.3(2)): every plane takes

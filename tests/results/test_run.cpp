@@ -68,7 +68,7 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     ** Fastener (EN 1995-1-1, 8.2.3 (8.11)), t1 = (16 - 2) / 3 = 4.667 cm, fh = 0.082 * 0.88 *
     ** 350 = 25.256, My = 0.3 * 360 * 12^2.6 = 69071: (f) 14143, (g) 14143 (sqrt(2 + 4 * 69071 /
     ** (25.256 * 12 * 46.667²)) - 1) = 7852.2, (h) 10523 N for the two outer lamellas' planes;
-    ** the middle lamella between the plates 10 mm, between 0.5 d and d (8.2.3(3)), k = 2 * 10 /
+    ** the middle lamella between the plates 10 mm, between 0.5 d and d (8.2.3(1)), k = 2 * 10 /
     ** 12 - 1 = 0.667: thin (8.12) (j) 0.5 * 14143 = 7071.7 below (k) 1.15 sqrt(2 * 69071 *
     ** 25.256 * 12) = 7441.0, thick (8.13) (l) 7071.7 below (m) 10523: 7071.7 N for its two
     ** planes; (g) with a hinge and (j)/(l) without may not be summed (8.1.3(2)): every plane
