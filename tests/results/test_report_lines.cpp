@@ -308,6 +308,16 @@ TEST(ReportLines, ConnectorsNameThePartialFactorOfConnections)
               std::string::npos)
         << b;
     EXPECT_NE(b.find("= 1.000 x 22.1934 = 22.1934 kN\n"), std::string::npos) << b;
+    /* as every fastener, the caption of its table and F_v,Rd of the governing one: the shear
+    ** plates' layout of 4 in a row, n_ef = 2 + (1 - 4 / 20) (4 - 2) = 3.6 (EN 1995-1-1, (8.71)),
+    ** kmod 0.9: 22.1934 x 0.9 / 1.3 x 3.6 / 4 = 15.36466 x 0.9 = 13.8282 kN */
+    EXPECT_NE(b.find("Kr\x84"
+                     "fte pro Scherfuge (ein D\x81"
+                     "bel je Scherfuge)\n"),
+              std::string::npos)
+        << b;
+    EXPECT_NE(b.find(" = 22.1934 x 0.90 / 1.30 x 3.600 / 4 = 13.8282 kN\n"), std::string::npos)
+        << b;
     FILE *f = tmpfile();
     ASSERT_NE(f, nullptr);
     Oli_Systemdarstellung(f);
