@@ -152,13 +152,15 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     Nad_Record.ec3.ec3_8.factors_a[0] = 1.25;
 
     /* The dowels of 280 mm stand (280 - 160) / 2 = 60 mm out of either face of the member, which
-    ** the summary says under the fasteners' row, the design as above; plates of 30 cm would stand
-    ** (30 - 24) / 2 = 3 cm above and below it, those of 20 cm lie within */
+    ** the summary says after the rows of the utilisations, not between them, the design as
+    ** above; plates of 30 cm would stand (30 - 24) / 2 = 3 cm above and below it, those of 20 cm
+    ** lie within */
     const std::string report = Run_Print(0);
     const size_t at = report.find("Die Stabdübel ragen beidseitig je 60 mm aus dem Holz: (l - b) "
                                   "/ 2 = (280 - 160) / 2 = 60 mm"_cp850);
     ASSERT_NE(at, std::string::npos) << report;
     EXPECT_LT(report.find("Verbindungsmittel: u = 1.16"), at);
+    EXPECT_LT(report.find("Lochleibung: u = "), at) << report;
     char hint[320];
     EXPECT_EQ(Protrusion_Line(PROTRUDING_PLATES, 0, hint, sizeof hint), 0);
     Splice_Input.h_p = 30.0;
