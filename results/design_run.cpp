@@ -945,6 +945,8 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
         else Oli_Write_Text(file, "%s: u = %.2lf", name, m->u[k]);
     };
     line("Verbindungsmittel", CHECK_VBM);
+    /* why the nails go in alternately, with their row: it qualifies their utilisation */
+    Write_Alternate_Instead_Line(file);
     /* the members' rows; a member that the splitting check does not reach says so with its
     ** checks (Hölzer) */
     line(Check_Row_Name(CHECK_MID, m), CHECK_MID);
@@ -976,7 +978,6 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
     }
     /* what the fastener and the plates ask of the builder, after the rows, so that it reads
     ** as a note to the list and not as one of its rows */
-    Write_Alternate_Instead_Line(file);
     Write_Protrusion_Line(file, PROTRUDING_DOWELS);
     if (plates) Write_Protrusion_Line(file, PROTRUDING_PLATES);
 }
