@@ -867,6 +867,15 @@ static void Print_Ec_Bearing_Lines(FILE *file, const Bearing_Check *r)
                        Cm_Of_Formula(r->p1).t, Cm_Of_Formula(r->p2).t, Cm_Of_Formula(r->p1_v).t,
                        Cm_Of_Formula(r->p2_v).t);
     }
+    /* an approved screw's tensile strength is none of the catalogue's: the bearing takes a
+    ** value of its own, which enters alpha_b through f_ub / f_u alone */
+    const int type = Splice_Input.vbm_type;
+    if (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type))
+        Oli_Write_Text(file,
+                       "f\xCE\\u\xCEr: Zugfestigkeit des Blechs; f\xCE\\ub\xCEr = %.0lf "
+                       "N/mm\xCE/2\xCEr: der Schraube, Annahme des Programms f\x81r zugelassene "
+                       "Schrauben (nur in f\xCE\\ub\xCEr / f\xCE\\u\xCEr von %s\xCE\\b\xCEr)",
+                       r->f_ub, SYM_ALPHA);
     Oli_Write_Text(file,
                    "parallel zum Blechrand (F\xCE\\totH\xCEr): %s\xCE\\b\xCEr = %.3lf "
                    "(e\xCE\\1\xCEr) / %.3lf (p\xCE\\1\xCEr), k\xCE\\1\xCEr = %.3lf "

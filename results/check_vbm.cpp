@@ -1514,9 +1514,15 @@ static void Print_Dowel_Type_Inputs(FILE *file, const Vbm_Check *r, const Vbm_Ro
     if (w.fh2 > 0.0)
         Format_N(fh + strlen(fh), sizeof fh - strlen(fh),
                  ", f\xCE\\h,2,k\xCEr = %.2lf N/mm\xCE/2\xCEr", w.fh2);
-    Oli_Write_Text(
-        file, "Nr. %d: f\xCE\\u,k\xCEr = %.0lf N/mm\xCE/2\xCEr, M\xCE\\y,Rk\xCEr = %.0lf Nmm%s",
-        number, w.fu, w.my_rk, fh);
+    /* an approved screw's yield moment is its approval's, which f_u,k does not enter */
+    char approved[160];
+    if (Approved_Screw_My_Text(&w, approved, sizeof approved))
+        Oli_Write_Text(file, "Nr. %d: %s%s", number, approved, fh);
+    else
+        Oli_Write_Text(file,
+                       "Nr. %d: f\xCE\\u,k\xCEr = %.0lf N/mm\xCE/2\xCEr, M\xCE\\y,Rk\xCEr = %.0lf "
+                       "Nmm%s",
+                       number, w.fu, w.my_rk, fh);
     if (Is_Vbm_Din571_Screw(type)) Print_Din571_Yield_Moment(file, &w, r->d_ef);
     if (w.mode > 0) {
         char label[32];

@@ -8,6 +8,7 @@
 #include "results/check_vbm_print.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "design/design.h"
 #include "foundation/format.h"
@@ -109,6 +110,35 @@ void Print_Din571_Yield_Moment(FILE *file, const Vbm_Row *w, double d_ef)
         "0.3 f\xCE\\u,k\xCEr %s\xCE/2.6\xCEr des glatten Schafts (DIN EN 1995-1-1, %s), "
         "Annahme des Programms (keine Regel der Norm)",
         dn, w->fu, dv, my, dn, d > 6.0 ? "(8.30)" : "(8.14)");
+}
+
+/* ---------------------------------------------------------------- approved screws */
+
+int Approved_Screw_My_Text(const Vbm_Row *w, char *buf, size_t size)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    if (!(Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type)))
+        return 0;
+    const char *approval = Get_Vbm_Approval_Text(type);
+    /* the approval's name without the separator the method line puts before it */
+    if (approval != nullptr && strncmp(approval, ", ", 2) == 0) approval += 2;
+    char source[64];
+    Format_N(source, sizeof source, "Zulassung%s%s", approval && approval[0] ? " " : "",
+             approval ? approval : "");
+    /* the first line gives it under the annex as a formula of d, 60 d^2.6 stainless */
+    const double k = si->stainless == 1 ? 60.0 : 90.0, d = si->d;
+    const double my = k * std::pow(d, 2.6);
+    if (Is_Vbm_Screw_Eta12(type) && Nad_Params != nullptr
+        && std::fabs(my - w->my_rk) <= 1e-9 * std::fmax(1.0, my))
+        Format_N(buf, size,
+                 "M\xCE\\y,Rk\xCEr = %.0lf d\xCE/2.6\xCEr = %.0lf x %.1lf\xCE/2.6\xCEr = %.0lf Nmm "
+                 "(%s)",
+                 k, k, d, my, source);
+    else
+        Format_N(buf, size, "M\xCE\\y,Rk\xCEr = %.0lf Nmm (%s, Tabellenwert f\x81r d = %.1lf mm)",
+                 w->my_rk, source, d);
+    return 1;
 }
 
 /* ---------------------------------------------------------------- a screw's axial capacity */

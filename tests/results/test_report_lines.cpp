@@ -508,4 +508,15 @@ TEST(ReportLines, TheDin571ScrewNamesItsFormOfModeDAndItsRopeShare)
     EXPECT_NE(a.find("= min(6.0 x 12.000 x 50.0 x (385 / 350)\xCE/0.8\xCEr; 11.0000) = 3.8852 kN"),
               std::string::npos)
         << a;
+    /* the yield moment is that of the screws' line (the catalogue names its approval), 90 x 6^2.6
+    ** = 90 x 105.487 = 9494 Nmm, which no f_u,k enters (none printed); the plates' bearing says
+    ** whose f_u and f_ub it takes */
+    EXPECT_NE(a.find(": M\xCE\\y,Rk\xCEr = 90 d\xCE/2.6\xCEr = 90 x 6.0\xCE/2.6\xCEr = 9494 Nmm "
+                     "(Zulassung ABZ-9.1-449), f\xCE\\h,2,k\xCEr = "),
+              std::string::npos)
+        << a;
+    EXPECT_NE(a.find("f\xCE\\u\xCEr: Zugfestigkeit des Blechs; f\xCE\\ub\xCEr = 500 "
+                     "N/mm\xCE/2\xCEr: der Schraube, Annahme des Programms"),
+              std::string::npos)
+        << a;
 }
