@@ -434,6 +434,9 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
                      "max |V\xCE\\d\xCEr| = 2.00 kN"),
               std::string::npos)
         << s;
+    /* and which they are, as the input's table numbers them (the fourth, all zero, is none) */
+    EXPECT_NE(s.find(" Nicht nachgewiesen: Gruppe 1, Kombinationen 2, 3\n"), std::string::npos)
+        << s;
     /* the page's words */
     char line[256];
     ASSERT_EQ(Unchecked_Load_Line(&u, UNCHECKED_MOMENT, 0, line, sizeof line), 1);
@@ -473,6 +476,24 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
               "Bitte mindestens eine g\x81ltige Schnittgr\x94\xE1"
               "enkombination eingeben: 2 Lastkombinationen mit N_d \xF3 0 werden beim Zugsto\xE1 "
               "nicht nachgewiesen, max |N_d| = 45.00 kN");
+
+    /* A long list goes on on lines of its own, none longer than a line of the print holds (255
+    ** bytes), a run of three or more as one: the second group's 400 combinations press in every
+    ** other one, and in 390 to 400 */
+    for (int e = 0; e < 400; e++) Set_Lkom(1, e, 0.0, e % 2 == 0 && e < 389 ? 1.0 : -1.0, 0.0);
+    f = tmpfile();
+    Write_Nachweis_Summary(f, 0.5);
+    s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find(" Nicht nachgewiesen: Gruppe 1, Kombinationen 1, 2; Gruppe 2, Kombinationen "
+                     "2, 4, 6, "),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find(", 386, 388, 390 bis 400\n"), std::string::npos) << s;
+    size_t longest = 0;
+    for (size_t at = 0, nl; (nl = s.find('\n', at)) != std::string::npos; at = nl + 1)
+        longest = std::max(longest, nl - at);
+    EXPECT_LE(longest, 255u) << s;
 }
 
 /* Each section of a combination whose M_d a tension splice does not check says that its verdict
