@@ -231,11 +231,15 @@ static void Print_Plate_Buckling_Lines(FILE *file, const Plate_Buckling *b, doub
     Oli_Write_Text(file,
                    "%s = 0.6 p\xCE\\1\xCEr = %.1lf mm, i = t / 12\xCE/0.5\xCEr = %.4lf mm, %s = pi "
                    "(E / %s)\xCE/0.5\xCEr = %.2lf mit E = 210000 N/mm\xCE/2\xCEr%s, %s = %s / "
-                   "(i %s) = %.4lf%s",
-                   L_cr, b->L_cr, b->i, lam_1, f_y, b->lambda_1, given, lam, L_cr, lam_1, b->lambda,
-                   done ? ""
-                        : " \xF3 0.2 => kappa = 1, \xCE"
-                          "bkein Knicknachweis erforderlich\xCEr (DIN 18800-2, (4a))");
+                   "(i %s) = %.4lf",
+                   L_cr, b->L_cr, b->i, lam_1, f_y, b->lambda_1, given, lam, L_cr, lam_1,
+                   b->lambda);
+    /* the verdict of a slenderness too small for buckling on a line of its own */
+    if (!done)
+        Oli_Write_Text(file,
+                       "%s = %.4lf \xF3 0.2 => kappa = 1, \xCE"
+                       "bkein Knicknachweis erforderlich\xCEr (DIN 18800-2, (4a))",
+                       lam, b->lambda);
     if (!done) return;
     const char *Phi = annex ? "Phi" : "k";
     const char *chi = annex ? "chi" : "kappa";

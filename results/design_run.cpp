@@ -711,11 +711,14 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
     }
     if (seismic) {
         Write_Gamma_Line(file, SITUATION_SEISMIC);
+        /* two sentences on two lines, each within a line of the print */
         Oli_Write_Text(file, "%s",
                        "Erdbeben: geringe Dissipation, DIN EN 1998-1, 8.6(2): bemessen als "
                        "Tragwerk niedriger Dissipation (DCL) mit den Teilsicherheitsbeiwerten der "
-                       "ständigen und vorübergehenden Bemessungssituation; die Regeln dissipativer "
-                       "Tragwerke (DIN EN 1998-1, 8.3 und 8.5) sind nicht nachgewiesen"_cp850);
+                       "ständigen und vorübergehenden Bemessungssituation"_cp850);
+        Oli_Write_Text(file, "%s",
+                       "Die Regeln dissipativer Tragwerke (DIN EN 1998-1, 8.3 und 8.5) sind nicht "
+                       "nachgewiesen"_cp850);
     }
     if (kind == CONN_SIDE_TIMBERS) {
         /* side members of a panel: the panel's own least thickness of the simplified proof where
