@@ -97,7 +97,7 @@ int Calc_Rk_Rd_Inner_Plate(int proof_method, double gamma_m_1, double gamma_m_2,
 ** connection whose plates are its outer members (EN 1995-1-1, 8.2.3): thin plates (8.12) with
 ** mode j 0.5 fh t2 d and mode k 1.15 sqrt(2 My fh d), thick plates (8.13) with mode l 0.5 fh t2 d
 ** and mode m 2.3 sqrt(My fh d), the hinge modes with the rope effect of the axial value r_ax (N),
-** and between them the linear interpolation of the two (8.2.3(3)), classified as outer plates
+** and between them the linear interpolation of the two (8.2.3(1)), classified as outer plates
 ** are (Classify_Plate_Thickness). Each mode is divided by its factor (Get_Mode_Gamma; under EN
 ** 1995 with proof_method 2 modes k and m also by 1.15), the smaller governing (the hinge mode on
 ** a tie). rk is the governing value times its factor; rd the governing value times kmod

@@ -358,7 +358,7 @@ typedef struct Block_Shear_Values {
 
 /* One shear plane of a timber member between two steel plates, the central member of a
 ** steel-timber-steel connection: thin plates (EN 1995-1-1, (8.12)), thick plates ((8.13)) or
-** between them interpolated (8.2.3(3)). Forces in N, or kN where the connection's result is in
+** between them interpolated (8.2.3(1)). Forces in N, or kN where the connection's result is in
 ** kN. */
 typedef struct Between_Plates_Result {
     double t2;           /* mm, thickness of the member */

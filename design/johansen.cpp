@@ -632,7 +632,7 @@ int Intermediate_Code(int mode, int planes)
 /* The governing mode of a plate of class cls (0 thin, 1 intermediate with factor k, 2 thick)
 ** from the mode values r (each divided by its factor): code the reported code, thin and thick the
 ** governing modes of both sets, rd the value of the code (interpolated between thin and thick,
-** EN 1995-1-1, 8.2.3(3)) and rk the same with the factors of the modes. */
+** EN 1995-1-1, 8.2.3(1)) and rk the same with the factors of the modes. */
 struct Plate_Pick {
     int code, thin, thick;
     double rd, rk;

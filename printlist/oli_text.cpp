@@ -228,11 +228,12 @@ void Oli_Prepare_Text(const char *text, char *out, size_t size)
 
 /*
 ** A line of the print list holds OLI_TEXT_SIZE bytes; a longer text goes on on the next line
-** of its paragraph. The line ends at the last blank that leaves it no longer, at the end of a
-** clause (after a comma, a semicolon or a colon) where one lies in the last third of the line;
-** never inside an escape or a drawing group, and where the line has no blank, after as many
-** bytes as it holds. The blank at the break is left out, and the next line opens again the faces
-** active there. Each line feed of the text ends a line as ever.
+** of its paragraph. This is a safety net: the writers of long texts put them on lines of their
+** own at the ends of their sentences and clauses. The line ends at the last blank that leaves it
+** no longer, so that as little as can be goes on; never inside an escape or a drawing group, and
+** where the line has no blank, after as many bytes as it holds. The blank at the break is left
+** out, and the next line opens again the faces active there. Each line feed of the text ends a
+** line as ever.
 */
 static void split_line(const char *text, size_t n, std::vector<std::string> *lines)
 {
@@ -240,20 +241,14 @@ static void split_line(const char *text, size_t n, std::vector<std::string> *lin
     std::string open;
     while (open.size() + (n - from) > OLI_TEXT_SIZE) {
         const size_t last = from + (OLI_TEXT_SIZE - open.size()); /* the furthest end */
-        size_t blank = from, clause = from, whole = from;
+        size_t blank = from, whole = from;
         for (size_t i = from; i <= last && i < n;) {
             whole = i; /* a line may end before byte i */
-            if (text[i] == ' ' && i > from) {
-                blank = i;
-                if (text[i - 1] == ',' || text[i - 1] == ';' || text[i - 1] == ':') clause = i;
-            }
+            if (text[i] == ' ' && i > from) blank = i;
             const char *end = text[i] == OLI_ESC ? Oli_Escape_End(text + i) : text + i;
             i = end == nullptr ? n : (size_t)(end - text) + 1;
         }
-        size_t cut = clause > from && 3 * (clause - from) >= 2 * (last - from) ? clause
-                     : blank > from                                            ? blank
-                     : whole > from                                            ? whole
-                                                                               : last;
+        size_t cut = blank > from ? blank : whole > from ? whole : last;
         lines->push_back(open + std::string(text + from, cut - from));
         open.clear();
         for (char face : Faces)

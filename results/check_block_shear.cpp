@@ -332,12 +332,14 @@ static void Write_Connector_Hole(FILE *file, const Block_Shear_Check *r, const s
                  "(%s x %s + %s%s) / %s",
                  two ? "2 " : "", t1.c_str(), hole.c_str(), two ? "2 x " : "", a.c_str(),
                  t1.c_str());
+    /* the formula and what its letters stand for, each on a line of its own */
+    Oli_Write_Text(file, "d\xCE\\0\xCEr = %s = %s mm", sum, d0.c_str());
     Oli_Write_Text(file,
-                   "d\xCE\\0\xCEr = %s = %s mm: Bohrloch des Bolzens d\xCE\\L\xCEr = %s%s, "
+                   "mit dem Bohrloch des Bolzens d\xCE\\L\xCEr = %s%s und der "
                    "Querschnittsschw\x84"
                    "chung des D\x81"
                    "bels A\xCE\\D\xCEr%s, auf die Dicke t\xCE\\1\xCEr verteilt",
-                   sum, d0.c_str(), si->fitted_bolt ? "d" : "d + 1 mm",
+                   si->fitted_bolt ? "d" : "d + 1 mm",
                    ring ? " \x81"
                           "ber die Dicke ohne die Einlasstiefe h\xCE\\e\xCEr"
                         : "",

@@ -231,11 +231,15 @@ static void Print_Plate_Buckling_Lines(FILE *file, const Plate_Buckling *b, doub
     Oli_Write_Text(file,
                    "%s = 0.6 p\xCE\\1\xCEr = %.1lf mm, i = t / 12\xCE/0.5\xCEr = %.4lf mm, %s = pi "
                    "(E / %s)\xCE/0.5\xCEr = %.2lf mit E = 210000 N/mm\xCE/2\xCEr%s, %s = %s / "
-                   "(i %s) = %.4lf%s",
-                   L_cr, b->L_cr, b->i, lam_1, f_y, b->lambda_1, given, lam, L_cr, lam_1, b->lambda,
-                   done ? ""
-                        : " \xF3 0.2 => kappa = 1, \xCE"
-                          "bkein Knicknachweis erforderlich\xCEr (DIN 18800-2, (4a))");
+                   "(i %s) = %.4lf",
+                   L_cr, b->L_cr, b->i, lam_1, f_y, b->lambda_1, given, lam, L_cr, lam_1,
+                   b->lambda);
+    /* the verdict of a slenderness too small for buckling on a line of its own */
+    if (!done)
+        Oli_Write_Text(file,
+                       "%s = %.4lf \xF3 0.2 => kappa = 1, \xCE"
+                       "bkein Knicknachweis erforderlich\xCEr (DIN 18800-2, (4a))",
+                       lam, b->lambda);
     if (!done) return;
     const char *Phi = annex ? "Phi" : "k";
     const char *chi = annex ? "chi" : "kappa";
@@ -867,6 +871,15 @@ static void Print_Ec_Bearing_Lines(FILE *file, const Bearing_Check *r)
                        Cm_Of_Formula(r->p1).t, Cm_Of_Formula(r->p2).t, Cm_Of_Formula(r->p1_v).t,
                        Cm_Of_Formula(r->p2_v).t);
     }
+    /* an approved screw's tensile strength is none of the catalogue's: the bearing takes a
+    ** value of its own, which enters alpha_b through f_ub / f_u alone */
+    const int type = Splice_Input.vbm_type;
+    if (Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type))
+        Oli_Write_Text(file,
+                       "f\xCE\\u\xCEr: Zugfestigkeit des Blechs; f\xCE\\ub\xCEr = %.0lf "
+                       "N/mm\xCE/2\xCEr: der Schraube, Annahme des Programms f\x81r zugelassene "
+                       "Schrauben (nur in f\xCE\\ub\xCEr / f\xCE\\u\xCEr von %s\xCE\\b\xCEr)",
+                       r->f_ub, SYM_ALPHA);
     Oli_Write_Text(file,
                    "parallel zum Blechrand (F\xCE\\totH\xCEr): %s\xCE\\b\xCEr = %.3lf "
                    "(e\xCE\\1\xCEr) / %.3lf (p\xCE\\1\xCEr), k\xCE\\1\xCEr = %.3lf "

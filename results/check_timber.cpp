@@ -447,6 +447,7 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     /* The member's net section through the column farthest from the joint carries the member's
     ** moment there: M_d of a bending splice and the moment of V_d over x_max. The side timbers
     ** keep M_v,d: between the joint and their first column they carry M_d + V_d x below it. */
+    r.e_x = si->e_x;
     r.x_max = Joint_Outermost_Column_X();
     r.M_sec = (bending ? std::fabs(c->M_d) : 0.0) + std::fabs(c->V_d) * r.x_max / 100.0;
     const double N = r.N, M = r.M;
@@ -543,6 +544,41 @@ static void Write_Section_Moment_Line(FILE *file, const Timber_Check *r)
                        "ersten Spalte: M = |V\xCE\\d\xCEr| "
                        "x\xCE\\max\xCEr = |%.2lf| x %.4lf m = %.2lf kNm",
                        r->V_d, r->x_max / 100.0, r->M_sec);
+}
+
+/*
+** The moment of both side timbers together, M_v,d of the fasteners (|M_d| of a bending splice
+** and the moment of V_d about their centroid at e_x), worked out where it is that: between the
+** joint and their first column they carry |M_d| + |V_d| x, less than that. Its bending stress on
+** their net sections where the check took that alone.
+*/
+static void Write_Side_Moment_Line(FILE *file, const Timber_Check *r)
+{
+    const Timber_Member_Check *m = &r->side;
+    const double M = std::fabs(m->M), e = r->e_x / 100.0;
+    const double M_v = (r->bending ? std::fabs(r->M_d) : 0.0) + std::fabs(e * r->V_d);
+    char how[128] = "";
+    if (std::fabs(M_v - M) <= 1e-9 * std::fmax(1.0, M)) {
+        if (r->bending)
+            Format_N(how, sizeof how,
+                     " = |M\xCE\\d\xCEr| + |e\xCE\\x\xCEr V\xCE\\d\xCEr| = |%.2lf| + |%.4lf x "
+                     "%.2lf|",
+                     r->M_d, e, r->V_d);
+        else
+            Format_N(how, sizeof how, " = |e\xCE\\x\xCEr V\xCE\\d\xCEr| = |%.4lf x %.2lf|", e,
+                     r->V_d);
+    }
+    Oli_Write_Text(file,
+                   "Seitenh\x94lzer: M = M\xCE\\v,d\xCEr%s = %.2lf kNm (zwischen Sto\xE1 und "
+                   "erster Spalte %s|V\xCE\\d\xCEr| x %s M\xCE\\v,d\xCEr)",
+                   how, M, r->bending ? "|M\xCE\\d\xCEr| + " : "", SYM_LE);
+    const double s_m = m->W_n > 0.0 ? M * 1000.0 / m->W_n : 0.0;
+    if (m->W_n > 0.0 && std::fabs(s_m - std::fabs(m->sigma_m)) <= 1e-9 * std::fmax(1.0, s_m))
+        Oli_Write_Text(file,
+                       "%s\xCE\\m,d\xCEr = M / W\xCE\\n\xCEr = %.2lf x 1000 / "
+                       "(2 x %.2lf) = %.2lf N/mm\xCE/2\xCEr (W\xCE\\n\xCEr beider "
+                       "Seitenh\x94lzer)",
+                       SYM_SIGMA, M, m->W_n / 2.0, s_m);
 }
 
 /* The shares of the lamellas between two or more inner plates: each shear plane of a fastener
@@ -904,6 +940,7 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
     if (r->lap.done) Print_Lap_Compression(file, r);
     if (r->lap_t.done) Print_Lap_Tension(file, r);
     if (kind == CONN_SIDE_TIMBERS) {
+        if (r->side.M != 0.0) Write_Side_Moment_Line(file, r);
         Oli_Write_Text(file,
                        "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
                        "N/mm\xCE/2\xCEr, %s\xCE\\"

@@ -1500,36 +1500,29 @@ static void Print_Toothed_Plate_Rd(FILE *file, const Vbm_Check *r, const Vbm_Row
 
 
 /*
-** The inputs of the governing row's resistance, so that it can be recomputed from the page: fu,
-** the yield moment and the embedment strengths, the failure mode and whether its value holds
-** the rope effect, the required thicknesses behind f_red, and F_v,Rd from F_v,Rk with kmod,
-** gamma_M and n_ef / n.
+** The inputs of a dowel-type fastener's resistance in row w (numbered number): fu, the yield
+** moment and the embedment strengths, the failure mode and whether its value holds the rope
+** effect, and the required thicknesses behind f_red.
 */
-static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
+static void Print_Dowel_Type_Inputs(FILE *file, const Vbm_Check *r, const Vbm_Row &w, int number)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
-    if (r->rows.empty()) return;
-    size_t k = 0;
-    for (size_t i = 1; i < r->rows.size(); i++)
-        if (r->rows[i].u > r->rows[k].u) k = i;
-    const Vbm_Row &w = r->rows[k];
-    const int number = r->first + (int)k + 1;
-    if (r->n_ef_bolt > 0.0) {
-        Print_Toothed_Plate_Rd(file, r, &w, number);
-        return;
-    }
-    if (!(Is_Vbm_Dowel_Or_Bolt(type) || Is_Nail_Screw_Staple(type))) return;
-    if (!(w.my_rk > 0.0)) return;
     /* the embedment strengths of the timber members (a steel plate has none) */
     char fh[128] = "";
     if (w.fh1 > 0.0) Format_N(fh, sizeof fh, ", f\xCE\\h,1,k\xCEr = %.2lf N/mm\xCE/2\xCEr", w.fh1);
     if (w.fh2 > 0.0)
         Format_N(fh + strlen(fh), sizeof fh - strlen(fh),
                  ", f\xCE\\h,2,k\xCEr = %.2lf N/mm\xCE/2\xCEr", w.fh2);
-    Oli_Write_Text(
-        file, "Nr. %d: f\xCE\\u,k\xCEr = %.0lf N/mm\xCE/2\xCEr, M\xCE\\y,Rk\xCEr = %.0lf Nmm%s",
-        number, w.fu, w.my_rk, fh);
+    /* an approved screw's yield moment is its approval's, which f_u,k does not enter */
+    char approved[160];
+    if (Approved_Screw_My_Text(&w, approved, sizeof approved))
+        Oli_Write_Text(file, "Nr. %d: %s%s", number, approved, fh);
+    else
+        Oli_Write_Text(file,
+                       "Nr. %d: f\xCE\\u,k\xCEr = %.0lf N/mm\xCE/2\xCEr, M\xCE\\y,Rk\xCEr = %.0lf "
+                       "Nmm%s",
+                       number, w.fu, w.my_rk, fh);
     if (Is_Vbm_Din571_Screw(type)) Print_Din571_Yield_Moment(file, &w, r->d_ef);
     if (type == VBM_KLAMMER) Print_Staple_Yield_Moment(file, &w);
     if (w.mode > 0) {
@@ -1574,9 +1567,44 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
         Oli_Write_Text(
             file, "f\xCE\\red\xCEr mit t\xCE\\1,req\xCEr = %.1lf mm, t\xCE\\2,req\xCEr = %.1lf mm",
             w.t_req_1, w.t_req_2);
-    /* F_v,Rd per fastener holds n_ef / n where the rule of the effective number applies */
-    const double rd = w.gamma > 0.0 ? w.R_k * w.kmod / w.gamma : 0.0;
-    if (w.gamma > 0.0 && std::fabs(rd - w.rd_single) <= 1e-9 * std::fmax(1.0, std::fabs(rd))
+}
+
+/* A ring or shear-plate connector: a unit of its own in each shear plane, its resistance that
+** of EN 1995-1-1, 8.9 with no bolt share (a toothed plate's bolt takes a share of its own). */
+static bool Is_Ring_Or_Shear_Plate(int type)
+{
+    return Is_Vbm_Connector(type) && !Is_Vbm_Toothed_Plate(type);
+}
+
+/*
+** The inputs of the governing row's resistance, so that it can be recomputed from the page: those
+** of a dowel-type fastener, the parts of a toothed plate and of its bolt, and F_v,Rd from F_v,Rk
+** with kmod, gamma_M and n_ef / n.
+*/
+static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
+{
+    const int type = Splice_Input.vbm_type;
+    if (r->rows.empty()) return;
+    size_t k = 0;
+    for (size_t i = 1; i < r->rows.size(); i++)
+        if (r->rows[i].u > r->rows[k].u) k = i;
+    const Vbm_Row &w = r->rows[k];
+    const int number = r->first + (int)k + 1;
+    if (r->n_ef_bolt > 0.0) {
+        Print_Toothed_Plate_Rd(file, r, &w, number);
+        return;
+    }
+    if (Is_Vbm_Dowel_Or_Bolt(type) || Is_Nail_Screw_Staple(type)) {
+        if (!(w.my_rk > 0.0)) return;
+        Print_Dowel_Type_Inputs(file, r, w, number);
+    } else if (!Is_Ring_Or_Shear_Plate(type)) {
+        return;
+    }
+    /* F_v,Rd per fastener holds n_ef / n where the rule of the effective number applies; a
+    ** connector's gamma_M is that of connections */
+    const double gamma = Is_Ring_Or_Shear_Plate(type) ? w.gamma_connector : w.gamma;
+    const double rd = gamma > 0.0 ? w.R_k * w.kmod / gamma : 0.0;
+    if (gamma > 0.0 && std::fabs(rd - w.rd_single) <= 1e-9 * std::fmax(1.0, std::fabs(rd))
         && r->n_row > 0) {
         char fv[32], kmod[32];
         Format_N(fv, sizeof fv, "%s", Get_Fv_Rk_Label());
@@ -1585,7 +1613,7 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
             file,
             "%sd\xCEr = %sk\xCEr x k\xCE\\mod\xCEr / %s\xCE\\M\xCEr x n\xCE\\ef\xCEr / n = "
             "%.4lf x %s / %.2lf x %.3lf / %d = %.4lf kN",
-            fv, fv, SYM_GAMMA, w.R_k, kmod, w.gamma, r->n_ef, r->n_row, w.R_d);
+            fv, fv, SYM_GAMMA, w.R_k, kmod, gamma, r->n_ef, r->n_row, w.R_d);
     }
 }
 
@@ -1626,6 +1654,10 @@ void Print_Vbm_Check(FILE *file, const Vbm_Check *r)
                            "nach %s%s",
                            Get_Fv_Rk_Standard_Ref(),
                            Get_Vbm_Approval_Text(type) ? Get_Vbm_Approval_Text(type) : "");
+    } else if (Is_Ring_Or_Shear_Plate(type)) {
+        Oli_Write_Text(file, "Kr\x84"
+                             "fte pro Scherfuge (ein D\x81"
+                             "bel je Scherfuge)");
     } else {
         Oli_Write_Text(file, " ");
     }

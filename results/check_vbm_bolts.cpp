@@ -156,16 +156,36 @@ static void Print_Bolt_Lever(FILE *file, const Vbm_Bolt_Check *b)
                    "%.2lf kN / (%s%d x %.2lf cm) = %.2lf kN%s",
                    name, shared, b->t, std::fabs(b->N_d), divisor, b->n, b->p1, b->F_td,
                    b->members == 1 ? " (die Blatth\x84lfte tr\x84gt N\xCE\\d\xCEr allein)" : "");
+    /* what each letter stands for: N_d is the splice's force, which the two outer members
+    ** share, and n counts the bolts of one side of the joint, not those of one member */
+    const char *member = b->conn == CONN_OUTER_PLATES   ? "eines Blechs"
+                         : b->conn == CONN_INNER_PLATES ? "des \x84u\xE1"
+                                                          "eren Holzteils neben einem Blech"
+                         : b->conn == CONN_SIDE_TIMBERS ? "eines Seitenholzes"
+                                                        : "einer Blatth\x84lfte";
+    const char *each = b->conn == CONN_OUTER_PLATES   ? "je Blech"
+                       : b->conn == CONN_INNER_PLATES ? "je \x84u\xE1"
+                                                        "erem Holzteil"
+                                                      : "je Seitenholz";
+    char share[64] = "";
+    if (b->members != 1)
+        Format_N(share, sizeof share, " (%s |N\xCE\\d\xCEr| / %d)", each, b->members);
+    Oli_Write_Text(file,
+                   "mit %s = Dicke %s, N\xCE\\d\xCEr = Normalkraft im Sto\xE1%s, n = %d Bolzen "
+                   "%s, p\xCE\\1\xCEr = Abstand der Bolzen in Faserrichtung",
+                   name, member, share, b->n,
+                   b->conn == CONN_LAP ? "im Blatt" : "je Sto\xE1h\x84lfte");
 }
 
 void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *b)
 {
     if (b->na_rule)
         Oli_Write_Text(file, "\n\xCE"
-                             "bNachweis gem\x84\xE1 DIN EN 1995-1-1 NA:2010-12 NCI NA.8.1.6\xCEr");
+                             "bNachweis der Bolzen auf Zug gem\x84\xE1 DIN EN 1995-1-1/NA, NCI "
+                             "NA.8.1.6\xCEr");
     else
         Oli_Write_Text(file, "\n\xCE"
-                             "bNachweis gem\x84\xE1 DIN 1052, 11.1.2 (3)\xCEr");
+                             "bNachweis der Bolzen auf Zug gem\x84\xE1 DIN 1052, 11.1.2 (3)\xCEr");
     const double u = Shown_Util(b->no_capacity, b->u);
     /* with an annex the bolt's area is A_s and its stress 0.9 f_ub / gamma_M2, written out;
     ** without one both areas and stresses on a line of their own, and the smaller force */

@@ -25,6 +25,11 @@ void Print_Din571_Yield_Moment(FILE *file, const Vbm_Row *w, double d_ef);
 void Print_Staple_Yield_Moment(FILE *file, const Vbm_Row *w);
 void Print_Staple_Legs(FILE *file, const Vbm_Row *w);
 
+/* Of an approved screw (the lines of its approval, whose yield moment f_u,k does not enter),
+** where its yield moment comes from, "M_y,Rk = 90 d^2.6 = ... Nmm (...)", into buf; 0 for
+** another fastener. */
+int Approved_Screw_My_Text(const Vbm_Row *w, char *buf, size_t size);
+
 /* The parts of a screw's F_ax,Rk from the design of the DIN 571 and approved screws that
 ** Design_Connection designs (nothing for another fastener or without an axial value). */
 void Fill_Vbm_Screw_Axial(Vbm_Screw_Axial *a, const Connection_Input *in,

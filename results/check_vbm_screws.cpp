@@ -71,7 +71,7 @@ void Print_Din571_Plate_Mode(FILE *file, const Vbm_Row *w, double d_ef)
 
 /*
 ** A plate between thin and thick: the resistance interpolated between the governing modes of
-** the thin and of the thick plate with the factor k (EN 1995-1-1, 8.2.3(3)), where the row's R_k
+** the thin and of the thick plate with the factor k (EN 1995-1-1, 8.2.3(1)), where the row's R_k
 ** is that value.
 */
 void Print_Interpolated_Plate(FILE *file, const Vbm_Row *w)
@@ -83,7 +83,7 @@ void Print_Interpolated_Plate(FILE *file, const Vbm_Row *w)
     Format_N(fv, sizeof fv, "%s", Get_Fv_Rk_Label());
     Oli_Write_Text(file,
                    "%sk\xCEr = (1 - k) %sk,d\x81nn\xCEr + k %sk,dick\xCEr = (1 - %.3lf) x %.4lf "
-                   "(Gl.(%c)) + %.3lf x %.4lf (Gl.(%c)) = %.4lf kN (DIN EN 1995-1-1, 8.2.3(3))",
+                   "(Gl.(%c)) + %.3lf x %.4lf (Gl.(%c)) = %.4lf kN (DIN EN 1995-1-1, 8.2.3(1))",
                    fv, fv, fv, k, w->rk_thin, Get_Mode_Letter(w->mode_thin), k, w->rk_thick,
                    Get_Mode_Letter(Plate_Thick_Mode(w->mode)), rk);
 }
@@ -152,6 +152,35 @@ void Print_Staple_Legs(FILE *file, const Vbm_Row *w)
                    "%sk\xCEr = %s2 x %.4lf = %.4lf kN: die Klammer tr\x84gt je Scherfuge wie zwei "
                    "N\x84gel ihres Durchmessers (DIN EN 1995-1-1, 8.4(5))",
                    fv, factors, w->R_k / f, w->R_k);
+}
+
+/* ---------------------------------------------------------------- approved screws */
+
+int Approved_Screw_My_Text(const Vbm_Row *w, char *buf, size_t size)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int type = si->vbm_type;
+    if (!(Is_Vbm_Screw_Eta12(type) || Is_Vbm_Screw_Eta11(type) || Is_Vbm_Screw_Family_C(type)))
+        return 0;
+    const char *approval = Get_Vbm_Approval_Text(type);
+    /* the approval's name without the separator the method line puts before it */
+    if (approval != nullptr && strncmp(approval, ", ", 2) == 0) approval += 2;
+    char source[64];
+    Format_N(source, sizeof source, "Zulassung%s%s", approval && approval[0] ? " " : "",
+             approval ? approval : "");
+    /* the first line gives it under the annex as a formula of d, 60 d^2.6 stainless */
+    const double k = si->stainless == 1 ? 60.0 : 90.0, d = si->d;
+    const double my = k * std::pow(d, 2.6);
+    if (Is_Vbm_Screw_Eta12(type) && Nad_Params != nullptr
+        && std::fabs(my - w->my_rk) <= 1e-9 * std::fmax(1.0, my))
+        Format_N(buf, size,
+                 "M\xCE\\y,Rk\xCEr = %.0lf d\xCE/2.6\xCEr = %.0lf x %.1lf\xCE/2.6\xCEr = %.0lf Nmm "
+                 "(%s)",
+                 k, k, d, my, source);
+    else
+        Format_N(buf, size, "M\xCE\\y,Rk\xCEr = %.0lf Nmm (%s, Tabellenwert f\x81r d = %.1lf mm)",
+                 w->my_rk, source, d);
+    return 1;
 }
 
 /* ---------------------------------------------------------------- a screw's axial capacity */

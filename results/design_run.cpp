@@ -788,11 +788,14 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
     }
     if (seismic) {
         Write_Gamma_Line(file, SITUATION_SEISMIC);
+        /* two sentences on two lines, each within a line of the print */
         Oli_Write_Text(file, "%s",
                        "Erdbeben: geringe Dissipation, DIN EN 1998-1, 8.6(2): bemessen als "
                        "Tragwerk niedriger Dissipation (DCL) mit den Teilsicherheitsbeiwerten der "
-                       "ständigen und vorübergehenden Bemessungssituation; die Regeln dissipativer "
-                       "Tragwerke (DIN EN 1998-1, 8.3 und 8.5) sind nicht nachgewiesen"_cp850);
+                       "ständigen und vorübergehenden Bemessungssituation"_cp850);
+        Oli_Write_Text(file, "%s",
+                       "Die Regeln dissipativer Tragwerke (DIN EN 1998-1, 8.3 und 8.5) sind nicht "
+                       "nachgewiesen"_cp850);
     }
     if (kind == CONN_SIDE_TIMBERS) {
         /* side members of a panel: the panel's own least thickness of the simplified proof where
@@ -1024,15 +1027,14 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
         else Oli_Write_Text(file, "%s: u = %.2lf", name, m->u[k]);
     };
     line("Verbindungsmittel", CHECK_VBM);
+    /* why the nails go in alternately, with their row: it qualifies their utilisation */
     Write_Alternate_Instead_Line(file);
-    Write_Protrusion_Line(file, PROTRUDING_DOWELS);
     /* the members' rows; a member that the splitting check does not reach says so with its
     ** checks (Hölzer) */
     line(Check_Row_Name(CHECK_MID, m), CHECK_MID);
     if (kind == CONN_SIDE_TIMBERS) line("Seitenh\x94lzer", CHECK_SIDE);
     if (plates) {
         line("Stahlblech", CHECK_PLATE);
-        Write_Protrusion_Line(file, PROTRUDING_PLATES);
         /* only where a combination compresses plates slender enough to need it */
         if (m->u[CHECK_PLATE_BUCKLING] > 0.0)
             line(m->plate_spacing ? PLATE_SPACING_ROW : PLATE_BUCKLING_ROW, CHECK_PLATE_BUCKLING);
@@ -1056,6 +1058,10 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
             else line(PLATE_BLOCK_ROW, CHECK_PLATE_BS);
         }
     }
+    /* what the fastener and the plates ask of the builder, after the rows, so that it reads
+    ** as a note to the list and not as one of its rows */
+    Write_Protrusion_Line(file, PROTRUDING_DOWELS);
+    if (plates) Write_Protrusion_Line(file, PROTRUDING_PLATES);
 }
 
 static void Write_Summary(FILE *file, double u_max, const Check_Maxima *maxima);

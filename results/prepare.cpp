@@ -460,8 +460,15 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
         if (!staggered) ok = Build_Regular_Pattern(x0, y0, step_x, step_y, n_c / 2);
         else
             ok = Build_Staggered_Pattern(x0, y0, x0 + (n_c / 2 - 1) * p->a1, y_end, step_x, step_y);
+        const int first_group = Fastener_Pattern.count;
         if (!ok || !Mirror_Pattern(lap ? 0.0 : (x0 + x_end) / 2.0))
             return DERR_MEMBER_NOT_HIGH_ENOUGH;
+        /* the mirror group numbered the way of the first, column by column away from the
+        ** joint (each column's fasteners in their order), so that the numbers of both groups
+        ** run with the columns of the splitting check */
+        Fastener_Rec *recs = Fastener_Pattern.recs;
+        std::stable_sort(recs + first_group, recs + Fastener_Pattern.count,
+                         [](const Fastener_Rec &a, const Fastener_Rec &b) { return a.x < b.x; });
     } else {
         if (n_c >= 2) step_x = (x_end - x0) / (n_c - 1);
         else if (!plates) x0 = si->L / 4.0;

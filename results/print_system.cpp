@@ -187,7 +187,7 @@ static void Write_Lap_Moment_Warning(FILE *file)
 /*
 ** Outer plates between thin and thick (EN 1995-1-1, 8.2.3(1)): the thicknesses that bound them and
 ** the hole clearance that lets them count as more than thin, and the factor k with which the
-** resistance is interpolated between both (8.2.3(3)). d and the clearance c in mm, t in mm; an
+** resistance is interpolated between both (8.2.3(1)). d and the clearance c in mm, t in mm; an
 ** aluminium plate takes its thresholds times 3^(1/3).
 */
 static void Write_Intermediate_Plate_Line(FILE *file, double d, double t, double c)
@@ -207,7 +207,7 @@ static void Write_Intermediate_Plate_Line(FILE *file, double d, double t, double
     Oli_Write_Text(file,
                    "F\xCE\\v,Rk\xCEr zwischen d\x81nnen und dicken Blechen linear interpoliert "
                    "mit k = 2 t / %s - 1 = 2 x %.1lf / %.1lf - 1 = %.3lf (DIN EN 1995-1-1, "
-                   "8.2.3(3))",
+                   "8.2.3(1))",
                    alu ? "(1.442 d)" : "d", t, s * d, k);
 }
 

@@ -296,6 +296,7 @@ typedef struct Timber_Check {
     Joint_Shear shear;                       /* where V comes from */
     double M_d;                              /* kNm, moment of the combination */
     double M_left_out;                       /* kNm, M_d that the splice does not check, 0 none */
+    double e_x;                              /* cm, the fasteners' centroid from the joint */
     double x_max;                            /* cm, outermost column from the joint */
     double M_sec;                            /* kNm, moment on the net section of the middle
                                              ** member there: |V_d| x_max, and |M_d| in a

@@ -12,12 +12,23 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "catalogue/catalogue.h"
 #include "foundation/codepage.h"
 #include "foundation/format.h"
 #include "foundation/foundation.h"
 #include "printlist/printlist.h"
+
+/* Combination (g, e) of a tension or compression splice carries actions but is left out for the
+** sign of its N_d (its actions not all zero, which is no combination at all). */
+static bool Left_Out_For_Its_Sign(int g, int e)
+{
+    const Lkom_Entry *c = Get_Lkom_Entry(g, e);
+    if (c == nullptr || !c->used || Is_Lkom_Valid(g, e)) return false;
+    return std::fabs(c->M_d) > LOAD_TOLERANCE || std::fabs(c->N_d) > LOAD_TOLERANCE
+           || std::fabs(c->V_d) > LOAD_TOLERANCE;
+}
 
 int Get_Unchecked_Loads(Unchecked_Loads *u)
 {
@@ -33,8 +44,7 @@ int Get_Unchecked_Loads(Unchecked_Loads *u)
                     u->moment_count++;
                     u->moment_max = std::fmax(u->moment_max, std::fabs(c->M_d));
                 }
-            } else if (std::fabs(c->M_d) > LOAD_TOLERANCE || std::fabs(c->N_d) > LOAD_TOLERANCE
-                       || std::fabs(c->V_d) > LOAD_TOLERANCE) {
+            } else if (Left_Out_For_Its_Sign(g, e)) {
                 u->other_count++;
                 u->other_N_max = std::fmax(u->other_N_max, std::fabs(c->N_d));
                 u->other_M_max = std::fmax(u->other_M_max, std::fabs(c->M_d));
@@ -90,12 +100,59 @@ int Unchecked_Load_Line(const Unchecked_Loads *u, int which, int print, char *bu
     return 0;
 }
 
+/* A print line holds this many bytes of the list of combinations left out; a longer list goes
+** on on lines of its own, each under the writer's line of 255 bytes. */
+#define LEFT_OUT_LINE 200
+
+/*
+** Which combinations the note on the sign of N_d counts, by their group and their number in it as
+** the table of the input has them ("Gruppe 1, Kombinationen 3 bis 5, 8"), so that a checker
+** finds them there: table 1.2 lists only the combinations checked, numbered anew.
+*/
+static void Write_Left_Out_Rows(FILE *file)
+{
+    std::string line = "Nicht nachgewiesen: ", item;
+    bool first = true;
+    auto put = [&](const std::string &text) {
+        if (line.size() + text.size() > LEFT_OUT_LINE) {
+            Oli_Write_Text(file, "%s", line.c_str());
+            line = "  ";
+        }
+        line += text;
+    };
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        int count = 0;
+        for (int e = 0; e < LKOM_ENTRIES; e++) count += Left_Out_For_Its_Sign(g, e) ? 1 : 0;
+        if (count == 0) continue;
+        char head[64];
+        snprintf(head, sizeof head, "%sGruppe %d, Kombination%s ", first ? "" : "; ",
+                 Lkom_Shown_Group(g), count == 1 ? "" : "en");
+        put(head);
+        first = false;
+        bool lead = true;
+        for (int e = 0; e < LKOM_ENTRIES; e++) {
+            if (!Left_Out_For_Its_Sign(g, e)) continue;
+            int last = e; /* a run of three or more as "a bis b" */
+            while (last + 1 < LKOM_ENTRIES && Left_Out_For_Its_Sign(g, last + 1)) last++;
+            char run[40];
+            if (last - e >= 2)
+                snprintf(run, sizeof run, "%s%d bis %d", lead ? "" : ", ", e + 1, last + 1);
+            else snprintf(run, sizeof run, "%s%d", lead ? "" : ", ", e + 1);
+            if (last - e >= 2) e = last;
+            put(run);
+            lead = false;
+        }
+    }
+    Oli_Write_Text(file, "%s", line.c_str());
+}
+
 void Write_Unchecked_Load_Lines(FILE *file, const Unchecked_Loads *u)
 {
     if (file == nullptr) return;
     char line[320];
     for (int which = UNCHECKED_MOMENT; which <= UNCHECKED_OTHER_SIGN; which++)
         if (Unchecked_Load_Line(u, which, 1, line, sizeof line)) Oli_Write_Text(file, "%s", line);
+    if (u->other_count > 0) Write_Left_Out_Rows(file);
 }
 
 void Write_Unchecked_Moment(FILE *file, double M_d)

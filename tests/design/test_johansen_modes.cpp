@@ -141,7 +141,7 @@ TEST(JohansenModes, DesignValueProofDividesTheHingeModes)
 ** 6470.46 = 10523.21 N with the rope effect, the same modes as thick outer plates in double shear
 ** (21, 22); the fitted bolt 12 mm at alpha 0, kmod 0.9, plates 12 mm (t >= d: thick). Plates
 ** t <= 0.5 d are thin ((8.12), j 0.5 f_h t2 d and k 1.15 sqrt(2 M_y f_h d), 19 and 20), and
-** between them the two are interpolated (8.2.3(3)). */
+** between them the two are interpolated (8.2.3(1)). */
 TEST(JohansenModes, ATimberBetweenTwoPlatesIsTheCentralMember)
 {
     auto between = [](int proof_method, double t2, double r_ax, double plate_t = 12.0) {

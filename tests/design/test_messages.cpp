@@ -175,7 +175,7 @@ TEST(Labels, EquationLabels)
         EXPECT_STREQ(Get_Equation_Label(20), "Gl.(k)");
         EXPECT_STREQ(Get_Equation_Label(21), "Gl.(l)");
         EXPECT_STREQ(Get_Equation_Label(22), "Gl.(m)");
-        /* an intermediate plate names the thin and the thick mode interpolated (8.2.3(3)) */
+        /* an intermediate plate names the thin and the thick mode interpolated (8.2.3(1)) */
         EXPECT_STREQ(Get_Mode_Pair_Label(23, 20), "Gl.(k)/(l)");
         EXPECT_STREQ(Get_Mode_Pair_Label(24, 0), "Gl.(k)/(m)");
         EXPECT_STREQ(Get_Mode_Pair_Label(28, 12), "Gl.(b)/(c)");

@@ -90,9 +90,9 @@ TEST(OliText, FlaggedTextWritesMarkAtRightMargin)
 
 TEST(OliText, ALongTextGoesOnOnTheNextLineOfItsParagraph)
 {
-    /* 2 + 200 + 2 + 40 + 1 + 30 + 6 = 281 bytes: the comma's blank at byte 203 ends a clause in
-    ** the last third of the 255 bytes (3 x 203 = 609 >= 2 x 255 = 510), before the later blank
-    ** at 244; the blank is left out, and the next line is bold again */
+    /* 2 + 200 + 2 + 40 + 1 + 30 + 6 = 281 bytes: the line ends at the last blank within its
+    ** 255 bytes, at byte 244 (not at the clause's end at 203, which left less on the line); the
+    ** blank is left out, and the next line is bold again */
     Reset_Writers();
     Capture c;
     const std::string x(200, 'x'), y(40, 'y'), z(30, 'z');
@@ -103,9 +103,10 @@ TEST(OliText, ALongTextGoesOnOnTheNextLineOfItsParagraph)
                        .c_str());
     EXPECT_EQ(c.text(), para("7", "\xCE"
                                   "b" + x
-                                      + ",\n \xCE"
+                                      + ", " + y
+                                      + "\n \xCE"
                                         "b"
-                                      + y + " " + z + "\xCEr Ende"));
+                                      + z + "\xCEr Ende"));
 }
 
 TEST(OliText, SmallTitleAndOlderForms)

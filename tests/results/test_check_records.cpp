@@ -229,6 +229,18 @@ TEST(TimberCheck, BendingSpliceWithTensionPerpendicularToTheGrain)
     EXPECT_NEAR(r.M_sec, 0.704, 1e-12);
     EXPECT_NEAR(std::fabs(r.mid.sigma_m), 0.88, 1e-9);
     EXPECT_NEAR(std::fabs(r.side.sigma_m), 1.25, 1e-9);
+    /* the page says which moment the side timbers take and how: that of V_d about the centroid
+    ** at e_x = 25 cm, 4 x 0.25 = 1 kNm, on the net sections of both, 1000 / (2 x 400) */
+    Splice_Input.e_x = 25.0;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    const std::string t = Printed(Print_Timber_Check, &r);
+    EXPECT_TRUE(Has(t, "Seitenh\x94lzer: M = M\xCE\\v,d\xCEr = |e\xCE\\x\xCEr V\xCE\\d\xCEr| = "
+                       "|0.2500 x 4.00| = 1.00 kNm (zwischen Sto\xE1 und erster Spalte "
+                       "|V\xCE\\d\xCEr| x \xF3 M\xCE\\v,d\xCEr)\n")
+                && Has(t, "\n \xCC\xCE\\m,d\xCEr = M / W\xCE\\n\xCEr = 1.00 x 1000 / (2 x "
+                          "400.00) = 1.25 N/mm\xCE/2\xCEr (W\xCE\\n\xCEr beider "
+                          "Seitenh\x94lzer)"))
+        << t;
 }
 
 /* The glulam splice with one inner plate (GL24h 14/24, dowels 12 mm, 3 x 3 per half), preset

@@ -1592,6 +1592,10 @@ TEST(Plates, BucklingBetweenTheFastenersWorkedByHand)
         /* DIN, p1 = 8 cm: lambda_K = 48 / 2.886751 / 92.92956 = 0.178928 <= 0.2 */
         {false, 0.0, 4.0, 12.0, PLATE_BUCKLING_SKIPPED, 8.0, 0.178928, 0.0, 0.0, 0.0, 0.0,
          "= 0.1789 \xF3 0.2 => kappa = 1"},
+        /* its verdict on a line of its own, within a line of the print (255 bytes) */
+        {false, 0.0, 4.0, 12.0, PLATE_BUCKLING_SKIPPED, 8.0, 0.178928, 0.0, 0.0, 0.0, 0.0,
+         "\n lambda\xCE\\K\xCEr = 0.1789 \xF3 0.2 => kappa = 1, \xCE"
+         "bkein Knicknachweis erforderlich\xCEr (DIN 18800-2, (4a))\n"},
     };
     for (const Row &w : rows) {
         Outer_Plate_Bolt_Splice();

@@ -30,6 +30,12 @@ TEST(PrepareGroups, NailsOfAGroupStandAtMost40dApart)
     for (int i = 0; i < Fastener_Pattern.count; i++)
         xs.insert(std::lround(Fastener_Pattern.recs[i].x * 100.0));
     EXPECT_EQ(xs, (std::set<long>{630, 2310, 5690, 7370}));
+    /* both groups numbered away from the joint: 1 and 2 at 6.3 and 23.1, 3 and 4 at 56.9 and
+    ** 73.7 cm (the mirror numbered 3 at 73.7 before) */
+    ASSERT_EQ(Fastener_Pattern.count, 4);
+    const long in_order[4] = {630, 2310, 5690, 7370};
+    for (int i = 0; i < 4; i++)
+        EXPECT_EQ(std::lround(Fastener_Pattern.recs[i].x * 100.0), in_order[i]) << i;
 }
 
 /* ---------------------------------------------------------------- plates */

@@ -231,7 +231,7 @@ TEST(PrintSystemKinds, PlateClassesOfOutsidePlates)
     Splice_Input.print.sections = 0;
     /* hole 1.3 cm: 1 cm plate lies between 0.65 and 1.3, and the hole's clearance 13 - 12 = 1 mm
     ** below 0.1 d = 1.2 mm lets it count as more than thin (EN 1995-1-1, 8.2.3(1)); the
-    ** resistance is interpolated with k = 2 t / d - 1 = 2 x 10 / 12 - 1 = 0.667 (8.2.3(3)) */
+    ** resistance is interpolated with k = 2 t / d - 1 = 2 x 10 / 12 - 1 = 0.667 (8.2.3(1)) */
     Splice_Input.t_p = 1.0;
     const std::string between = System_Section();
     EXPECT_TRUE(Has(between, "Sto\xE1 mit au\xE1"
@@ -240,7 +240,7 @@ TEST(PrintSystemKinds, PlateClassesOfOutsidePlates)
                              "= 1.2 mm (DIN EN 1995-1-1, 8.2.3(1))\n"))
         << between;
     EXPECT_TRUE(Has(between, "interpoliert mit k = 2 t / d - 1 = 2 x 10.0 / 12.0 - 1 = 0.667 (DIN "
-                             "EN 1995-1-1, 8.2.3(3))\n"))
+                             "EN 1995-1-1, 8.2.3(1))\n"))
         << between;
     Use_Annex(false);
     EXPECT_TRUE(Has(System_Section(), "Sto\xE1 mit au\xE1"

@@ -110,7 +110,7 @@ TEST(ReportLines, BoltsBesideAnInnerPlate)
 
     /* M12 bolts of f_u,k 360 through outer plates 10 mm (0.5 d = 6 <
     ** 10 < 12 mm, clearance 1 mm < 0.1 d) into C24 12/24 cm, N_d = 60 kN: the plates lie between
-    ** thin and thick, k = 2 x 10 / 12 - 1 = 0.6667 (EN 1995-1-1, 8.2.3(3)). M_y,Rk = 0.3 x 360
+    ** thin and thick, k = 2 x 10 / 12 - 1 = 0.6667 (EN 1995-1-1, 8.2.3(1)). M_y,Rk = 0.3 x 360
     ** x 12^2.6 = 69070.9 Nmm, f_h,0,k = 0.082 (1 - 0.13) 350 = 24.969 N/mm² (hole d + 1 = 13 mm):
     ** thin (k) 1.15 sqrt(2 x 69070.9 x 24.969 x 12) = 7398.6 N, thick (m) 2.3 sqrt(69070.9 x
     ** 24.969 x 12) = 10463.3 N, (j)/(l) 0.5 x 24.969 x 120 x 12 = 17977.7 N more;
@@ -121,7 +121,7 @@ TEST(ReportLines, BoltsBesideAnInnerPlate)
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     const std::string o = Print_Checks();
     EXPECT_NE(o.find("= (1 - 0.667) x 7.3986 (Gl.(k)) + 0.667 x 10.4632 (Gl.(m)) = 9.4417 kN "
-                     "(DIN EN 1995-1-1, 8.2.3(3))\n"),
+                     "(DIN EN 1995-1-1, 8.2.3(1))\n"),
               std::string::npos)
         << o;
 }
@@ -308,6 +308,16 @@ TEST(ReportLines, ConnectorsNameThePartialFactorOfConnections)
               std::string::npos)
         << b;
     EXPECT_NE(b.find("= 1.000 x 22.1934 = 22.1934 kN\n"), std::string::npos) << b;
+    /* as every fastener, the caption of its table and F_v,Rd of the governing one: the shear
+    ** plates' layout of 4 in a row, n_ef = 2 + (1 - 4 / 20) (4 - 2) = 3.6 (EN 1995-1-1, (8.71)),
+    ** kmod 0.9: 22.1934 x 0.9 / 1.3 x 3.6 / 4 = 15.36466 x 0.9 = 13.8282 kN */
+    EXPECT_NE(b.find("Kr\x84"
+                     "fte pro Scherfuge (ein D\x81"
+                     "bel je Scherfuge)\n"),
+              std::string::npos)
+        << b;
+    EXPECT_NE(b.find(" = 22.1934 x 0.90 / 1.30 x 3.600 / 4 = 13.8282 kN\n"), std::string::npos)
+        << b;
     FILE *f = tmpfile();
     ASSERT_NE(f, nullptr);
     Oli_Systemdarstellung(f);
@@ -496,6 +506,17 @@ TEST(ReportLines, TheDin571ScrewNamesItsFormOfModeDAndItsRopeShare)
               std::string::npos)
         << a;
     EXPECT_NE(a.find("= min(6.0 x 12.000 x 50.0 x (385 / 350)\xCE/0.8\xCEr; 11.0000) = 3.8852 kN"),
+              std::string::npos)
+        << a;
+    /* the yield moment is that of the screws' line (the catalogue names its approval), 90 x 6^2.6
+    ** = 90 x 105.487 = 9494 Nmm, which no f_u,k enters (none printed); the plates' bearing says
+    ** whose f_u and f_ub it takes */
+    EXPECT_NE(a.find(": M\xCE\\y,Rk\xCEr = 90 d\xCE/2.6\xCEr = 90 x 6.0\xCE/2.6\xCEr = 9494 Nmm "
+                     "(Zulassung ABZ-9.1-449), f\xCE\\h,2,k\xCEr = "),
+              std::string::npos)
+        << a;
+    EXPECT_NE(a.find("f\xCE\\u\xCEr: Zugfestigkeit des Blechs; f\xCE\\ub\xCEr = 500 "
+                     "N/mm\xCE/2\xCEr: der Schraube, Annahme des Programms"),
               std::string::npos)
         << a;
 }

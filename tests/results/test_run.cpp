@@ -68,7 +68,7 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     ** Fastener (EN 1995-1-1, 8.2.3 (8.11)), t1 = (16 - 2) / 3 = 4.667 cm, fh = 0.082 * 0.88 *
     ** 350 = 25.256, My = 0.3 * 360 * 12^2.6 = 69071: (f) 14143, (g) 14143 (sqrt(2 + 4 * 69071 /
     ** (25.256 * 12 * 46.667²)) - 1) = 7852.2, (h) 10523 N for the two outer lamellas' planes;
-    ** the middle lamella between the plates 10 mm, between 0.5 d and d (8.2.3(3)), k = 2 * 10 /
+    ** the middle lamella between the plates 10 mm, between 0.5 d and d (8.2.3(1)), k = 2 * 10 /
     ** 12 - 1 = 0.667: thin (8.12) (j) 0.5 * 14143 = 7071.7 below (k) 1.15 sqrt(2 * 69071 *
     ** 25.256 * 12) = 7441.0, thick (8.13) (l) 7071.7 below (m) 10523: 7071.7 N for its two
     ** planes; (g) with a hinge and (j)/(l) without may not be summed (8.1.3(2)): every plane
@@ -152,13 +152,15 @@ TEST(Run, InnerPlatesWithDowelsAndBlockShear)
     Nad_Record.ec3.ec3_8.factors_a[0] = 1.25;
 
     /* The dowels of 280 mm stand (280 - 160) / 2 = 60 mm out of either face of the member, which
-    ** the summary says under the fasteners' row, the design as above; plates of 30 cm would stand
-    ** (30 - 24) / 2 = 3 cm above and below it, those of 20 cm lie within */
+    ** the summary says after the rows of the utilisations, not between them, the design as
+    ** above; plates of 30 cm would stand (30 - 24) / 2 = 3 cm above and below it, those of 20 cm
+    ** lie within */
     const std::string report = Run_Print(0);
     const size_t at = report.find("Die Stabdübel ragen beidseitig je 60 mm aus dem Holz: (l - b) "
                                   "/ 2 = (280 - 160) / 2 = 60 mm"_cp850);
     ASSERT_NE(at, std::string::npos) << report;
     EXPECT_LT(report.find("Verbindungsmittel: u = 1.16"), at);
+    EXPECT_LT(report.find("Lochleibung: u = "), at) << report;
     char hint[320];
     EXPECT_EQ(Protrusion_Line(PROTRUDING_PLATES, 0, hint, sizeof hint), 0);
     Splice_Input.h_p = 30.0;
@@ -432,6 +434,9 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
                      "max |V\xCE\\d\xCEr| = 2.00 kN"),
               std::string::npos)
         << s;
+    /* and which they are, as the input's table numbers them (the fourth, all zero, is none) */
+    EXPECT_NE(s.find(" Nicht nachgewiesen: Gruppe 1, Kombinationen 2, 3\n"), std::string::npos)
+        << s;
     /* the page's words */
     char line[256];
     ASSERT_EQ(Unchecked_Load_Line(&u, UNCHECKED_MOMENT, 0, line, sizeof line), 1);
@@ -471,6 +476,24 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
               "Bitte mindestens eine g\x81ltige Schnittgr\x94\xE1"
               "enkombination eingeben: 2 Lastkombinationen mit N_d \xF3 0 werden beim Zugsto\xE1 "
               "nicht nachgewiesen, max |N_d| = 45.00 kN");
+
+    /* A long list goes on on lines of its own, none longer than a line of the print holds (255
+    ** bytes), a run of three or more as one: the second group's 400 combinations press in every
+    ** other one, and in 390 to 400 */
+    for (int e = 0; e < 400; e++) Set_Lkom(1, e, 0.0, e % 2 == 0 && e < 389 ? 1.0 : -1.0, 0.0);
+    f = tmpfile();
+    Write_Nachweis_Summary(f, 0.5);
+    s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find(" Nicht nachgewiesen: Gruppe 1, Kombinationen 1, 2; Gruppe 2, Kombinationen "
+                     "2, 4, 6, "),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find(", 386, 388, 390 bis 400\n"), std::string::npos) << s;
+    size_t longest = 0;
+    for (size_t at = 0, nl; (nl = s.find('\n', at)) != std::string::npos; at = nl + 1)
+        longest = std::max(longest, nl - at);
+    EXPECT_LE(longest, 255u) << s;
 }
 
 /* Each section of a combination whose M_d a tension splice does not check says that its verdict
