@@ -186,7 +186,8 @@ void mark_breaks(std::vector<Atom> &atoms)
              f++)
             after += atoms[f].utf8;
         a.glue =
-            !before.empty() && before.back() >= '0' && before.back() <= '9' && is_unit_word(after);
+            (!before.empty() && before.back() >= '0' && before.back() <= '9' && is_unit_word(after))
+            || before == "=" || after == "=";
     }
 }
 
@@ -283,6 +284,13 @@ void Lay::text_line(const std::string &bytes, const Oli_Para_Section *s, double 
     mark_breaks(atoms);
     double lh = st.line_cm;
     if (width < 2.0) width = 2.0;
+    /* the text is broken into lines first, so that a paragraph's first line does not stand alone
+    ** at the foot of a page, nor its last alone at the top of the next */
+    struct Line {
+        std::vector<std::pair<const Atom *, double>> placed; /* atom, x */
+        double used;
+    };
+    std::vector<Line> lines;
     size_t i = 0;
     bool first = true;
     do {
@@ -304,13 +312,16 @@ void Lay::text_line(const std::string &bytes, const Oli_Para_Section *s, double 
                 placed.push_back({&a, x});
                 continue;
             }
-            /* a line breaks only before a word, and only where no unit is glued to its number: the
-      ** whole stretch up to the next such place must fit */
-            if (!a.blank && any && !a.joined && !(j > 0 && atoms[j - 1].glue)) {
+            /* a line breaks only before a word, and only where no unit is glued to its number and
+      ** no "=" to what it joins ("|Nd| = 220.00 kN"): the whole stretch up to the next such
+      ** place must fit. A glued stretch longer than a line breaks before the word that no
+      ** longer fits. */
+            if (!a.blank && any && !a.joined) {
+                const bool glued = j > 0 && atoms[j - 1].glue;
                 double stretch = a.w;
                 for (size_t k = j + 1; k < atoms.size() && atoms[k].type == OLI_RUN_TEXT; k++) {
                     const Atom &b = atoms[k];
-                    if (b.blank && !b.glue) break;
+                    if (b.blank && (glued || !b.glue)) break;
                     stretch += b.w;
                 }
                 if (x + stretch > width + 1e-6) break;
@@ -325,6 +336,16 @@ void Lay::text_line(const std::string &bytes, const Oli_Para_Section *s, double 
         for (auto &p : placed)
             if (p.first->type == OLI_RUN_TEXT && !p.first->blank)
                 used = std::max(used, p.second + p.first->w);
+        lines.push_back({std::move(placed), used});
+    } while (i < atoms.size());
+
+    for (size_t li = 0; li < lines.size(); li++) {
+        const std::vector<std::pair<const Atom *, double>> &placed = lines[li].placed;
+        const double used = lines[li].used;
+        const bool keep = lines.size() >= 2 && (li == 0 || li + 2 == lines.size());
+        if (keep && y > OLI_BODY_TOP + 0.05 && y + lh <= OLI_BODY_BOTTOM + 1e-6
+            && y + 2 * lh > OLI_BODY_BOTTOM + 1e-6)
+            new_page();
         double top = place(x0, x0 + std::max(used, 0.01), lh);
         double base = top + lh * 0.76;
         double size_cm = st.size_pt / OLI_CM_TO_PT;
@@ -380,29 +401,35 @@ void Lay::text_line(const std::string &bytes, const Oli_Para_Section *s, double 
         }
         if (used > 0) note_written(x0, x0 + used, top, top + lh);
         y = top + lh;
-    } while (i < atoms.size());
+    }
 }
 
 /* ---- paragraphs ---- */
 
 void Lay::paragraph(const Oli_Block &b)
 {
-    if (flags == 0x200) {
-        /* a block that must stay on one page: as a whole onto the next page when it does not fit */
-        double h = 0;
-        for (const Oli_Para_Section &s : b.sections) {
-            Oli_Style st = Oli_Text_Style(s.mode);
-            double width = std::max(2.0, OLI_TEXT_WIDTH - left - right - s.indent);
-            h += s.offset + s.space_after;
-            for (const std::string &l : s.lines) {
-                double w = Oli_Text_Width_Cm(Oli_Plain_Utf8(l), st.size_pt * s.factor, st.face);
-                h += std::max(1.0, std::ceil(w / width)) * st.line_cm * s.factor;
-            }
+    /* the room the block takes (cm), its last line's height and whether it ends with a colon */
+    double h = 0, last_lh = 0;
+    std::string last;
+    for (const Oli_Para_Section &s : b.sections) {
+        Oli_Style st = Oli_Text_Style(s.mode);
+        double width = std::max(2.0, OLI_TEXT_WIDTH - left - right - s.indent);
+        h += s.offset + s.space_after;
+        for (const std::string &l : s.lines) {
+            last = Oli_Plain_Utf8(l);
+            double w = Oli_Text_Width_Cm(last, st.size_pt * s.factor, st.face);
+            h += std::max(1.0, std::ceil(w / width)) * st.line_cm * s.factor;
+            last_lh = st.line_cm * s.factor;
         }
-        if (y + h > OLI_BODY_BOTTOM && h <= OLI_BODY_BOTTOM - OLI_BODY_TOP
-            && y > OLI_BODY_TOP + 0.05)
-            new_page();
     }
+    while (!last.empty() && (last.back() == ' ' || last.back() == '\n')) last.pop_back();
+    /* a block that must stay on one page goes as a whole onto the next page when it does not fit;
+    ** a text that introduces what follows (it ends with a colon) goes there with room for the
+    ** first line of what follows */
+    double need = flags == 0x200 ? h : (!last.empty() && last.back() == ':' ? h + last_lh : 0);
+    if (need > 0 && y + need > OLI_BODY_BOTTOM && need <= OLI_BODY_BOTTOM - OLI_BODY_TOP
+        && y > OLI_BODY_TOP + 0.05)
+        new_page();
     for (const Oli_Para_Section &s : b.sections) {
         Oli_Style st = Oli_Text_Style(s.mode);
         st.size_pt *= s.factor;

@@ -740,13 +740,14 @@ static void Write_Din571_Thickness_Basis(FILE *file, double rho_side, double rho
     const double point = 1.15 * (2.0 + 2.0 / std::sqrt(1.0 + beta)) * std::sqrt(my / (fh2 * d));
     const bool ef = d != si->d;
     const char *dn = ef ? "d\xCE\\ef\xCEr" : "d";
-    Oli_Write_Text(file,
-                   "mit M\xCE\\y,Rk\xCEr = 0.15 f\xCE\\u,k\xCEr %s\xCE/2.6\xCEr = 0.15 x %.0lf x "
-                   "%.2lf\xCE/2.6\xCEr = %.0lf Nmm, f\xCE\\h,1,k\xCEr = %.2lf N/mm\xCE/2\xCEr, "
-                   "f\xCE\\h,2,k\xCEr = %.2lf N/mm\xCE/2\xCEr, " SYM_RATIO
-                   " = %.3lf und %s = %.2lf mm wie im Nachweis der Schraube (DIN EN 1995-1-1/NA, "
-                   "NA.8.2.4):",
-                   dn, fu, d, my, fh1, fh2, beta, dn, d);
+    Oli_Write_Text(
+        file,
+        "mit M\xCE\\y,Rk\xCEr = 0.15 f\xCE\\u,k\xCEr %s\xCE/2.6\xCEr = 0.15 x %.0lf x "
+        "%.2lf\xCE/2.6\xCEr = %.0lf Nmm, f\xCE\\h,1,k\xCEr = %.2lf N/mm\xCE/2\xCEr, "
+        "f\xCE\\h,2,k\xCEr = %.2lf N/mm\xCE/2\xCEr, " SYM_RATIO
+        " = %.3lf und %s = %.2lf mm wie im Nachweis der Schraube (DIN EN 1995-1-1/NA, NCI "
+        "NA.8.2.4):",
+        dn, fu, d, my, fh1, fh2, beta, dn, d);
     Oli_Write_Text(
         file,
         "t\xCE\\1,req\xCEr = 1.15 (2 (" SYM_RATIO " / (1 + " SYM_RATIO

@@ -251,6 +251,7 @@ TEST(OliviewLayout, AValueKeepsItsUnitAndAWordItsSubscript)
       {"0.00 \xF8,", "\xC2\xB0,", "0.00"},
       {"F\xCE\\b,Rd,Rand\xCEr", "b,Rd,Rand", "F"},
       {"5 Wort", "Wort", nullptr},
+      {"|N\xCE\\d\xCEr| = 220.00", "220.00", "="},
         // clang-format on
     };
     for (const Case &c : cases) {
@@ -285,6 +286,68 @@ TEST(OliviewLayout, AValueKeepsItsUnitAndAWordItsSubscript)
             EXPECT_NEAR(five->y, first->y, 1e-9)
                 << "a number before an ordinary word may stay behind";
         }
+    }
+}
+
+/* A paragraph's first line does not stand alone at the foot of a page, nor its last alone at the
+** top of the next, and a text that ends with a colon does not stay behind without the first line
+** of what it introduces. Each row starts its paragraph `room` lines above the foot of the page. */
+TEST(OliviewLayout, NoLineStandsAloneAtTheEdgeOfAPage)
+{
+    struct Case {
+        int lines;     /* lines of the paragraph (0: a line "Ausnutzungen:", then "Inhalt") */
+        double room;   /* lines that fit below its start */
+        int left_back; /* lines that stay on the first page */
+    } cases[] = {
+        {2, 1.5, 0}, /* one line would stand alone below, the other above */
+        {3, 2.5, 1}, /* the last would stand alone: the second goes with it */
+        {3, 1.5, 0}, /* the first would: all three go */
+        {3, 3.5, 3}, /* it fits */
+        {0, 1.5, 0}, /* the colon's text goes with "Inhalt" */
+        {0, 2.5, 2}, /* both fit */
+    };
+    /* words W1, W2, ... of a paragraph of n lines, and the lines' first words, laid out at the top */
+    auto paragraph = [](int n, std::vector<std::string> *firsts, double *lh) {
+        for (int k = 1;; k++) {
+            std::string text;
+            for (int i = 1; i <= k; i++) text += "W" + std::to_string(i) + " ";
+            EXPECT_LT(text.size(), 255u) << "one line of the print list";
+            Oli_Layout l = lay_written([&](FILE *f) { Oli_Write_Text(f, "%s", text.c_str()); });
+            firsts->clear();
+            double y = -1;
+            for (const Oli_Item &it : l.pages[0].items)
+                if (it.kind == OLI_IT_TEXT && it.y > y + 0.01) {
+                    if (y >= 0) *lh = it.y - y;
+                    firsts->push_back(it.text);
+                    y = it.y;
+                }
+            if ((int)firsts->size() == n) return text;
+        }
+    };
+    std::vector<std::string> one;
+    double lh = 0;
+    paragraph(2, &one, &lh);
+    ASSERT_GT(lh, 0.1);
+    for (const Case &c : cases) {
+        std::vector<std::string> firsts = {"Ausnutzungen:", "Inhalt"};
+        double unused = 0;
+        std::string text = c.lines ? paragraph(c.lines, &firsts, &unused) : "";
+        Oli_Layout l = lay_written([&](FILE *f) {
+            Oli_Move_Cm(f, OLI_BODY_BOTTOM - OLI_BODY_TOP - c.room * lh);
+            if (c.lines) {
+                Oli_Write_Text(f, "%s", text.c_str());
+            } else {
+                Oli_Write_Text(f, "Ausnutzungen:");
+                Oli_Write_Text(f, "Inhalt");
+            }
+        });
+        int back = 0;
+        for (const std::string &w : firsts) {
+            int page = -1;
+            ASSERT_NE(find_text(l, w, &page), nullptr) << w;
+            if (page == 0) back++;
+        }
+        EXPECT_EQ(back, c.left_back) << c.lines << " lines, room for " << c.room;
     }
 }
 
