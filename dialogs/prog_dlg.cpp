@@ -30,6 +30,7 @@ static int Centre_X = -1, Centre_Y = -1;
 /* The button "Abbrechen" (screen pixels; x1 > x2 when there is none) and whether it was asked. */
 static int Stop_X1 = 1, Stop_Y1 = 1, Stop_X2 = 0, Stop_Y2 = 0;
 static int Stop_Asked = 0;
+static int Stop_By_Close = 0;                      /* the last stop came from the window's close */
 enum { STOP_ROW = 34, STOP_W = 110, STOP_H = 24 }; /* pixels */
 
 void Prog_Dlg_Init_Descriptor(Prog_Dlg_Desc *d, int count)
@@ -130,6 +131,7 @@ void Prog_Dlg_Open(Prog_Dlg_Desc *d)
     Define_Prop_Sheet(x1, y1, x2, y2, 1, 0, d->title, 40, 1);
     Dlg_Area = SVA_Create(x1 + 14, y1 + 42, x2 - 14, y2 - 14 - row, 0, 0);
     Stop_Asked = 0;
+    Stop_By_Close = 0;
     Stop_X1 = 1;
     Stop_X2 = 0;
     if (d->stop_button) {
@@ -248,6 +250,9 @@ int Prog_Dlg_Stop_Asked(void)
         if (cls == VELMSG_CLOSE || (cls == VELMSG_KEY && msg.w[4] == 27)
             || (cls == VELMSG_LBUTTON && (msg.w[3] & 1) && on_button))
             Stop_Asked = 1;
+        if (cls == VELMSG_CLOSE) Stop_By_Close = 1;
     }
     return Stop_Asked;
 }
+
+int Prog_Dlg_Stopped_By_Close(void) { return Stop_By_Close; }

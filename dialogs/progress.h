@@ -86,5 +86,8 @@ void Prog_Dlg_Set_Value_Text(int counter, int value, const char *text);
 ** the dialog closes.
 */
 int Prog_Dlg_Stop_Asked(void);
+/* 1 when the last run was stopped by the window's close (until the next dialog opens): the
+** program then goes on as a close asks. */
+int Prog_Dlg_Stopped_By_Close(void);
 /* Pixel length of a counter's filled part for an inner width w. */
 int Prog_Dlg_Fill_Length(int value, int maximum, int w);

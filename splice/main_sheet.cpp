@@ -449,7 +449,11 @@ int Main_Menu_Action(int code)
     case MENU_PRINT_SETTINGS: Run_Print_Settings_Sheet(); return 0;
     case MENU_PREVIEW:
     case MENU_PRINT:
-    case MENU_PLANS: Print_Action(code); return 0;
+    case MENU_PLANS:
+        Print_Action(code);
+        /* stopped by the window's close: the close asks the finish question, as it does
+        ** elsewhere, instead of waiting for a second close */
+        return Progress_Stopped && Prog_Dlg_Stopped_By_Close() ? Ask_End_Program() : 0;
     case MENU_SAVE: {
         Trim_Page_Texts();
         /* A failed save keeps the box of its writer; a good one is confirmed on the sheet, where

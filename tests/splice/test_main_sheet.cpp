@@ -704,6 +704,14 @@ TEST_F(Program, ARefusedOrStoppedPrintKeepsTheLastReport)
         /* the preview stopped the same list; print and plans stop a new one */
         std::ofstream(name + "_01.txt", std::ios::binary) << "Zugstoss, neuer Titel\n";
     }
+    /* the window's close stops a print too, and then asks the finish question as a close does
+    ** (the script's end answers it with "abbrechen") */
+    ZW_Test_Reset();
+    ZW_Test_Set_Script(Menu(MENU_PRINT) + "sleep 300\nclose\n");
+    ASSERT_EQ(Splice_Main(5, (char **)argv), 1);
+    kept("close");
+    EXPECT_TRUE(Log_Has("MESSAGE", "wurde abgebrochen."));
+    EXPECT_TRUE(Log_Has("SHEET", "BEARBEITUNG BEENDEN"));
     /* one column and one row of nails */
     std::string input = Slurp((name + "_01.inp").c_str());
     const size_t at = input.find("LAYOUT 0 8 5 ");
