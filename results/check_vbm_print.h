@@ -1,6 +1,6 @@
 /*
 ** The lines of the fastener section that recompute the governing fastener's resistance where it
-** takes more than one mode (check_vbm_screws.cpp), for the section of check_vbm.cpp.
+** takes more than one mode (check_vbm_screws.cpp), for the section of check_vbm_print.cpp.
 */
 #pragma once
 
