@@ -17,7 +17,6 @@
 #include "design/design.h"
 #include "foundation/foundation.h"
 
-static int Is_Nail_Screw_Staple(int type) { return Is_Vbm_Nail_Screw_Or_Staple(type); }
 
 /* ---------------------------------------------------------------- effective numbers */
 
@@ -740,7 +739,8 @@ int Vbm_N_Ef_Rule(void)
     if (Is_Vbm_Connector(type)) return VBM_NEF_CONNECTOR;
     if (Is_Vbm_Dowel_Or_Bolt(type)) return VBM_NEF_BOLT;
     if (Is_Vbm_Nail(type)) return VBM_NEF_NAIL;
-    if (Nad_Params == nullptr) return Is_Nail_Screw_Staple(type) && d > 6.0 ? VBM_NEF_NAIL : 0;
+    if (Nad_Params == nullptr)
+        return Is_Vbm_Nail_Screw_Or_Staple(type) && d > 6.0 ? VBM_NEF_NAIL : 0;
     if (Is_Vbm_Screw(type) || type == VBM_KLAMMER) return d <= 6.0 ? VBM_NEF_NAIL : VBM_NEF_BOLT;
     return 0;
 }
@@ -1001,7 +1001,7 @@ int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)
     static double Fa[PATTERN_MAX], ang[PATTERN_MAX];
     Get_Fastener_Forces_All(group, entry, r.n_f, nullptr, nullptr, nullptr, Fa, ang);
     Calc_Vbm_N_Ef(ang, r.n_f, &r);
-    if (Is_Nail_Screw_Staple(type)) r.penetration = Get_Vbm_Penetration(&r.t_penetration);
+    if (Is_Vbm_Nail_Screw_Or_Staple(type)) r.penetration = Get_Vbm_Penetration(&r.t_penetration);
     Calc_Vbm_Rows(group, entry, n_print, Fa, ang, &r);
     const Design_Cache &cache = Run_Designs != nullptr ? *Run_Designs : Loose_Designs;
     if (cache.filled && Is_Vbm_Din571_Screw(type)) {

@@ -16,7 +16,6 @@
 #include "foundation/foundation.h"
 #include "printlist/printlist.h"
 
-static int Is_Nail_Screw_Staple(int type) { return Is_Vbm_Nail_Screw_Or_Staple(type); }
 
 /* ---------------------------------------------------------------- the force table */
 
@@ -585,7 +584,7 @@ static void Print_Vbm_Inputs(FILE *file, const Vbm_Check *r)
         Print_Toothed_Plate_Rd(file, r, &w, number);
         return;
     }
-    if (Is_Vbm_Dowel_Or_Bolt(type) || Is_Nail_Screw_Staple(type)) {
+    if (Is_Vbm_Dowel_Or_Bolt(type) || Is_Vbm_Nail_Screw_Or_Staple(type)) {
         if (!(w.my_rk > 0.0)) return;
         Print_Dowel_Type_Inputs(file, r, w, number);
     } else if (!Is_Ring_Or_Shear_Plate(type)) {

@@ -10,7 +10,6 @@
 
 #include "catalogue/catalogue.h"
 
-static int Is_Nail_Screw_Staple(int type) { return Is_Vbm_Nail_Screw_Or_Staple(type); }
 
 void Get_Joint_Members(Joint_Members *m)
 {
@@ -190,7 +189,7 @@ int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, dou
     ** shear plane: its dowels, bolts and connectors are designed in single shear (EN 1995-1-1,
     ** eq. (8.6)), not with the modes of a middle member between two side members. */
     int penetration_case = si->connection_kind == CONN_LAP ? 1 : 2;
-    if (Is_Nail_Screw_Staple(type)) penetration_case = Vbm_Own_Shear_Planes();
+    if (Is_Vbm_Nail_Screw_Or_Staple(type)) penetration_case = Vbm_Own_Shear_Planes();
     input->shear_planes = penetration_case;
 
     input->alpha_1 = angle_1;
@@ -240,7 +239,7 @@ static void Fill_Rule_Common(Vbm_Rule_Input *rule, double w1, double w2)
     /* the yield moment of a dowel or bolt follows its steel grade, as in the fastener design */
     if (Is_Vbm_Dowel_Or_Bolt(type)) rule->steel_grade = si->vbm_steel;
     rule->washer_d = si->washer ? si->washer_d : -1.0;
-    if (Is_Nail_Screw_Staple(type)) {
+    if (Is_Vbm_Nail_Screw_Or_Staple(type)) {
         w2 = std::fmin(si->l - w1, w2);
         rule->x_layers[0] = 0.0;
         rule->x_layers[1] = w1;

@@ -203,7 +203,6 @@ double Nail_Split_Thickness(double d, double rho_k, int split_rule, char *how, s
     return std::fmax(k * d, (13.0 * d - 30.0) * rho_k / q);
 }
 
-static int Is_Nail_Screw_Staple(int type) { return Is_Vbm_Nail_Screw_Or_Staple(type); }
 
 int Member_May_Split(int mat)
 {
@@ -230,7 +229,7 @@ double Min_Timber_Thickness_Rule(int side, int split_rule, int *code, char *how,
     int c = side ? DERR_SIDE_MIN_24MM_MEMBER : DERR_MIDDLE_MIN_THICKNESS;
     /* staples take the rules of nails (EN 1995-1-1, 8.4(1)): a board that they hold has no least
     ** thickness of solid timber, and timber the one against splitting */
-    if (Is_Nail_Screw_Staple(t)) {
+    if (Is_Vbm_Nail_Screw_Or_Staple(t)) {
         if (!si->predrilled && !Member_May_Split(mat)) {
             tmin = 0.0; /* a board does not split (EN 1995-1-1, 8.3.1.2(6)) */
         } else if (!si->predrilled) {
@@ -277,7 +276,7 @@ int Check_Nail_Sides(char *why, size_t size)
     int first = 0, second = 0;
     const bool plates = si->connection_kind == CONN_OUTER_PLATES;
     const double t_o = (plates ? si->t_p : si->t_s) * 10.0;
-    if (Is_Nail_Screw_Staple(type)) {
+    if (Is_Vbm_Nail_Screw_Or_Staple(type)) {
         if (l <= t_o + 4.0 * d + 0.001) {
             first = 0;
             second = 0;

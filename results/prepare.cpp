@@ -19,7 +19,6 @@
 #include "results/run_cache.h"
 #include "results/splice_checks.h"
 
-int Is_Nail_Screw_Staple(int type) { return Is_Vbm_Nail_Screw_Or_Staple(type); }
 
 double Rho_K_Of(int mat, int grade, double t_cm)
 {
@@ -813,7 +812,7 @@ static void Set_Shear_Planes(void)
         ** Check_Nail_Sides); driven alternately, one stands at each position, in double shear only
         ** where its point holds in the far side member (EN 1995-1-1, 8.3.1.1 and Figure 8.4). */
         si->shear_planes = 2;
-        if (Is_Nail_Screw_Staple(si->vbm_type) && !Vbm_Driven_From_Both_Sides())
+        if (Is_Vbm_Nail_Screw_Or_Staple(si->vbm_type) && !Vbm_Driven_From_Both_Sides())
             si->shear_planes = Vbm_Own_Shear_Planes();
     }
 }

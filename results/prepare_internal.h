@@ -10,8 +10,6 @@
 /* Tolerance of the comparisons of lengths that are equal by construction (cm). */
 #define LENGTH_TOL 1e-6
 
-int Is_Nail_Screw_Staple(int type);
-
 /* The characteristic density (kg/m³) of material mat and grade at the thickness t_cm, or 0
 ** where the catalogue gives none. */
 double Rho_K_Of(int mat, int grade, double t_cm);

@@ -580,7 +580,7 @@ int Prepare_Thicknesses(void)
     }
 
     /* thickness rule of nails, screws and staples */
-    if (Is_Nail_Screw_Staple(type)) {
+    if (Is_Vbm_Nail_Screw_Or_Staple(type)) {
         Joint_Members m;
         Get_Joint_Members(&m);
         const double rho1 =
