@@ -67,11 +67,15 @@ int Vbm_Own_Shear_Planes(void)
     return member == 2 ? 2 : 1;
 }
 
-/* Steel grade of the fastener design: a connector's is the steel of its bolt. */
+/* Steel grade of the fastener design: a connector's is the steel of its bolt, a dowel's or bolt's
+** its own. Nails, staples and screws have none (the page asks their f_u,k, and a plain nail's is
+** the 600 N/mm² of its wire): -1, so that the yield moment beside a steel plate takes the
+** fastener's f_u (EN 1995-1-1, 8.3.1.1(3)), not the grade a dowel left behind. */
 static int32_t Design_Steel_Grade(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    return Is_Vbm_Connector(si->vbm_type) ? si->bolt_steel : si->vbm_steel;
+    if (Is_Vbm_Connector(si->vbm_type)) return si->bolt_steel;
+    return Is_Vbm_Dowel_Or_Bolt(si->vbm_type) ? si->vbm_steel : -1;
 }
 
 /* Tensile strength handed to the design: the user's f_u for DIN 571 screws, staples and

@@ -170,6 +170,13 @@ TEST(FastenerSteel, AConnectorIsDesignedWithTheSteelOfItsBolt)
     Splice_Input.vbm_type = 29;
     Fill_Vbm_Design_Input(&in, 2, 0.0, 0.0, 4, 1, 0, 0, 0.9);
     EXPECT_EQ(in.steel_grade, 5);
+    /* nails, staples and DIN 571 screws have no steel grade on the page: the one a dowel left
+    ** behind is not theirs, and beside a steel plate their yield moment takes their own f_u */
+    for (int type : {0, 1, 2}) {
+        Splice_Input.vbm_type = type;
+        Fill_Vbm_Design_Input(&in, 2, 0.0, 0.0, 4, 1, 0, 0, 0.9);
+        EXPECT_EQ(in.steel_grade, -1) << type;
+    }
 }
 
 TEST(FastenerSteel, ADowelOrBoltShorterThanTheJointIsRefused)
