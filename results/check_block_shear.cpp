@@ -252,6 +252,7 @@ static int Block_Shear_Run(int group, int entry, const Tearing_Block *only, Bloc
         r.values.plate_class = plate_class;
         if (d_ef != rule.d) r.d_ef = d_ef;
     }
+    r.d_modes = d_ef;
 
     r.t1 = r.values.t;
     r.d0 = Timber_Hole_Width(r.t1);
@@ -288,6 +289,54 @@ static void Format_Holes(char *out, size_t size, double n)
 {
     if (std::fabs(n - std::round(n)) < 1e-9) snprintf(out, size, "%.0lf", n);
     else snprintf(out, size, "%.1lf", n);
+}
+
+/*
+** The effective thickness t_ef of the block's failure mode with its formula and numbers, "" where
+** the mode has none or the numbers do not give r->t_ef: t_1 the timber thickness of the rules, d
+** the diameter of the modes. Thin plates (a) 0.4 t_1 and (b) 1.4 (M_y / (f_h d))^0.5; thick
+** plates with one hinge (d, g) t_1 ((2 + 4 M_y / (f_h d t_1²))^0.5 - 1), the embedment length of eq.
+** (8.10 c) and (8.11 g): F = f_h t_ef d; with two hinges (e, h) 2 (M_y / (f_h d))^0.5.
+*/
+static std::string T_Ef_Formula(const Block_Shear_Check *r, double d)
+{
+    const Block_Shear_Values &v = r->values;
+    const double t = v.t, my = v.My, fh = v.fh;
+    if (!(d > 0.0 && fh > 0.0 && t > 0.0)) return "";
+    const char *dn = r->d_ef > 0.0 ? "d\xCE\\ef\xCEr" : "d";
+    char fs[48];
+    snprintf(fs, sizeof fs, "f\xCE\\h,%.0lf,k\xCEr", r->alpha_deg);
+    char out[400];
+    double value = 0.0;
+    switch (r->mode) {
+    case 'a':
+        value = 0.4 * t;
+        snprintf(out, sizeof out, "0.4 t\xCE\\1\xCEr = 0.4 x %.1lf = ", t);
+        break;
+    case 'b':
+    case 'e':
+    case 'h': {
+        const double k = r->mode == 'b' ? 1.4 : 2.0;
+        value = k * std::sqrt(my / (fh * d));
+        snprintf(out, sizeof out,
+                 "%.1lf (M\xCE\\y,k\xCEr / (%s %s))\xCE/0.5\xCEr = %.1lf x (%.1lf / (%.2lf x "
+                 "%.2lf))\xCE/0.5\xCEr = ",
+                 k, fs, dn, k, my, fh, d);
+        break;
+    }
+    case 'd':
+    case 'g':
+        value = t * (std::sqrt(2.0 + 4.0 * my / (fh * d * t * t)) - 1.0);
+        snprintf(out, sizeof out,
+                 "t\xCE\\1\xCEr ((2 + 4 M\xCE\\y,k\xCEr / (%s %s t\xCE\\1\xCEr\xCE/2\xCEr))"
+                 "\xCE/0.5\xCEr - 1) = %.1lf x ((2 + 4 x %.1lf / (%.2lf x %.2lf x %.1lf\xFD))"
+                 "\xCE/0.5\xCEr - 1) = ",
+                 fs, dn, t, my, fh, d, t);
+        break;
+    default: return "";
+    }
+    if (std::fabs(value - r->t_ef) > 1e-9 * std::fmax(1.0, r->t_ef)) return "";
+    return out;
 }
 
 /* The hole width d0 as printed: one decimal, or up to three where one would round it (a
@@ -459,7 +508,11 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
                        "1\xCEr = %s mm " SYM_ARROW " A\xCE\\net,v\xCEr = %.0lf mm\xFD (%s%s)",
                        gross.t, hv, d0.c_str(), Lv.t, tv.t, r->A_v,
                        r->mode == '-' ? "" : "Versagensmechanismus ", mode);
-    else
+    else {
+        /* t_ef with the formula of its mode, on a line of its own */
+        const std::string formula = T_Ef_Formula(r, r->d_modes);
+        if (!formula.empty())
+            Oli_Write_Text(file, "t\xCE\\ef\xCEr = %s%s mm", formula.c_str(), tv.t);
         Oli_Write_Text(file,
                        "L\xCE\\net,v\xCEr = %s - %s x %s = %s mm, t\xCE\\"
                        "ef\xCEr = %s mm " SYM_ARROW
@@ -467,6 +520,7 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
                        "t\xCE\\ef\xCEr) = %s / 2 x (%s + 2 x %s) = %.0lf mm\xFD "
                        "(Versagensmechanismus %s)",
                        gross.t, hv, d0.c_str(), Lv.t, tv.t, Lv.t, Lt.t, tv.t, r->A_v, mode);
+    }
     /* the block's force, row by row from the top, per shear plane */
     const char *force = "F\xCE\\Ed\xCEr";
     Write_Tearing_Force(file, &r->rows, &r->block, r->planes, r->F_Ed, r->N_d, "Tr\x84gerende");

@@ -542,9 +542,12 @@ static void Print_Dowel_Type_Inputs(FILE *file, const Vbm_Check *r, const Vbm_Ro
         /* a wood screw to DIN 571 beside a steel plate: the share that its value holds */
         const bool din571_plate = Is_Vbm_Din571_Screw(type) && w.my_f > 0.0;
         if (din571_plate) rope = w.rope_rk > 0.0;
-        Oli_Write_Text(file, "ma\xE1gebender Versagensfall %s%s, %s%s", label, which,
-                       rope ? "mit Seilwirkung" : "ohne Seilwirkung",
-                       hole ? ", f\xCE\\h\xCEr mit d + 1 mm, die Versagensf\x84lle mit d" : "");
+        Oli_Write_Text(
+            file, "ma\xE1gebender Versagensfall %s%s, %s%s", label, which,
+            rope ? "mit Seilwirkung" : "ohne Seilwirkung",
+            hole ? ", f\xCE\\h\xCEr mit d + 1 mm (Annahme des Programms, auf der sicheren "
+                   "Seite), die Versagensf\x84lle mit d"
+                 : "");
         if (din571_plate) Print_Din571_Plate_Mode(file, &w, r->d_ef);
         if (type == VBM_KLAMMER) Print_Staple_Legs(file, &w);
         Print_Interpolated_Plate(file, &w);

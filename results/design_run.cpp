@@ -25,6 +25,11 @@
 #include "platform/zelkwin.h"
 #include "printlist/printlist.h"
 
+/* The embedment of a bolt that is not fitted, taken with its hole. */
+#define HOLE_EMBEDMENT                                                                      \
+    " (mit dem Lochdurchmesser d + 1 mm = %.0lf mm statt d: Annahme des Programms auf der " \
+    "sicheren Seite)"
+
 Governing_Lkom_Rec Governing_Lkom = {-1, -1};
 
 /* The view area the utilisation page last drew, and its rectangle. */
@@ -471,7 +476,8 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
     const bool two_mats = kind == CONN_SIDE_TIMBERS
                           && (si->mat_side != si->mat_mid || si->grade_side != si->grade_mid);
     Oli_Write_Heading(file, 3, "%s", "Festigkeiten und Tragfähigkeiten"_cp850);
-    /* the diameter of the design's embedment: the hole d + 1 mm of a bolt that is not fitted;
+    /* the diameter of the design's embedment: the hole d + 1 mm of a bolt that is not fitted,
+    ** where EN 1995-1-1, (8.32) takes d (f_h a little lower, on the safe side, and said so);
     ** a toothed-plate connector's bolt bears in the timber as a bolt of its own diameter */
     const bool toothed = Is_Vbm_Toothed_Plate(type);
     const double d_b = toothed ? in->d_bolt : d;
@@ -487,15 +493,14 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
     if (kind == CONN_SIDE_TIMBERS)
         Calc_Fh(&fh_s, d_h, fh_type, 1, 0.0, in->t1, rho_side, si->mat_side, si->grade_side,
                 nullptr);
-    char lead[96] = "";
+    char lead[160] = "";
     if (toothed)
         snprintf(lead, sizeof lead, "Bolzen M%.0lf%s: ", d_b,
-                 d_h != d_b ? Oli_Sprintf(" (mit d + 1 mm = %.0lf mm)", d_h) : "");
+                 d_h != d_b ? Oli_Sprintf(HOLE_EMBEDMENT, d_h) : "");
     auto embedment_lines = [&]() {
         if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES) {
-            char with_hole[48] = "";
-            if (d_h != d_b && !toothed)
-                snprintf(with_hole, sizeof with_hole, " (mit d + 1 mm = %.0lf mm)", d_h);
+            char with_hole[128] = "";
+            if (d_h != d_b && !toothed) snprintf(with_hole, sizeof with_hole, HOLE_EMBEDMENT, d_h);
             Oli_Write_Text(file,
                            "%sk\xCE\\"
                            "90\xCEr = %.2lf, f\xCE\\h,0,k\xCEr = %.2lf N/mm\xCE/2\xCEr%s",

@@ -939,6 +939,7 @@ typedef struct Block_Shear_Check {
     Block_Shear_Values values;   /* plate class, M_y,k and effective thicknesses of the design */
     double alpha_deg;            /* force-to-grain angle of the embedment strength values.fh */
     double d_ef;                 /* mm, the diameter of the modes where not d (DIN 571), else 0 */
+    double d_modes;              /* mm, the diameter the modes take (d, or d_ef) */
     int32_t calc_method;         /* calculation method of the splice (BLOCK_SHEAR_NOT_MADE) */
     double t1;                   /* mm, timber thickness of the failure areas */
     double d0;                   /* mm, width of a hole in the timber */

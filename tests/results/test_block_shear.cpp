@@ -82,6 +82,12 @@ TEST(BlockShear, RecordWorkedByHand)
                      "1\xCEr = 65 mm => A\xCE\\net,t\xCEr = 9360 mm"),
               std::string::npos)
         << s;
+    /* t_ef of mode (g) with its formula and the numbers above, on a line of its own */
+    EXPECT_NE(s.find("t\xCE\\ef\xCEr = t\xCE\\1\xCEr ((2 + 4 M\xCE\\y,k\xCEr / (f\xCE\\h,0,k\xCEr "
+                     "d t\xCE\\1\xCEr\xCE/2\xCEr))\xCE/0.5\xCEr - 1) = 65.0 x ((2 + 4 x 69070.9 / "
+                     "(27.78 x 12.00 x 65.0\xCE/2\xCEr))\xCE/0.5\xCEr - 1) = 31.3262 mm\n"),
+              std::string::npos)
+        << s;
     /* the reduced area with its formula and with t_ef to the digits that give 35958 again:
     ** 174 x (144 + 2 x 31.326) = 35957.4 would not */
     EXPECT_NE(s.find("L\xCE\\net,v\xCEr = 408 - 5 x 12.0 = 348 mm, t\xCE\\"

@@ -1144,7 +1144,8 @@ TEST(VbmCheck, BoltsOfToothedPlatesKeepTheirOwnEffectiveNumber)
         const std::string p = Slurp_Print(f);
         fclose(f);
         snprintf(line, sizeof line,
-                 "Bolzen M%.0lf (mit d + 1 mm = %.0lf mm): k\xCE\\"
+                 "Bolzen M%.0lf (mit dem Lochdurchmesser d + 1 mm = %.0lf mm statt d: Annahme "
+                 "des Programms auf der sicheren Seite): k\xCE\\"
                  "90\xCEr = ",
                  k.db, k.db + 1.0);
         EXPECT_TRUE(Has(p, line)) << p;
