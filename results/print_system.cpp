@@ -330,6 +330,11 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
             file,
             "Holz: %.1lf/%.1lf cm, A\xCE\\n\xCEr = %.2lf cm\xCE/2\xCEr, W\xCE\\n\xCEr = %.2lf cm\xCE/3\xCEr, I\xCE\\n\xCEr = %.2lf cm\xCE/4\xCEr",
             si->b, si->h, A_mid, W_mid, I_mid);
+        /* the net values above are those of one lap half, whose thickness the line does not name */
+        Oli_Write_Text(file,
+                       "A\xCE\\n\xCEr, W\xCE\\n\xCEr, I\xCE\\n\xCEr je Blatth\x84lfte: t = "
+                       "b / 2 = %.1lf cm, h = %.1lf cm",
+                       si->b / 2.0, si->h);
         break;
     default: break;
     }
