@@ -298,7 +298,7 @@ TEST(PrintSystemKinds, InnerPlatesAndLap)
     EXPECT_TRUE(Has(s, "Sto\xE1 mit einschnittigem Blatt"));
     /* the net values beside "Holz: b/h" are those of one lap half, b / 2 thick: said so */
     EXPECT_TRUE(Has(s, "A\xCE\\n\xCEr, W\xCE\\n\xCEr, I\xCE\\n\xCEr je Blatth\x84lfte: t = b / 2 = "
-                       "6.0 cm, h = 20.0 cm\n"))
+                       "6.0 cm, h = 24.0 cm\n"))
         << s;
     /* the lines say which moment is left out and what covers it: a bending splice of dowels
     ** takes k_red = 0.4 on the halves' tensile strength under tension, the check of compression
