@@ -419,7 +419,41 @@ static void Calc_Lap_Tension(const Section_Check_Input *rec, const Timber_Member
 
 /* The utilisation of the halves of a lap in bending under their eccentricity, 0 where none was
 ** checked. */
-static double Lap_Halves_U(const Timber_Check *r) { return std::fmax(r->lap.u, r->lap_t.u); }
+static double Lap_Halves_U(const Timber_Check *r)
+{
+    return std::fmax(std::fmax(r->lap.u, r->lap_t.u), r->lap_end_done ? r->lap_end.u : 0.0);
+}
+
+/*
+** A lap half alone carries the member's moment from the joint to the end of the lap, where the
+** member's full section begins; beyond its outermost column the moment still grows, by V_d, up
+** to that end: there its gross section b / 2 x h takes N_d, V_d and |M_d| + |V_d| L / 2.
+*/
+static void Calc_Lap_End(const Section_Check_Input *rec, const Section_Dims *dims_net,
+                         const double *geo_net, bool bending, const Lkom_Entry *c, Timber_Check *r)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const double t = si->b / 2.0, h = si->h;
+    if (!(si->L > 0.0 && t > 0.0 && h > 0.0)) return;
+    r->x_end = si->L / 2.0;
+    r->M_end = (bending ? std::fabs(c->M_d) : 0.0) + std::fabs(c->V_d) * r->x_end / 100.0;
+    /* without a moment the gross section takes less than the net one at the columns */
+    if (!(r->M_end > 0.0)) return;
+    Section_Dims dims = *dims_net;
+    dims.v[0] = (float)t;
+    double geo[10];
+    for (int i = 0; i < 10; i++) geo[i] = geo_net[i];
+    geo[SV_A] = t * h;
+    geo[SV_W_U] = t * h * h / 6.0;
+    geo[SV_W_O_NEG] = -geo[SV_W_U];
+    geo[SV_A_QZ] = 2.0 / 3.0 * geo[SV_A];
+    geo[SV_I_Y] = t * h * h * h / 12.0;
+    Section_Check_Input gross = *rec;
+    gross.overrides = geo;
+    r->lap_end = Check_Member_Section(&gross, &dims, c->N_d, std::fabs(c->V_d), r->M_end,
+                                      si->mat_mid, nullptr);
+    r->lap_end_done = 1;
+}
 
 int Calc_Timber_Check(int group, int entry, Timber_Check *out)
 {
@@ -490,6 +524,7 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     } else {
         r.mid = Check_Member_Section(&rec_m, &dim_m, N, V, r.M_sec, si->mat_mid, &sm);
     }
+    if (kind == CONN_LAP) Calc_Lap_End(&rec_m, &dim_m, geo_m, bending, c, &r);
     /* the halves of a lap under compression bend under the moment of their eccentricity */
     if (kind == CONN_LAP && N < 0.0) Calc_Lap_Compression(&r.mid, N, &r.lap);
     /* the halves' strength line where the reduction applies */
@@ -638,6 +673,35 @@ static void Write_Compression_Line(FILE *file, const char *name, const Timber_Me
                    std::fabs(m->sigma_m), m->f_m_d, std::fabs(m->tau), m->f_v_d, c, cm, v,
                    m->u_section);
 }
+
+/* A lap half at the end of the lap: where, its gross section, the moment and the stresses. */
+static void Print_Lap_End(FILE *file, const Timber_Check *r, const char *axial)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const Timber_Member_Check *m = &r->lap_end;
+    Oli_Write_Text(file,
+                   "Blattende: L / 2 = %.2lf / 2 = %.2lf cm vom Sto\xE1, Bruttoquerschnitt einer "
+                   "Blatth\x84lfte t = b / 2 = %.1lf cm, h = %.1lf cm",
+                   si->L, r->x_end, si->b / 2.0, si->h);
+    if (r->bending)
+        Oli_Write_Text(
+            file,
+            "M = |M\xCE\\d\xCEr| + |V\xCE\\d\xCEr| L / 2 = |%.2lf| + |%.2lf| x %.4lf m = "
+            "%.2lf kNm",
+            r->M_d, r->V_d, r->x_end / 100.0, r->M_end);
+    else
+        Oli_Write_Text(file, "M = |V\xCE\\d\xCEr| L / 2 = |%.2lf| x %.4lf m = %.2lf kNm", r->V_d,
+                       r->x_end / 100.0, r->M_end);
+    Oli_Write_Text(
+        file,
+        "Blatth\x84lfte am Blattende: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d"
+        "\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit "
+        "V\xCE\\d\xCEr = %.2lf kN) %s %s",
+        SYM_SIGMA, axial, m->sigma_0, SYM_SIGMA, m->sigma_m, SYM_TAU, m->tau, m->V, SYM_ARROW,
+        Section_Util(m).t);
+    Write_Compression_Line(file, "Blatth\x84lfte am Blattende", m);
+}
+
 
 static void Write_Lamella_Share_Line(FILE *file, const Timber_Check *r)
 {
@@ -937,6 +1001,7 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
     }
     Write_Kcr_Line(file, r, &r->mid);
     Write_Panel_Strength_Lines(file, r, name, &r->mid);
+    if (r->lap_end_done) Print_Lap_End(file, r, axial);
     if (r->lap.done) Print_Lap_Compression(file, r);
     if (r->lap_t.done) Print_Lap_Tension(file, r);
     if (kind == CONN_SIDE_TIMBERS) {

@@ -326,8 +326,13 @@ typedef struct Timber_Check {
                                   resist withdrawal */
     Lap_Compression_Check lap; /* the halves of a lap under compression */
     Lap_Tension_Check lap_t;   /* the halves of a lap under tension without the reduction */
-    double u;                  /* max(mid.u, side.u, lap.u, lap_t.u), valid when state is
-                                  TIMBER_CHECK_DONE */
+    int32_t lap_end_done;      /* 1: a lap half's gross section at the end of the lap was checked */
+    double x_end;              /* cm, the end of the lap from the joint, L / 2 */
+    double M_end;              /* kNm, the moment there: |V_d| x_end, and |M_d| in a bending
+                                  splice */
+    Timber_Member_Check lap_end; /* one lap half there, on its gross section b / 2 x h */
+    double u;                    /* max(mid.u, side.u, lap.u, lap_t.u, lap_end.u), valid when state
+                                  is TIMBER_CHECK_DONE */
 } Timber_Check;
 
 /* The rule that reduces the tensile strength of members loaded from one side: the German annex

@@ -521,6 +521,26 @@ TEST(TimberCheck, TheHalvesOfALapInTensionWithoutReductionBendUnderTheirEccentri
     EXPECT_EQ(r.lap.done, 0);
     ASSERT_EQ(r.lap_t.done, 1);
     EXPECT_NEAR(r.lap_t.u, 0.175796, 1e-6);
+
+    /* Beyond its outermost column a half still carries the moment alone, growing with V_d up
+    ** to the end of the lap, where the full section begins: with L = 60 cm and V_d = 8 kN, at
+    ** L / 2 = 30 cm M = 2 + 8 x 0.30 = 4.4 kNm on the gross half 8/24 cm, W = 8 x 24² / 6 = 768
+    ** cm³: sigma_m,d = 4.4e6 / 768e3 = 5.729167 N/mm², / 16.615385 = 0.344811 governs the half
+    ** there; the shear 1.5 x 8000 / (0.67 x 80 x 240) = 0.932836 N/mm² (k_cr of this annex),
+    ** f_v,d = 4.0 x 0.9 / 1.3 = 2.769231: 0.336857 */
+    Splice_Input.L_user = 1;
+    Splice_Input.L = 60.0;
+    Set_Lkom(0, 0, 2.0, 0.0, 8.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Set_Design_Gammas(0);
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    ASSERT_EQ(r.lap_end_done, 1);
+    EXPECT_NEAR(r.x_end, 30.0, 1e-12);
+    EXPECT_NEAR(r.M_end, 4.4, 1e-12);
+    EXPECT_NEAR(r.lap_end.sigma_m, 5.729167, 1e-6);
+    EXPECT_NEAR(r.lap_end.tau, 0.932836, 1e-6);
+    EXPECT_NEAR(r.lap_end.u, 0.344811, 1e-6);
+    EXPECT_GE(r.u, r.lap_end.u);
 }
 
 TEST(TimberCheck, NoPartialFactorLeavesTheStressesUncomputed)
