@@ -37,22 +37,34 @@ static void Add_Row(Split_Set *s, double y)
 }
 
 /* The columns of one half in the order of x (from the joint), each with the sum of its
-** fasteners' F_y of combination (group, entry) when fy (per fastener) is given. */
-static std::vector<Split_Set> Columns(const double *fy = nullptr)
+** fasteners' F_y of combination (group, entry) when fy (per fastener) is given. With mirror,
+** the other half's columns too, at -x before them: a side timber runs through the joint and
+** takes both halves' fasteners. The other half is the mirror image of this one; its fasteners'
+** shares of the moment push the side timber the same way as this half's at the mirrored
+** column, their shares of V_d the other way: F_y - 2 v with v = sum F_y / n, the share of V_d
+** of each fastener (the moment's shares sum to nothing about the centroid). */
+static std::vector<Split_Set> Columns(const double *fy = nullptr, bool mirror = false)
 {
     const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
     std::vector<Split_Set> cols;
-    for (int i = 0; i < fp->count; i++) {
-        const Fastener_Rec *f = &fp->recs[i];
-        size_t k = 0;
-        while (k < cols.size() && std::fabs(cols[k].x_min - f->x) >= SPLIT_TOL) k++;
-        if (k == cols.size()) {
-            cols.push_back(Split_Set{});
-            cols[k].x_min = cols[k].x_max = f->x;
-        }
-        Add_Row(&cols[k], f->y);
-        if (fy != nullptr) cols[k].F_y += fy[i];
+    double v = 0.0;
+    if (fy != nullptr && fp->count > 0) {
+        for (int i = 0; i < fp->count; i++) v += fy[i];
+        v /= fp->count;
     }
+    for (int side = 0; side < (mirror ? 2 : 1); side++)
+        for (int i = 0; i < fp->count; i++) {
+            const Fastener_Rec *f = &fp->recs[i];
+            const double x = side ? -f->x : f->x;
+            size_t k = 0;
+            while (k < cols.size() && std::fabs(cols[k].x_min - x) >= SPLIT_TOL) k++;
+            if (k == cols.size()) {
+                cols.push_back(Split_Set{});
+                cols[k].x_min = cols[k].x_max = x;
+            }
+            Add_Row(&cols[k], f->y);
+            if (fy != nullptr) cols[k].F_y += side ? fy[i] - 2.0 * v : fy[i];
+        }
     std::stable_sort(cols.begin(), cols.end(),
                      [](const Split_Set &a, const Split_Set &b) { return a.x_min < b.x_min; });
     return cols;
@@ -364,7 +376,8 @@ static int Calc_Runs(const Split_Check *p, int rule, const std::vector<Split_Set
 /* The check of one member: its governing run of adjacent columns against its share of their
 ** forces, and its weakest column against its share of the largest column force. */
 static void Calc_Member(int group, const Lkom_Entry *c, int rule, int piece, double kmod,
-                        const Timber_Check *r, const std::vector<Split_Set> &cols, Split_Check *p)
+                        const Timber_Check *r, const std::vector<Split_Set> &cols, double V90,
+                        Split_Check *p)
 {
     *p = Split_Check{};
     p->done = 1;
@@ -388,7 +401,8 @@ static void Calc_Member(int group, const Lkom_Entry *c, int rule, int piece, dou
     p->f_t90_d = p->gamma > 0.0 ? p->f_t90_k * kmod / p->gamma : 0.0;
     Split_Capacities &known = Capacities_Of(p, rule, cols);
     p->groups = Calc_Runs(p, rule, cols, known, &p->group);
-    p->column.F = share * r->V90;
+    p->V90 = V90;
+    p->column.F = share * V90;
     bool first = true;
     const bool cached = !known.columns.empty();
     for (size_t i = 0; i < cols.size(); i++) {
@@ -433,10 +447,21 @@ void Calc_Splitting_Check(int group, const Lkom_Entry *c, Timber_Check *r)
         Get_Fastener_Forces_All(group, (int)entry, n, nullptr, nullptr, fy.data(), nullptr,
                                 nullptr);
     const std::vector<Split_Set> cols = Columns(fy.data());
-    Calc_Member(group, c, rule, piece, kmod_mid, r, cols, &r->split_mid);
+    Calc_Member(group, c, rule, piece, kmod_mid, r, cols, r->V90, &r->split_mid);
     r->mid.u = std::fmax(r->mid.u, r->split_mid.u);
     if (r->kind == CONN_SIDE_TIMBERS) {
-        Calc_Member(group, c, rule, SPLIT_SIDE, kmod_side, r, cols, &r->split_side);
+        /* the side timbers run through the joint: under the annex's rule the columns of both
+        ** halves load them as groups beside each other (NCI NA.8.1.4), the group across the
+        ** joint 2 x_min away; eq. (8.4) keeps every column of one half in one connection */
+        const std::vector<Split_Set> both = Columns(fy.data(), rule == SPLIT_RULE_NA);
+        double V90 = r->V90;
+        for (const Split_Set &col : both) V90 = std::fmax(V90, std::fabs(col.F_y));
+        Calc_Member(group, c, rule, SPLIT_SIDE, kmod_side, r, both, V90, &r->split_side);
+        r->split_side.mirrored = (int32_t)(both.size() - cols.size());
+        double sum = 0.0;
+        for (double f : fy) sum += f;
+        r->split_side.n_fasteners = n;
+        r->split_side.v_share = n > 0 ? sum / n * r->split_side.shear_planes : 0.0;
         r->side.u = std::fmax(r->side.u, r->split_side.u);
     }
 }
@@ -515,6 +540,14 @@ static void Case_Force(char *out, size_t size, const Split_Check *p, bool column
                  p->shear_planes, SYM_SUM, p->planes, p->shear_planes, p->group.sum_F, p->group.F);
 }
 
+/* Column k (1.., in the order of x) of member p as the print names it: from the joint 1, 2, ...
+** in this half, 1', 2', ... in the other half of a side timber. */
+static void Column_Name(char *out, size_t size, const Split_Check *p, int k)
+{
+    if (k <= p->mirrored) Format_N(out, size, "%d'", p->mirrored - k + 1);
+    else Format_N(out, size, "%d", k - p->mirrored);
+}
+
 static void Print_Member(FILE *file, int rule, const Split_Check *p, double V90)
 {
     if (!p->done) return;
@@ -548,12 +581,26 @@ static void Print_Member(FILE *file, int rule, const Split_Check *p, double V90)
                        "%.2lf",
                        Member_Name(p->piece), p->b, p->h, p->kmod, SYM_GAMMA, p->gamma);
     }
+    if (p->mirrored > 0) {
+        Oli_Write_Text(
+            file, "             Spalten 1', 2', ... der anderen Sto\xE1h\x84lfte (das Seitenholz "
+                  "l\x84uft \x81"
+                  "ber den Sto\xE1): gespiegelt, F\xCE\\V,k'\xCEr = F\xCE\\V,k\xCEr - 2 "
+                  "n\xCE\\k\xCEr v");
+        Oli_Write_Text(file,
+                       "             mit v = %s F\xCE\\V\xCEr / n = %.2lf / %d = %.4lf kN, dem "
+                       "Anteil von V\xCE\\d\xCEr je Verbindungsmittel, n\xCE\\k\xCEr "
+                       "Verbindungsmittel der Spalte k",
+                       SYM_SUM, p->v_share * p->n_fasteners, p->n_fasteners, p->v_share);
+    }
     for (int k = 0; k < 2; k++) {
         const bool column = k == 1;
         const Split_Case *c = column ? &p->column : &p->group;
-        char run[48];
-        if (c->first == c->last) Format_N(run, sizeof run, "  Spalte %d", c->first);
-        else Format_N(run, sizeof run, "  Spalten %d bis %d", c->first, c->last);
+        char run[96], a[16], b[16];
+        Column_Name(a, sizeof a, p, c->first);
+        Column_Name(b, sizeof b, p, c->last);
+        if (c->first == c->last) Format_N(run, sizeof run, "  Spalte %s", a);
+        else Format_N(run, sizeof run, "  Spalten %s bis %s", a, b);
         const char *what = column ? "  Spalte" : run;
         Case_Force(force, sizeof force, p, column, V90);
         Case_End(end, sizeof end, p, c);
@@ -646,5 +693,5 @@ void Print_Splitting_Check(FILE *file, const Timber_Check *r)
                    "fte quer zur Faser einer Spalte je Scherfuge)",
                    r->V90);
     Print_Member(file, r->split_rule, &r->split_mid, r->V90);
-    Print_Member(file, r->split_rule, &r->split_side, r->V90);
+    Print_Member(file, r->split_rule, &r->split_side, r->split_side.V90);
 }

@@ -232,6 +232,11 @@ typedef struct Split_Check {
                              ** of their forces towards the loaded edge */
     Split_Case column;    /* the weakest column against the largest column force */
     int32_t groups;       /* annex's rule: gaps between adjacent columns of 0.5 h <= l_g < 2 h */
+    double V90;           /* kN, the largest column force across the grain per shear plane */
+    double v_share;       /* kN, a side timber: V_d's share of each fastener, all planes */
+    int32_t n_fasteners;  /* fasteners of one half */
+    int32_t mirrored;     /* columns of the other splice half before the first one (a side
+                             ** timber runs through the joint), 0 for a member of one half */
     double u;             /* the larger of both */
 } Split_Check;
 
