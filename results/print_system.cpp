@@ -557,8 +557,9 @@ static void Write_Connector_Spacing_Lines(FILE *file, double alpha_1, double alp
                    "bels mit %s = %s mm (DIN EN 1995-1-1, Tab. %s; a\xCE\\3,t\xCEr mit "
                    "k\xCE\\2\xCEr = 1), wenigstens die eines Bolzens (Tab. 8.4) mit d = %s%s mm",
                    dcn, Mm_Of(dc).t,
-                   toothed || rule == Map_Rule_Index_Ec5(SPACING_RULE_TOOTHED_ROUND) ? "8.8"
-                                                                                     : "8.7",
+                   toothed                                                  ? "8.8"
+                   : rule == Map_Rule_Index_Ec5(SPACING_RULE_TOOTHED_ROUND) ? "8.9"
+                                                                            : "8.7",
                    hub ? "d\xCE\\3\xCEr = " : "", Mm_Of(db).t);
     const double deg3 = a3c_alpha * 180.0 / PI;
     char r[6][2][64];

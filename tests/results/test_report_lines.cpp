@@ -336,6 +336,28 @@ TEST(ReportLines, ConnectorsNameThePartialFactorOfConnections)
     EXPECT_NE(sys.find("a\xCE\\4,c\xCEr = max(0.6 d\xCE\\c\xCEr; 3 d) = max(39; 61.5) = 61.5 mm"),
               std::string::npos)
         << sys;
+    EXPECT_NE(sys.find("(DIN EN 1995-1-1, Tab. 8.7; a\xCE\\3,t\xCEr mit"), std::string::npos)
+        << sys;
+    /* toothed plates C10 between side timbers take the rules of Table 8.9 and cite it */
+    Fresh_Splice(true);
+    Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_C10;
+    Splice_Input.vbm_row = Splice_Input.connector_index = 2;
+    Splice_Input.d = 80.0;
+    Splice_Input.d_bolt = 20.0;
+    for (int i = 0; i < Dowel_Bolt_Diameters.bolt.count; i++)
+        if (Dowel_Bolt_Diameters.bolt.d[i] == 20.0) Splice_Input.bolt_index = i;
+    Splice_Input.b = 16.0;
+    Splice_Input.t_s = 8.0;
+    Splice_Input.h = Splice_Input.h_s = 32.0;
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Oli_Systemdarstellung(f);
+    const std::string c10 = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(c10.find("(DIN EN 1995-1-1, Tab. 8.9; a\xCE\\3,t\xCEr mit"), std::string::npos)
+        << c10;
 }
 
 TEST(ReportLines, TheGoverningModeHoldsTheRopeEffectOnlyWithAnAxialValue)
