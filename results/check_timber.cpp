@@ -63,6 +63,21 @@ const char *Tension_Reduction_Rule(int annex)
 ** table gives no bending in the plane, the panel's tensile strength stands for it). */
 int32_t Member_Strength_Kind(int mat) { return (mat == MAT_SPERRHOLZ || mat == MAT_OSB) ? 2 : 8; }
 
+/* The section values (10 doubles) the section check takes of a member: area A (cm²), modulus W
+** (cm³) of both edges and moment of inertia I (cm⁴). */
+static void Set_Section_Geometry(double *geo, double A, double W, double I)
+{
+    for (int i = 0; i < SV_COUNT && i < 10; i++) geo[i] = 0.0;
+    geo[SV_A] = A;
+    geo[SV_W_U] = W;
+    /* The top edge's modulus is negative in the section check: passing -W keeps the
+    ** compressed edge of a member under axial compression in the check. */
+    geo[SV_W_O_NEG] = -W;
+    /* Shear area of a rectangle, tau = 1.5 V / A (EN 1995-1-1, 6.1.7). */
+    geo[SV_A_QZ] = 2.0 / 3.0 * A;
+    geo[SV_I_Y] = I;
+}
+
 /* Fill one member's record from its strengths and net section. */
 static int Init_Member(Section_Check_Input *rec, double kmod, Section_Dims *dims, double *geo,
                        int *code_a, int *code_b, bool side)
@@ -105,15 +120,7 @@ static int Init_Member(Section_Check_Input *rec, double kmod, Section_Dims *dims
     const double f = side ? 2.0 : 1.0; /* both side timbers together */
     dims->v[0] = (float)(f * b * ratio);
     dims->v[1] = (float)h;
-    for (int i = 0; i < SV_COUNT && i < 10; i++) geo[i] = 0.0;
-    geo[SV_A] = f * A;
-    geo[SV_W_U] = f * W;
-    /* The top edge's modulus is negative in the section check: passing -W keeps the
-    ** compressed edge of a member under axial compression in the check. */
-    geo[SV_W_O_NEG] = -f * W;
-    /* Shear area of a rectangle, tau = 1.5 V / A (EN 1995-1-1, 6.1.7). */
-    geo[SV_A_QZ] = 2.0 / 3.0 * f * A;
-    geo[SV_I_Y] = f * I;
+    Set_Section_Geometry(geo, f * A, f * W, f * I);
     rec->overrides = geo;
     rec->n_overrides = 10;
     rec->override_mask =
@@ -429,8 +436,8 @@ static double Lap_Halves_U(const Timber_Check *r)
 ** member's full section begins; beyond its outermost column the moment still grows, by V_d, up
 ** to that end: there its gross section b / 2 x h takes N_d, V_d and |M_d| + |V_d| L / 2.
 */
-static void Calc_Lap_End(const Section_Check_Input *rec, const Section_Dims *dims_net,
-                         const double *geo_net, bool bending, const Lkom_Entry *c, Timber_Check *r)
+static void Calc_Lap_End(const Section_Check_Input *rec, const Section_Dims *dims_net, bool bending,
+                         const Lkom_Entry *c, Timber_Check *r)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const double t = si->b / 2.0, h = si->h;
@@ -442,12 +449,7 @@ static void Calc_Lap_End(const Section_Check_Input *rec, const Section_Dims *dim
     Section_Dims dims = *dims_net;
     dims.v[0] = (float)t;
     double geo[10];
-    for (int i = 0; i < 10; i++) geo[i] = geo_net[i];
-    geo[SV_A] = t * h;
-    geo[SV_W_U] = t * h * h / 6.0;
-    geo[SV_W_O_NEG] = -geo[SV_W_U];
-    geo[SV_A_QZ] = 2.0 / 3.0 * geo[SV_A];
-    geo[SV_I_Y] = t * h * h * h / 12.0;
+    Set_Section_Geometry(geo, t * h, t * h * h / 6.0, t * h * h * h / 12.0);
     Section_Check_Input gross = *rec;
     gross.overrides = geo;
     r->lap_end = Check_Member_Section(&gross, &dims, c->N_d, std::fabs(c->V_d), r->M_end,
@@ -524,7 +526,7 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     } else {
         r.mid = Check_Member_Section(&rec_m, &dim_m, N, V, r.M_sec, si->mat_mid, &sm);
     }
-    if (kind == CONN_LAP) Calc_Lap_End(&rec_m, &dim_m, geo_m, bending, c, &r);
+    if (kind == CONN_LAP) Calc_Lap_End(&rec_m, &dim_m, bending, c, &r);
     /* the halves of a lap under compression bend under the moment of their eccentricity */
     if (kind == CONN_LAP && N < 0.0) Calc_Lap_Compression(&r.mid, N, &r.lap);
     /* the halves' strength line where the reduction applies */
@@ -674,6 +676,20 @@ static void Write_Compression_Line(FILE *file, const char *name, const Timber_Me
                    m->u_section);
 }
 
+/* A member's stresses with the shear force they take (its symbol), its u, and the compression
+** check's formula where it governs. */
+static void Write_Member_Lines(FILE *file, const char *name, const char *axial, const char *shear,
+                               const Timber_Member_Check *m)
+{
+    Oli_Write_Text(file,
+                   "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
+                   "N/mm\xCE/2\xCEr, %s\xCE\\"
+                   "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) " SYM_ARROW " %s",
+                   name, SYM_SIGMA, axial, m->sigma_0, SYM_SIGMA, m->sigma_m, SYM_TAU, m->tau,
+                   shear, m->V, Section_Util(m).t);
+    Write_Compression_Line(file, name, m);
+}
+
 /* A lap half at the end of the lap: where, its gross section, the moment and the stresses. */
 static void Print_Lap_End(FILE *file, const Timber_Check *r, const char *axial)
 {
@@ -692,14 +708,7 @@ static void Print_Lap_End(FILE *file, const Timber_Check *r, const char *axial)
     else
         Oli_Write_Text(file, "M = |V\xCE\\d\xCEr| L / 2 = |%.2lf| x %.4lf m = %.2lf kNm", r->V_d,
                        r->x_end / 100.0, r->M_end);
-    Oli_Write_Text(
-        file,
-        "Blatth\x84lfte am Blattende: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d"
-        "\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit "
-        "V\xCE\\d\xCEr = %.2lf kN) %s %s",
-        SYM_SIGMA, axial, m->sigma_0, SYM_SIGMA, m->sigma_m, SYM_TAU, m->tau, m->V, SYM_ARROW,
-        Section_Util(m).t);
-    Write_Compression_Line(file, "Blatth\x84lfte am Blattende", m);
+    Write_Member_Lines(file, "Blatth\x84lfte am Blattende", axial, "V\xCE\\d\xCEr", m);
 }
 
 
@@ -991,13 +1000,7 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
         Write_Lamella_Lines(file, &r->mid, true, axial, shear);
         Write_Lamella_Lines(file, &r->lam_outer, false, axial, shear);
     } else {
-        Oli_Write_Text(file,
-                       "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
-                       "N/mm\xCE/2\xCEr, %s\xCE\\"
-                       "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) %s %s",
-                       name, SYM_SIGMA, axial, r->mid.sigma_0, SYM_SIGMA, r->mid.sigma_m, SYM_TAU,
-                       r->mid.tau, shear, r->mid.V, SYM_ARROW, Section_Util(&r->mid).t);
-        Write_Compression_Line(file, name, &r->mid);
+        Write_Member_Lines(file, name, axial, shear, &r->mid);
     }
     Write_Kcr_Line(file, r, &r->mid);
     Write_Panel_Strength_Lines(file, r, name, &r->mid);
@@ -1006,14 +1009,8 @@ void Print_Timber_Check(FILE *file, const Timber_Check *r)
     if (r->lap_t.done) Print_Lap_Tension(file, r);
     if (kind == CONN_SIDE_TIMBERS) {
         if (r->side.M != 0.0) Write_Side_Moment_Line(file, r);
-        Oli_Write_Text(file,
-                       "%s: %s\xCE\\%s\xCEr = %.2lf N/mm\xCE/2\xCEr, %s\xCE\\m,d\xCEr = %.2lf "
-                       "N/mm\xCE/2\xCEr, %s\xCE\\"
-                       "d\xCEr = %.2lf N/mm\xCE/2\xCEr (mit %s = %.2lf kN) " SYM_ARROW " %s",
-                       "Seitenhölzer"_cp850, SYM_SIGMA, axial, r->side.sigma_0, SYM_SIGMA,
-                       r->side.sigma_m, SYM_TAU, r->side.tau, Joint_Shear_Symbol(&r->shear, 1),
-                       r->side.V, Section_Util(&r->side).t);
-        Write_Compression_Line(file, "Seitenh\x94lzer", &r->side);
+        Write_Member_Lines(file, "Seitenh\x94lzer", axial, Joint_Shear_Symbol(&r->shear, 1),
+                           &r->side);
         Write_Kcr_Line(file, r, &r->side);
         if (r->one_sided_tension) Write_One_Sided_Tension_Line(file, r);
         Write_Panel_Strength_Lines(file, r, "Seitenhölzer"_cp850, &r->side);
