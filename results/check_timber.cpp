@@ -444,8 +444,6 @@ static void Calc_Lap_End(const Section_Check_Input *rec, const Section_Dims *dim
     if (!(si->L > 0.0 && t > 0.0 && h > 0.0)) return;
     r->x_end = si->L / 2.0;
     r->M_end = (bending ? std::fabs(c->M_d) : 0.0) + std::fabs(c->V_d) * r->x_end / 100.0;
-    /* without a moment the gross section takes less than the net one at the columns */
-    if (!(r->M_end > 0.0)) return;
     Section_Dims dims = *dims_net;
     dims.v[0] = (float)t;
     double geo[10];
