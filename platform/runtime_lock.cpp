@@ -58,6 +58,25 @@ static bool Still_Named(int fd, const char *path)
            && a.st_ino == b.st_ino;
 }
 
+/* Write the holder's line from the start; 0, or -1 with errno. A short write gives no reason:
+** the rest once more answers why (EFBIG past the limit of the file size, ENOSPC), or errno 0
+** where a write took nothing without one. */
+static int Write_Holder(int fd, const char *text, size_t len)
+{
+    size_t done = 0;
+    while (done < len) {
+        const ssize_t n = pwrite(fd, text + done, len - done, (off_t)done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return -1;
+        if (n == 0) {
+            errno = 0;
+            return -1;
+        }
+        done += (size_t)n;
+    }
+    return 0;
+}
+
 /*
 ** Open the lock file, made when it is missing: for writing, or where this user may not write it
 ** (a file of another user, mode 0644) for reading, whose flock holds it as well; only a regular
@@ -139,8 +158,10 @@ Rt_Lock *Rt_Lock_Take(const char *path, int *state, char *holder, size_t size)
         if (writable) {
             char text[320];
             const int len = snprintf(text, sizeof text, "%ld %s\n", (long)getpid(), host.c_str());
-            if (ftruncate(fd, 0) != 0 || pwrite(fd, text, (size_t)len, 0) != len) {
+            if (ftruncate(fd, 0) != 0 || Write_Holder(fd, text, (size_t)len) != 0) {
                 const int err = errno;
+                const int emptied = ftruncate(fd, 0); /* a cut line would name another pid */
+                (void)emptied;
                 close(fd);
                 errno = err;
                 return nullptr;

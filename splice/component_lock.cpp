@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "dialogs/dialogs.h"
 #include "foundation/codepage.h"
 #include "platform/runtime.h"
@@ -54,10 +56,50 @@ static std::string No_Lock_Reason(int err, std::string *remedy)
         *remedy = "den Ordner " + name + " entfernen";
         return "Unter dem Namen " + name + " steht ein Ordner.";
     }
-    if (err == ENOLCK) *remedy = "die Sperrdatei " + name + " löschen lassen"_cp850;
-    else if (err == EROFS) *remedy = "das Bauteil in einen beschreibbaren Ordner kopieren";
-    else *remedy = "Schreibrechte im Bauteilordner geben lassen";
-    return "Die Sperrdatei " + name + " kann nicht angelegt werden: " + Rt_Error_Text(err);
+    struct stat st;
+    const bool there = lstat(Lock_Path, &st) == 0;
+    if (err == ESPIPE && there) {
+        /* a pipe, socket or device takes the window's name without keeping it */
+        const bool fifo = S_ISFIFO(st.st_mode), sock = S_ISSOCK(st.st_mode);
+        *remedy = std::string(fifo   ? "die Pipe "
+                              : sock ? "den Socket "
+                                     : "die Gerätedatei "_cp850)
+                  + name + " löschen"_cp850;
+        return "Unter dem Namen " + name + " steht "
+               + (fifo   ? "eine Pipe (FIFO)"
+                  : sock ? "ein Socket"
+                         : "eine Gerätedatei"_cp850)
+               + " und keine Datei.";
+    }
+    const std::string made = "Die Sperrdatei " + name + " kann nicht angelegt werden: ";
+    const std::string written = "Die Sperrdatei " + name + " kann nicht geschrieben werden: ";
+    switch (err) {
+    case 0: /* a short write that gave no reason */
+        *remedy = "Platz auf dem Datenträger schaffen oder die Grenze der Dateigröße (ulimit -f) "
+                  "heben lassen"_cp850;
+        return written + "Der Datenträger nahm nur einen Teil ihrer Bytes an."_cp850;
+    case ENOSPC:
+        *remedy = "Platz auf dem Datenträger schaffen"_cp850;
+        return written + Rt_Error_Text(err);
+    case EDQUOT:
+        *remedy = "Platz im Speicherkontingent schaffen oder es erhöhen lassen";
+        return written + Rt_Error_Text(err);
+    case EFBIG:
+        *remedy = "die Grenze der Dateigröße (ulimit -f) heben lassen"_cp850;
+        return written + "Sie überschreitet die Grenze der Dateigröße (ulimit -f)."_cp850;
+    case ENOLCK: *remedy = "die Sperrdatei " + name + " löschen lassen"_cp850; break;
+    case EROFS: *remedy = "das Bauteil in einen beschreibbaren Ordner kopieren"; break;
+    case EACCES:
+    case EPERM:
+        if (there) {
+            *remedy = "Lese- und Schreibrechte an der Sperrdatei " + name + " geben lassen";
+            return made + "Dieser Benutzer darf sie weder lesen noch schreiben.";
+        }
+        *remedy = "Schreibrechte im Bauteilordner geben lassen";
+        return made + "Dieser Benutzer darf im Bauteilordner keine Datei anlegen.";
+    default: *remedy = "die Ursache beheben lassen"; break;
+    }
+    return made + Rt_Error_Text(err);
 }
 
 Rt_Lock *Take_Component_Lock(void)

@@ -38,9 +38,26 @@ static int Main_Area_X1, Main_Area_Y1, Main_Area_X2, Main_Area_Y2;
 /* The short confirmation above the register ("gespeichert: <file>"); empty for none. */
 static char Status_Text[4096 + 64];
 
-/* Draw the confirmation line into the band above the register (without one, a read-only window's
-** state, so that it stands above every page); a text wider than the band goes on in a second line,
-** from the last '/' that fits in the first. */
+/* The text cut at the front to the width (pixels, status font): "..." stands for the leading
+** folders of its path, from the first '/' after the label ("Kopie gespeichert: "). */
+static std::string Fitted_Status(const std::string &text, int width)
+{
+    if (Text_Width_In_Font(text.c_str(), 0x1000) <= width) return text;
+    const size_t label = text.find(": ");
+    const std::string head = label == std::string::npos ? "" : text.substr(0, label + 2);
+    size_t from = head.size();
+    std::string fitted = text;
+    while ((from = text.find('/', from + 1)) != std::string::npos) {
+        fitted = head + "..." + text.substr(from);
+        if (Text_Width_In_Font(fitted.c_str(), 0x1000) <= width) break;
+    }
+    return fitted;
+}
+
+/* Draw the confirmation line into the band above the register; a text wider than the band goes
+** on in a second line, from the last '/' that fits in the first. A read-only window's state
+** stands above every page: alone, or over the confirmation of a copy saved under another name,
+** which does not make this window that copy's. */
 static void Draw_Status(void)
 {
     if (Main_Area < 0) return; /* no sheet */
@@ -48,13 +65,18 @@ static void Draw_Status(void)
     pxFgc(GetVELColor(-1));
     const int right = NPIXEL_X - 360;
     pxRect(10, 8, right, 44);
-    if (!Status_Text[0] && Splice_Read_Only != SPLICE_WRITER) {
+    const bool read_only = Splice_Read_Only != SPLICE_WRITER;
+    if (read_only) {
         Pop_RFont(0x1000);
         pxFgc(RED_CI);
-        pxText(14, 32,
+        pxText(14, Status_Text[0] ? 24 : 32,
                "Schreibgesch\x81tzt: dieses Fenster speichert nur unter einem anderen Namen und "
                "druckt nicht.",
                -1);
+        if (Status_Text[0]) {
+            pxFgc(BLACK_CI);
+            pxText(14, 41, Fitted_Status(Status_Text, right - 18).c_str(), -1);
+        }
         Push_RFont();
     } else if (Status_Text[0]) {
         Pop_RFont(0x1000);
@@ -277,12 +299,24 @@ static int Print_Held_Pdf(Rt_Safe_File **held, std::vector<std::string> *failure
     return printed;
 }
 
-/* The held print list, plots and PDF of a stopped action (code) go, and the box says so. */
+/* Take the window's close that stopped an action, still waiting in the queue (the progress
+** dialog only looked at it), so that the finish question it asks waits for its own answer. */
+static void Take_Pending_Close(void)
+{
+    VEL_MESSAGE msg;
+    InitVELMessage(&msg);
+    if (PollVELMessage(&msg, VELMSG_CLOSE) == VELMSG_CLOSE) GetVELMessage(&msg, VELMSG_CLOSE);
+}
+
+/* The held print list, plots and PDF of a stopped action (code) go, and the box says so; after a
+** stop by the window's close the finish question comes first, and the box only where the window
+** stays (Main_Menu_Action): before it, the close itself took the box away unread. */
 static void Drop_Stopped(int code, Rt_Safe_File *pdf)
 {
     Rt_Safe_Close(pdf);
     Print_Put_In_Place(0);
-    Show_Stopped(code);
+    if (Prog_Dlg_Stopped_By_Close()) Take_Pending_Close();
+    else Show_Stopped(code);
 }
 
 /* The print list, its plots and the PDF go in place together, or none of them: the PDF is
@@ -381,7 +415,7 @@ static void Print_Action(int code)
         /* the print list, its plots and its PDF are the component's: one window writes them */
         Init_Message();
         Set_Message_Symbol(1, 0, 0, 0);
-        Set_Message_Title("Drucken");
+        Set_Message_Title(Action_Title(code));
         Fill_Message_Wrapped(cause.c_str());
         if (other_runs) {
             Fill_Message("Nur dort wird gedruckt; dieses Fenster ist schreibgesch\x81tzt.");
@@ -452,8 +486,12 @@ int Main_Menu_Action(int code)
     case MENU_PLANS:
         Print_Action(code);
         /* stopped by the window's close: the close asks the finish question, as it does
-        ** elsewhere, instead of waiting for a second close */
-        return Progress_Stopped && Prog_Dlg_Stopped_By_Close() ? Ask_End_Program() : 0;
+        ** elsewhere, instead of waiting for a second close; cancelled, the box says that the
+        ** action was stopped and the last report stands */
+        if (!Progress_Stopped || !Prog_Dlg_Stopped_By_Close()) return 0;
+        if (Ask_End_Program()) return 1;
+        Show_Stopped(code);
+        return 0;
     case MENU_SAVE: {
         Trim_Page_Texts();
         /* A failed save keeps the box of its writer; a good one is confirmed on the sheet, where
@@ -461,7 +499,9 @@ int Main_Menu_Action(int code)
         char text[sizeof Status_Text];
         const int saved = Write_Splice_Input_File(Inp_File_Name, &Splice_Input);
         if (saved != 0) {
-            snprintf(text, sizeof text, "gespeichert: %s", Rt_Whole_Path(Last_Saved_Input_Path()));
+            /* a copy under another name (2) leaves this window at its own file */
+            snprintf(text, sizeof text, "%s: %s", saved == 2 ? "Kopie gespeichert" : "gespeichert",
+                     Rt_Whole_Path(Last_Saved_Input_Path()));
             Saved_Bytes = Input_File_Bytes();
         } else {
             text[0] = 0;

@@ -540,6 +540,40 @@ void Page_Draw_Wrapped(int x, int *r, int width, const char *text)
         Wdg_Draw_Text(x, Page_Row_Y((*r)++), line.c_str(), nullptr);
 }
 
+/* Why the DIN 1052 wording has no effect: every run designs to DIN EN 1995-1-1 with the
+** parameters chosen, the annex or the standard's recommended values. */
+static void Wording_Reason(char *why, size_t size)
+{
+    const char *nad = Get_Active_NAD_Name();
+    if (nad != nullptr && strcmp(nad, NAD_NAME_STANDARD) == 0)
+        snprintf(why, size, "%s",
+                 "ohne Wirkung, denn jede Berechnung l\x84uft nach DIN EN 1995-1-1 mit den "
+                 "EC-Standardparametern (den empfohlenen Werten ohne nationalen Anhang), nie "
+                 "nach DIN 1052");
+    else if (nad != nullptr && nad[0])
+        snprintf(why, size,
+                 "ohne Wirkung, denn jede Berechnung l\x84uft nach DIN EN 1995-1-1 mit dem "
+                 "nationalen Anhang \"%s\", nie nach DIN 1052",
+                 nad);
+    else
+        snprintf(why, size, "%s",
+                 "ohne Wirkung, denn jede Berechnung l\x84uft nach DIN EN 1995-1-1 mit dem "
+                 "nationalen Anhang, nie nach DIN 1052");
+}
+
+/* Why the failure mode cannot replace f_red: the table shows it for a single plate only. */
+static void Failure_Mode_Reason(char *why, size_t size)
+{
+    const Splice_Input_Record *s = &Splice_Input;
+    if (s->connection_kind == CONN_INNER_PLATES || s->connection_kind == CONN_OUTER_PLATES)
+        snprintf(why, size, "nur bei einem Blech w\x84hlbar: Anzahl Bleche n_p = %d (Seite System)",
+                 (int)s->plate_count);
+    else
+        snprintf(why, size, "nur bei einem Blech w\x84hlbar: %s",
+                 s->connection_kind == CONN_LAP ? "ein Blatt hat kein Blech"
+                                                : "Seitenh\x94lzer haben kein Blech");
+}
+
 /* The options that apply to the fastener type; one that is set is shown whatever the type,
 ** so that nothing set stays hidden, except the options of nails, screws and staples beside
 ** a dowel, bolt or connector, whose design reads none of them, and the two-sided nailing of a
@@ -595,26 +629,62 @@ static void Fastener_Option_Rows(int *r)
         if (!o.applies && (*o.flag == 0 || (o.nail_family && pin_or_connector))) continue;
         if (!sides && o.flag == &s->two_sided) continue;
         int state = 1;
-        if (o.flag == &s->failure_mode_switch && s->plate_count != 1.0) state = 0;
-        /* every run designs with an annex, so the DIN 1052 wording is never reached: the box
-        ** is greyed and says why, the file keeps the switch */
+        /* the failure mode replaces f_red only in the table of a single plate: greyed
+        ** otherwise, with the row below saying why */
+        const bool mode = o.flag == &s->failure_mode_switch && s->plate_count != 1.0;
+        if (mode) state = 0;
+        /* every run designs with an annex or the standard parameters, so the DIN 1052 wording
+        ** is never reached: the box is greyed and says why, the file keeps the switch */
         const bool wording = o.flag == &s->eurocode_wording;
         if (wording) state = 0;
         Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y((*r)++), o.label, o.flag, &state);
         /* the user's two-sided nailing stays chosen; where the geometry has the fasteners
         ** driven alternately, the row below says so and why */
-        char why[200];
-        if (wording)
-            snprintf(why, sizeof why, "%s",
-                     "ohne Wirkung, denn jede Berechnung l\x84uft nach DIN EN 1995-1-1 mit "
-                     "dem nationalen Anhang, nie nach DIN 1052");
-        if (wording || (o.flag == &s->two_sided && Vbm_Alternate_Instead(why, sizeof why))) {
+        char why[240];
+        if (wording) Wording_Reason(why, sizeof why);
+        if (mode) Failure_Mode_Reason(why, sizeof why);
+        if (wording || mode
+            || (o.flag == &s->two_sided && Vbm_Alternate_Instead(why, sizeof why))) {
             Wdg_Set_Fg_Colour(BLUE_CI);
             Page_Draw_Wrapped(PAGE_LABEL_X + 30, r, (int)VBM_RESULT_X - (int)PAGE_LABEL_X - 50,
                               why);
             Wdg_Set_Fg_Colour(BLACK_CI);
         }
     }
+}
+
+/* The first group that holds combinations, whose k_mod the fastener's design takes; -1 for
+** none. */
+static int First_Used_Group(void)
+{
+    for (int g = 0; g < LKOM_GROUPS; g++)
+        if (Splice_Input.lkom.groups[g].used) return g;
+    return -1;
+}
+
+/* The groups after the first (group) with their k_mod: each combination is designed with the
+** k_mod of its group (EN 1995-1-1, 2.4.3), F_v,R,d in proportion to it; the utilisation page
+** names the governing one. */
+static void Other_Groups_Line(int group, int *r)
+{
+    std::string line;
+    for (int g = group + 1; group >= 0 && g < LKOM_GROUPS; g++) {
+        if (!Splice_Input.lkom.groups[g].used) continue;
+        double kmod_mid = 0.0, kmod_side = 0.0;
+        Get_Group_Kmod(g, &kmod_mid, &kmod_side, nullptr);
+        char one[80];
+        /* member 1 is the side timber beside side timbers, else a member of the middle
+        ** member's k_mod, as on the line above */
+        snprintf(one, sizeof one, "%sGruppe %d: k_mod = %.2f / %.2f", line.empty() ? "" : ", ",
+                 Lkom_Shown_Group(g), kmod_side, kmod_mid);
+        line += one;
+    }
+    if (line.empty()) return;
+    line = "weitere Gruppen mit ihrem k_mod (" + line
+           + "); die ma\xe1gebende Kombination nennt die Seite Ausnutzungen";
+    Wdg_Set_Fg_Colour(BLUE_CI);
+    Page_Draw_Wrapped(VBM_RESULT_X + 10, r, NPIXEL_X - VBM_RESULT_X - 60, line.c_str());
+    Wdg_Set_Fg_Colour(BLACK_CI);
 }
 
 /* The design of the current fastener, in a column right of the input. */
@@ -639,14 +709,28 @@ static void Fastener_Design_Column(void)
     double to_kN = in_kN ? 1.0 : 0.001;
     Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "F_v,R,k = %.2f kN je Scherfuge",
                     res.rk_total * to_kN);
-    Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "F_v,R,d = %.2f kN je Scherfuge",
-                    res.rd_total * to_kN);
+    /* the design takes the k_mod of the first group: the lines name it, and the others */
+    const int group = First_Used_Group();
+    const int shown = group >= 0 ? Lkom_Shown_Group(group) : 0;
+    if (shown > 0)
+        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++),
+                        "F_v,R,d = %.2f kN je Scherfuge mit k_mod der Gruppe %d",
+                        res.rd_total * to_kN, shown);
+    else
+        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "F_v,R,d = %.2f kN je Scherfuge",
+                        res.rd_total * to_kN);
     /* single-sided toothed plates between timbers: the values are those of a pair */
     if (Vbm_Back_To_Back_Pairs())
         Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "%s: F_v,R je Paar mit dem Bolzen",
                         Splice_Vbm_Pair_Text());
-    Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "k_mod = %.2f / %.2f", res.kmod_1,
-                    res.kmod_2);
+    if (shown > 0)
+        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++),
+                        "k_mod = %.2f / %.2f (Gruppe %d, KLED %s)", res.kmod_1, res.kmod_2, shown,
+                        Get_Kled_Name(Splice_Input.lkom.groups[group].kled));
+    else
+        Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++), "k_mod = %.2f / %.2f", res.kmod_1,
+                        res.kmod_2);
+    Other_Groups_Line(group, &r);
     /* Minimum spacings of both members (a steel plate has its own rules). */
     const double *sp[2] = {res.spacing_1, res.spacing_2};
     for (int m = 0; m < 2; m++) {

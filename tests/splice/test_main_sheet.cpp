@@ -475,13 +475,16 @@ static void End_Holder(const char *)
 
 /* A second window of a component that another window has open (its lock held, also by a window of
 ** another user that may only read the lock file) is told so and opens it read-only, as where no
-** lock can be taken (a folder or a link under the lock file's name, the box says why and how to go
-** on): its title says so as long as it runs; it leaves the other window's work files, prints
-** nothing and saves only under another name, the next free file number, with its title file and
-** a hint how to open it. Once the other window has ended, its boxes no longer name it as open. */
+** lock can be taken (a folder, a link or a pipe under the lock file's name, a limit of the file
+** size that cuts the lock file's line: the box says why and how to go on): its title says so as
+** long as it runs; it leaves the other window's work files, prints nothing (the refusal names the
+** print, the preview or the plans) and saves only under another name, the next free file number,
+** with its title file and a hint how to open it; above the pages the read-only line stays, with
+** where the copy went below it. Once the other window has ended, its boxes no longer name it as
+** open. */
 TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
 {
-    enum { HELD, OTHER_USER, FOLDER, LINK };
+    enum { HELD, OTHER_USER, FOLDER, LINK, PIPE };
     const struct {
         int how;
         const char *opened, *print;
@@ -513,6 +516,12 @@ TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
          "Zum Bearbeiten die Verkn\xC3\xBCpfung Stoss.lck l\xC3\xB6schen und das Bauteil "
          "neu \xC3\xB6"
          "ffnen."},
+        {PIPE,
+         "MESSAGE [Bauteil schreibgesch\xC3\xBCtzt] Das Bauteil Stoss kann nicht f\xC3\xBCr "
+         "dieses Fenster gesperrt werden. | Unter dem Namen Stoss.lck steht eine Pipe (FIFO) und "
+         "keine Datei.",
+         "Zum Bearbeiten die Pipe Stoss.lck l\xC3\xB6schen und das Bauteil neu \xC3\xB6"
+         "ffnen."},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.how);
@@ -521,6 +530,7 @@ TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
         if (row.how == HELD) first = Rt_Lock_Take("Stoss.lck", nullptr, nullptr, 0);
         const int made = row.how == FOLDER ? mkdir("Stoss.lck", 0755)
                          : row.how == LINK ? symlink("/nirgends/Stoss.lck", "Stoss.lck")
+                         : row.how == PIPE ? mkfifo("Stoss.lck", 0644)
                                            : 0;
         ASSERT_EQ(made, 0);
         if (row.how == OTHER_USER) {
@@ -556,8 +566,10 @@ TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
         }
         std::ofstream("Stoss_01.oli.4711.tmp") << "druckt gerade\n";
         std::ofstream("Stoss_01.inp.tmp") << "speichert gerade\n";
+        const std::string script = Tab(4) + Menu(MENU_SAVE) + "answer yes\n" + Menu(MENU_PRINT)
+                                   + Menu(MENU_PREVIEW) + Menu(MENU_PLANS);
         Rt_Set_Install_Hook(End_Holder);
-        EXPECT_EQ(Run(Tab(4) + Menu(MENU_SAVE) + "answer yes\n" + Menu(MENU_PRINT)), 1);
+        EXPECT_EQ(Run(script), 1);
         Rt_Set_Install_Hook(nullptr);
         End_Holder(nullptr);
         Rt_Lock_Release(first);
@@ -572,6 +584,15 @@ TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
         struct stat st;
         EXPECT_NE(stat("Stoss_01.oli", &st), 0);
         EXPECT_TRUE(Log_Has("MESSAGE [Drucken] Das Bauteil Stoss", row.print));
+        EXPECT_TRUE(Log_Has("MESSAGE [Vorschau] Das Bauteil Stoss", row.print));
+        EXPECT_TRUE(Log_Has("MESSAGE [Pl\xC3\xA4ne] Das Bauteil Stoss", row.print));
+        /* the copy does not make this window the copy's: the read-only line stays */
+        EXPECT_TRUE(Log_Has("TEXT 14 24 Schreibgesch\xC3\xBCtzt: dieses Fenster speichert nur "
+                            "unter einem anderen Namen und druckt nicht.",
+                            ""));
+        /* the folder's whole path, cut in front to the band where it is too long */
+        EXPECT_TRUE(Log_Has("TEXT 14 41 Kopie gespeichert: ", "/Stoss_02.inp"));
+        EXPECT_FALSE(Log_Has("TEXT 14 32 gespeichert:", ""));
         EXPECT_TRUE(Log_Has("QUESTION [Speichern] Das Bauteil Stoss", "nur unter einem"));
         EXPECT_NE(stat("Stoss_01.inp", &st), 0);
         EXPECT_NE(Slurp("Stoss_02.inp").find("SPLICE "), std::string::npos);
@@ -580,6 +601,33 @@ TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
                             "Zum Bearbeiten im Bauteil Stoss die Datei Nr. 2 \xC3\xB6"
                             "ffnen."));
     }
+    /* "<pid> <host>\n" past a limit of the file size of 4 bytes (ulimit -f): the first write
+    ** takes 4 bytes, the rest answers EFBIG, where the short write alone left the box with "Kein
+    ** Fehler" or a stale cause and the advice to ask for write permission. Run in a child, whose
+    ** limit ends with it. */
+    ASSERT_EQ(system("rm -rf Stoss*"), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const struct rlimit limit = {4, 4};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(4);
+        const int rc = Run("");
+        const bool said =
+            Log_Has("MESSAGE [Bauteil schreibgesch\xC3\xBCtzt] Das Bauteil Stoss kann nicht "
+                    "f\xC3\xBCr dieses Fenster gesperrt werden. | Die Sperrdatei Stoss.lck kann "
+                    "nicht geschrieben werden: Sie \xC3\xBC"
+                    "berschreitet die Grenze der Dateigr\xC3\xB6\xC3\x9F"
+                    "e (ulimit -f).",
+                    "Zum Bearbeiten die Grenze der Dateigr\xC3\xB6\xC3\x9F"
+                    "e (ulimit -f) heben lassen und das Bauteil neu \xC3\xB6"
+                    "ffnen.");
+        _exit(rc == 1 && said ? 0 : 3);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0) << " exit "
+        << (WIFEXITED(status) ? WEXITSTATUS(status) : -1);
 }
 
 /* A pipe (FIFO) or a link to a device standing under a name the program reads at its start (the
@@ -704,14 +752,27 @@ TEST_F(Program, ARefusedOrStoppedPrintKeepsTheLastReport)
         /* the preview stopped the same list; print and plans stop a new one */
         std::ofstream(name + "_01.txt", std::ios::binary) << "Zugstoss, neuer Titel\n";
     }
-    /* the window's close stops a print too, and then asks the finish question as a close does
-    ** (the script's end answers it with "abbrechen") */
+    /* the window's close stops a print too, and then asks the finish question as a close does;
+    ** cancelled there (its button "abbrechen" at 640 - 94, 480 + 29), the box says that the
+    ** print was stopped and the old report stands, after the question: before it, the close
+    ** itself took the box away unread */
     ZW_Test_Reset();
-    ZW_Test_Set_Script(Menu(MENU_PRINT) + "sleep 300\nclose\n");
+    ZW_Test_Set_Script(Menu(MENU_PRINT) + "sleep 300\nclose\n" + At("click", 556, 517));
     ASSERT_EQ(Splice_Main(5, (char **)argv), 1);
     kept("close");
-    EXPECT_TRUE(Log_Has("MESSAGE", "wurde abgebrochen."));
-    EXPECT_TRUE(Log_Has("SHEET", "BEARBEITUNG BEENDEN"));
+    size_t asked = 0, said = 0, line = 0;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        line++;
+        if (l.rfind("SHEET", 0) == 0 && l.find("BEARBEITUNG BEENDEN") != std::string::npos)
+            asked = line;
+        if (l.rfind("MESSAGE [Drucken] \"Drucken\" wurde abgebrochen. | Die bisherige "
+                    "Druckliste, ihre Plotdateien und ihre PDF-Datei bleiben unver\xC3\xA4ndert.",
+                    0)
+            == 0)
+            said = line;
+    }
+    EXPECT_GT(asked, 0u);
+    EXPECT_GT(said, asked);
     /* one column and one row of nails */
     std::string input = Slurp((name + "_01.inp").c_str());
     const size_t at = input.find("LAYOUT 0 8 5 ");

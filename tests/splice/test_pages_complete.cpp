@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -62,6 +64,15 @@ std::string Pick_Type(int k)
 {
     const int entry = Row_Y(1) + 5 + 3 + k * 13 + 6;
     return Click_Row(360, 1) + At("move", 360, entry) + At("click", 360, entry);
+}
+
+/* The bytes of a file, "" when it cannot be read. */
+std::string Slurp_File(const char *path)
+{
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
 }
 
 /* The texts drawn (without position) of every TEXT line of the log. */
@@ -306,13 +317,23 @@ TEST_F(Pages, ARefusedSpacingLeavesTheOthersAsTheyWere)
 /* The fastener page: the steel of a bolt is chosen there and its design stands beside it. */
 TEST_F(Pages, TheFastenerPageEditsTheSteelAndShowsTheDesign)
 {
-    std::string s = Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(576, 5);
+    std::string s = Tab(PAGE_VERBINDUNGSMITTEL) + Click_Row(576, 5) + "snapshot bolzen.png\n";
     ASSERT_EQ(Run("druckstoss_bolzen", "druckstoss_bolzen", s), 1);
     EXPECT_EQ(Splice_Input.vbm_steel, 7);
     EXPECT_TRUE(Shown("S355 (St52)"));
     EXPECT_TRUE(Shown("Bemessung des Verbindungsmittels"));
     EXPECT_TRUE(Shown_Part("ma\xc3\x9fgebende Versagensart: Gl."));
     EXPECT_TRUE(Shown_Part("Mindestabst\xc3\xa4nde Bauteil 2 [mm]:"));
+    /* the design takes the k_mod of the first of the three generated groups, and says so: C24
+    ** in service class 1, permanent 0.60, medium 0.80, short 0.90 (EN 1995-1-1, Table 3.1) */
+    EXPECT_TRUE(Shown("k_mod = 0.60 / 0.60 (Gruppe 1, KLED st\xc3\xa4ndig)"));
+    EXPECT_TRUE(Shown("F_v,R,k = 23.43 kN je Scherfuge"));
+    /* F_v,R,d = k_mod F_v,R,k / gamma_M = 0.60 x 23.43 / 1.3 = 10.81 kN (EN 1995-1-1, eq. (2.17)) */
+    EXPECT_TRUE(Shown("F_v,R,d = 10.81 kN je Scherfuge mit k_mod der Gruppe 1"));
+    EXPECT_TRUE(Shown_Part("weitere Gruppen mit ihrem k_mod (Gruppe 2: k_mod = 0.80 / 0.80, "));
+    EXPECT_TRUE(
+        Shown_Part("k_mod = 0.90 / 0.90); die ma\xc3\x9fgebende Kombination nennt die Seite "
+                   "Ausnutzungen"));
     /* the options of a bolt, not those of a nail */
     EXPECT_TRUE(Shown("als Passbolzen"));
     EXPECT_TRUE(Shown("Lochspiel im Blech d + 1 mm auch bei Passbolzen"));
@@ -352,7 +373,13 @@ TEST_F(Pages, TheFastenerPageOfNailsOffersTheOptionsOfNails)
               1);
     EXPECT_TRUE(Shown("Texte nach DIN EN 1995-1-1 (sonst DIN 1052)"));
     EXPECT_EQ(Splice_Input.eurocode_wording, 1);
-    EXPECT_TRUE(Shown_Part("ohne Wirkung, denn jede Berechnung l\xc3\xa4uft nach DIN EN 1995-1-1"));
+    EXPECT_TRUE(Shown("ohne Wirkung, denn jede Berechnung l\xc3\xa4uft nach DIN EN 1995-1-1 mit "
+                      "dem nationalen Anhang"));
+    EXPECT_TRUE(Shown("\"Deutschland\", nie nach DIN 1052"));
+    /* the failure mode stands in place of f_red in the table of one plate alone: greyed beside
+    ** side timbers, with the reason below */
+    EXPECT_TRUE(Shown("Versagensart statt f_red ausgeben"));
+    EXPECT_TRUE(Shown("nur bei einem Blech w\xc3\xa4hlbar: Seitenh\xc3\xb6lzer haben kein Blech"));
     EXPECT_TRUE(Shown("N\xc3\xa4gel werden in Faserrichtung um 1d versetzt angeordnet"));
     EXPECT_TRUE(Shown("vorgebohrt"));
     EXPECT_TRUE(Shown("geharzt"));
@@ -363,6 +390,18 @@ TEST_F(Pages, TheFastenerPageOfNailsOffersTheOptionsOfNails)
     ** (d < 5 mm), a3,t = (10 + 5 cos 0) d = 63 mm */
     EXPECT_TRUE(Shown("a1 = 42  a2 = 21  a3,t = 63  a3,c = 42  a4,t = 21  a4,c = 21"));
     EXPECT_TRUE(Shown_Part("erforderliche Holzdicken: t_1,req = "));
+    /* under the standard parameters the row names them, not an annex */
+    std::string input = Slurp_File("zugstoss_nagel_01.inp");
+    const size_t at = input.find("\xAE"
+                                 "Deutschland\xAF");
+    ASSERT_NE(at, std::string::npos);
+    input.replace(at, 13,
+                  "\xAE"
+                  "EC-Standardparameter\xAF");
+    std::ofstream("zugstoss_nagel_01.inp", std::ios::binary) << input;
+    ASSERT_EQ(Run("zugstoss_nagel", nullptr, Tab(PAGE_VERBINDUNGSMITTEL)), 1);
+    EXPECT_TRUE(Shown_Part("mit den EC-Standardparametern"));
+    EXPECT_FALSE(Shown_Part("Deutschland"));
 }
 
 /* The design reads "zweiseitig" only for side timbers and outer plates: a lap drives its nails
