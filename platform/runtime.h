@@ -164,9 +164,11 @@ const char *Rt_Error_Text(int err);
 ** missing ("Die Datei existiert nicht."), its folder ("Der Ordner <whole path> existiert nicht.")
 ** or what a link under the name points to. The text lives until the next call of the thread. */
 const char *Rt_Path_Error_Text(int err, const char *path);
-/* For tests: the disk fills up after `bytes` more bytes written through Rt_Safe files (writes
-** then fail with ENOSPC); -1 (the start) lifts the limit. */
+/* For tests: the disk fills up after `bytes` more bytes written through Rt_Safe files and the
+** lock file (writes then fail with ENOSPC); -1 (the start) lifts the limit. Rt_Write_Budget
+** answers what is left. */
 void Rt_Set_Write_Budget(long long bytes);
+long long Rt_Write_Budget(void);
 /* For tests: every sync of an Rt_Safe file or its folder fails with err (EIO: the disk lost the
 ** bytes); 0 (the start) lets syncs work. */
 void Rt_Set_Sync_Error(int err);

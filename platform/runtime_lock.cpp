@@ -65,13 +65,22 @@ static int Write_Holder(int fd, const char *text, size_t len)
 {
     size_t done = 0;
     while (done < len) {
-        const ssize_t n = pwrite(fd, text + done, len - done, (off_t)done);
+        /* a test's full disk (Rt_Set_Write_Budget) */
+        const long long budget = Rt_Write_Budget();
+        if (budget == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const size_t want =
+            budget > 0 && (long long)(len - done) > budget ? (size_t)budget : len - done;
+        const ssize_t n = pwrite(fd, text + done, want, (off_t)done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return -1;
         if (n == 0) {
             errno = 0;
             return -1;
         }
+        if (budget > 0) Rt_Set_Write_Budget(budget - n);
         done += (size_t)n;
     }
     return 0;

@@ -51,6 +51,8 @@ static void (*Install_Hook)(const char *path) = nullptr;
 
 void Rt_Set_Write_Budget(long long bytes) { Write_Budget = bytes < 0 ? -1 : bytes; }
 
+long long Rt_Write_Budget(void) { return Write_Budget; }
+
 void Rt_Set_Sync_Error(int err) { Sync_Error = err; }
 
 void Rt_Set_Install_Hook(void (*hook)(const char *path)) { Install_Hook = hook; }

@@ -475,8 +475,8 @@ static void End_Holder(const char *)
 
 /* A second window of a component that another window has open (its lock held, also by a window of
 ** another user that may only read the lock file) is told so and opens it read-only, as where no
-** lock can be taken (a folder, a link or a pipe under the lock file's name, a limit of the file
-** size that cuts the lock file's line: the box says why and how to go on): its title says so as
+** lock can be taken (a folder, a link or a pipe under the lock file's name, a full disk or a
+** limit of the file size that cuts the lock file's line: the box says why and how to go on): its title says so as
 ** long as it runs; it leaves the other window's work files, prints nothing (the refusal names the
 ** print, the preview or the plans) and saves only under another name, the next free file number,
 ** with its title file and a hint how to open it; above the pages the read-only line stays, with
@@ -601,6 +601,18 @@ TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
                             "Zum Bearbeiten im Bauteil Stoss die Datei Nr. 2 \xC3\xB6"
                             "ffnen."));
     }
+    /* a disk that fills up after 4 bytes of the lock file's line: its own words and advice,
+    ** where the box advised asking for write permission */
+    ASSERT_EQ(system("rm -rf Stoss*"), 0);
+    Rt_Set_Write_Budget(4);
+    EXPECT_EQ(Run(""), 1);
+    Rt_Set_Write_Budget(-1);
+    EXPECT_TRUE(Log_Has("MESSAGE [Bauteil schreibgesch\xC3\xBCtzt] Das Bauteil Stoss kann nicht "
+                        "f\xC3\xBCr dieses Fenster gesperrt werden. | Die Sperrdatei Stoss.lck "
+                        "kann nicht geschrieben werden: Der Datentr\xC3\xA4ger ist voll.",
+                        "Zum Bearbeiten Platz auf dem Datentr\xC3\xA4ger schaffen und das Bauteil "
+                        "neu \xC3\xB6"
+                        "ffnen."));
     /* "<pid> <host>\n" past a limit of the file size of 4 bytes (ulimit -f): the first write
     ** takes 4 bytes, the rest answers EFBIG, where the short write alone left the box with "Kein
     ** Fehler" or a stale cause and the advice to ask for write permission. Run in a child, whose
