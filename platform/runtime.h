@@ -211,7 +211,10 @@ int Rt_Remove_Stale_Temp(const char *path);
 ** that no longer runs leaves its lock to be taken over, one of another host holds it.
 ** A lock file this user may not write (another user's, mode 0644) is held by an flock on a
 ** read-only handle: it keeps the name of the window that wrote it. No lock is taken through a link
-** or in place of a folder under the name. Rt_Lock_Take answers the lock (null unless taken) and in
+** or in place of a folder under the name. The window also holds the component on its folder (a
+** shared lock of one byte of the folder's handle, the byte of the lock file's name), which no
+** removal of the lock file ends: a second window of this machine finds the component held even
+** where the lock file was removed by hand. Rt_Lock_Take answers the lock (null unless taken) and in
 ** *state:
 */
 enum {
@@ -225,8 +228,11 @@ enum {
 };
 typedef struct Rt_Lock Rt_Lock;
 Rt_Lock *Rt_Lock_Take(const char *path, int *state, char *holder, size_t size);
-/* 1 while the lock file under its name is still the one this lock holds (nobody removed or
-** replaced it, so that no other window may have taken the component meanwhile). */
+/* 1 while the component is still this lock's: the lock file under its name is the one it holds,
+** or, where it was removed or replaced by hand, no other process holds the file under the name
+** (the lock, held on the folder, takes a new lock file with this window's name); 0 where another
+** window may have taken the component (one the hold on the folder does not reach: of another
+** machine, or where the folder takes no such lock). */
 int Rt_Lock_Is_Own(const Rt_Lock *lock);
 const char *Rt_Lock_Path(const Rt_Lock *lock); /* "" for null */
 /* 1 while another process holds the lock of path (for a window that found it held: whether that

@@ -327,4 +327,153 @@ TEST(SaveKill, AKilledPrintNeverLeavesAPdfBesideAnotherPrintList)
     ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0);
 }
 
+/* A window held inside its install or its save: it stops at the k-th step that puts a file in
+** place, says so through `at` and goes on when `go` brings a byte. */
+int Hold_At_Step = -1;
+int Hold_At_Fd = -1, Hold_Go_Fd = -1;
+void Hold_At(const char *)
+{
+    if (Steps_Done++ != Hold_At_Step) return;
+    char byte = 1;
+    if (write(Hold_At_Fd, &byte, 1) != 1 || read(Hold_Go_Fd, &byte, 1) != 1) _exit(3);
+}
+
+/* The lock file of window A is removed by hand while A is inside its print, between any two of
+** the steps that put its files in place, or inside its save; window B opens the component then.
+** A holds the component on its folder whatever became of its lock file: B opens it read-only
+** (the box says that another window has it open), prints nothing and saves only under the next
+** free file number, and A's print goes in whole, with its box, or A's save replaces the input file
+** without a question. So the print set is always print A's (print list, PDF and plots), never
+** plots of B beside A's print list, and B's save is kept in a file of its own. */
+TEST(SaveKill, AWindowWhoseLockFileIsRemovedStillHoldsItsComponent)
+{
+    ZW_Test_Reset();
+    char old_cwd[1024];
+    ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
+    const std::string dir = Make_Temp_Folder("lockgone_");
+    ASSERT_FALSE(dir.empty());
+    const std::string src = std::string(SPLICE_SOURCE_DIR) + "/examples/zugstoss_nagel";
+    ASSERT_EQ(system(("cp '" + src + "'/* '" + dir + "'").c_str()), 0);
+    ASSERT_EQ(chdir(dir.c_str()), 0);
+    Use_Example_Host();
+    setenv("TEMP", dir.c_str(), 1);
+    unsetenv("SPLICE_GUI_SCRIPT");
+    const std::string list = "zugstoss_nagel_01.oli", pdf = list + ".pdf";
+    const std::string plots[3] = {"zugstoss_nagel01.SPF", "zugstoss_nagel02.SPF",
+                                  "zugstoss_nagel03.SPF"};
+    /* window B's splice is 20 cm longer and its print draws no cross section */
+    const std::string input_a = Slurp("zugstoss_nagel_01.inp");
+    std::string input_b = input_a;
+    const size_t system_at = input_b.find("SYSTEM 0 1 1 0 5 0 5 0 0 10 20 6 20 120 1 1");
+    ASSERT_NE(system_at, std::string::npos);
+    input_b.replace(system_at + 36, 3, "140");
+    input_b.insert(input_b.find("\nEND\n") + 1, "PRINT 0 0 45 10 8 10 8 10 8\n");
+    const char *argv[] = {"splice", "zugstoss_nagel", "1", "1", "1", nullptr};
+    /* start window `name` with its input and title, the script, held at step hold (-1 never) */
+    int at[2] = {-1, -1}, go[2] = {-1, -1};
+    auto start = [&](char name, const std::string &script, int hold, bool input = true) {
+        if (input) {
+            Spit("zugstoss_nagel_01.txt", std::string("Zugstoss mit Naegeln, Lauf ") + name + "\n");
+            Spit("zugstoss_nagel_01.inp", name == 'B' ? input_b : input_a);
+        }
+        const pid_t child = fork();
+        if (child == 0) {
+            Clear_NAD_State();
+            ZW_Test_Reset();
+            ZW_Test_Set_Script(script);
+            Hold_At_Step = hold;
+            Hold_At_Fd = at[1];
+            Hold_Go_Fd = go[0];
+            Steps_Done = 0;
+            Rt_Set_Install_Hook(Hold_At);
+            Splice_Main(5, (char **)argv);
+            std::string log;
+            for (const std::string &l : ZW_Test_Log_Lines()) log += l + "\n";
+            Spit(std::string("run_") + name + ".log", log);
+            _exit(Steps_Done);
+        }
+        return child;
+    };
+    auto finish = [&](pid_t child) {
+        int status = 0;
+        EXPECT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status));
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    const std::string print = Tab(4) + Menu(MENU_PRINT);
+    std::string plot_a[3], plot_b[3];
+    finish(start('A', print, -1));
+    for (int i = 0; i < 3; i++) plot_a[i] = Slurp(plots[i]);
+    finish(start('B', print, -1));
+    for (int i = 0; i < 3; i++) plot_b[i] = Slurp(plots[i]);
+    auto state = [&]() {
+        std::string s = {Print_Of(list), '|', Print_Of(pdf), '|'};
+        for (int i = 0; i < 3; i++) s += Plot_Of(plots[i], plot_a[i], plot_b[i]);
+        return s;
+    };
+    ASSERT_EQ(state(), "B|B|BB-");
+    /* print A over print B, to count its steps */
+    const int steps = finish(start('A', print, -1));
+    ASSERT_EQ(state(), "A|A|AAA");
+    ASSERT_GE(steps, 4);
+    ASSERT_EQ(pipe(at) | pipe(go), 0);
+    const char *opened = "MESSAGE [Bauteil ge\xC3\xB6"
+                         "ffnet] Das Bauteil zugstoss_nagel ist bereits in einem anderen Fenster "
+                         "ge\xC3\xB6"
+                         "ffnet";
+    /* on the page System, b and the row below it, h */
+    const int b_y = 80 + 28 + 26 * 9;
+    auto type = [&](int y, const char *value) {
+        return "move 370 " + std::to_string(y - 4) + "\nclick 370 " + std::to_string(y - 4)
+               + "\ntype " + value + "\nkey Enter\n";
+    };
+    for (int k = 0; k <= steps; k++) {
+        SCOPED_TRACE(k);
+        finish(start('B', print, -1));
+        ASSERT_EQ(state(), "B|B|BB-");
+        /* A inside its print (k == steps: inside its save of b = 15), its lock file removed by
+        ** hand */
+        const bool save = k == steps;
+        const pid_t a = start('A', save ? type(b_y, "15") + Menu(MENU_SAVE) : print, save ? 0 : k);
+        char byte = 0;
+        ASSERT_EQ(read(at[0], &byte, 1), 1);
+        ASSERT_EQ(unlink("zugstoss_nagel.lck"), 0);
+        /* window B opens, prints, and saves h = 28 (under another name, where it is read-only);
+        ** beside A's save it reads the input file as A did */
+        unlink("zugstoss_nagel_02.inp");
+        unlink("zugstoss_nagel_02.txt");
+        finish(
+            start('B', type(b_y + 26, "28") + print + Menu(MENU_SAVE) + "answer yes\n", -1, !save));
+        ASSERT_EQ(write(go[1], &byte, 1), 1);
+        finish(a);
+        const std::string log_a = Slurp("run_A.log"), log_b = Slurp("run_B.log");
+        EXPECT_NE(log_b.find(opened), std::string::npos) << log_b;
+        EXPECT_NE(log_b.find("MESSAGE [Drucken] Das Bauteil zugstoss_nagel ist in einem anderen "
+                             "Fenster ge\xC3\xB6"
+                             "ffnet"),
+                  std::string::npos)
+            << log_b;
+        EXPECT_EQ(log_a.find("QUESTION"), std::string::npos) << log_a;
+        /* B's values kept under the next number, A's in the input file */
+        Rec mine, other;
+        EXPECT_EQ(Read_Splice_Input_File("zugstoss_nagel_02.inp", other.p, 0), 1);
+        EXPECT_EQ(other.p->h, 28.0);
+        EXPECT_EQ(Read_Splice_Input_File("zugstoss_nagel_01.inp", mine.p, 0), 1);
+        if (!save) {
+            EXPECT_EQ(state(), "A|A|AAA");
+            EXPECT_NE(log_a.find("MESSAGE [Drucken] Die Druckliste wurde gedruckt nach"),
+                      std::string::npos)
+                << log_a;
+            EXPECT_EQ(mine.p->L, 140.0); /* B's input as it was written, before B started */
+        } else {
+            EXPECT_EQ(state(), "B|B|BB-");
+            EXPECT_EQ(mine.p->b, 15.0);
+            EXPECT_EQ(mine.p->h, 20.0);
+        }
+    }
+    for (int fd : {at[0], at[1], go[0], go[1]}) close(fd);
+    ASSERT_EQ(chdir(old_cwd), 0);
+    ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0);
+}
+
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -587,8 +588,9 @@ TEST(PrintList, ASecondWriterNeverTakesThePrintsWorkFiles)
         for (const std::string &n : Print_Files()) EXPECT_EQ(access(n.c_str(), F_OK), 0) << n;
         EXPECT_FALSE(Message_Says("Die Druckliste kann nicht erzeugt werden!"));
     }
-    /* a print of a window whose lock file was removed and taken by another window puts nothing
-    ** in place, and says why */
+    /* a print of a window whose lock file was removed and taken by a window that its hold on the
+    ** folder does not reach (of another machine) puts nothing in place, and says why; a window of
+    ** this machine finds the component held */
     Rt_Lock *mine = Rt_Lock_Take("druck.lck", nullptr, nullptr, 0);
     ASSERT_NE(mine, nullptr);
     Print_Set_Lock(mine);
@@ -598,10 +600,16 @@ TEST(PrintList, ASecondWriterNeverTakesThePrintsWorkFiles)
     ASSERT_EQ(Write_Print_List(1), 0);
     Print_Hold_Files(0);
     unlink("druck.lck");
-    Rt_Lock *other = Rt_Lock_Take("druck.lck", nullptr, nullptr, 0);
+    int state = -1;
+    EXPECT_EQ(Rt_Lock_Take("druck.lck", &state, nullptr, 0), nullptr);
+    EXPECT_EQ(state, RT_LOCK_HELD);
+    const int other = open("druck.lck", O_RDWR | O_CREAT | O_EXCL, 0666);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(flock(other, LOCK_EX | LOCK_NB), 0);
     EXPECT_EQ(Print_Put_In_Place(1), 0);
     Print_Set_Lock(nullptr);
-    Rt_Lock_Release(other);
+    close(other);
+    unlink("druck.lck");
     Rt_Lock_Release(mine);
     EXPECT_TRUE(Message_Says("Dieses Fenster hält das Bauteil nicht mehr: | Die Sperrdatei des "
                              "Bauteils wurde entfernt oder ersetzt; ein anderes Fenster kann es "

@@ -474,17 +474,17 @@ static void End_Holder(const char *)
 }
 
 /* A second window of a component that another window has open (its lock held, also by a window of
-** another user that may only read the lock file) is told so and opens it read-only, as where no
-** lock can be taken (a folder, a link or a pipe under the lock file's name, a full disk or a
-** limit of the file size that cuts the lock file's line: the box says why and how to go on): its title says so as
-** long as it runs; it leaves the other window's work files, prints nothing (the refusal names the
-** print, the preview or the plans) and saves only under another name, the next free file number,
-** with its title file and a hint how to open it; above the pages the read-only line stays, with
-** where the copy went below it. Once the other window has ended, its boxes no longer name it as
-** open. */
+** another user that may only read the lock file, or whose lock file was removed by hand) is told
+** so and opens it read-only, as where no lock can be taken (a folder, a link or a pipe under the
+** lock file's name, a full disk or a limit of the file size that cuts the lock file's line: the box
+** says why and how to go on): its title says so as long as it runs; it leaves the other window's
+** work files, prints nothing (the refusal names the print, the preview or the plans) and saves
+** only under another name, the next free file number, with its title file and a hint how to open
+** it; above the pages the read-only line stays, with where the copy went below it. Once the other
+** window has ended, its boxes no longer name it as open. */
 TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
 {
-    enum { HELD, OTHER_USER, FOLDER, LINK, PIPE };
+    enum { HELD, REMOVED, OTHER_USER, FOLDER, LINK, PIPE };
     const struct {
         int how;
         const char *opened, *print;
@@ -495,6 +495,13 @@ TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
          "ffnet | (Prozess ",
          "ist in einem anderen Fenster ge\xC3\xB6"
          "ffnet (Prozess "},
+        /* its lock file removed by hand: the other window still holds the component */
+        {REMOVED,
+         "MESSAGE [Bauteil ge\xC3\xB6"
+         "ffnet] Das Bauteil Stoss ist bereits in einem anderen Fenster ge\xC3\xB6"
+         "ffnet. | Dieses Fenster",
+         "ist in einem anderen Fenster ge\xC3\xB6"
+         "ffnet. | Nur dort wird gedruckt"},
         {OTHER_USER,
          "MESSAGE [Bauteil ge\xC3\xB6"
          "ffnet] Das Bauteil Stoss ist bereits in einem anderen Fenster ge\xC3\xB6"
@@ -527,7 +534,9 @@ TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
         SCOPED_TRACE(row.how);
         ASSERT_EQ(system("rm -rf Stoss*"), 0);
         Rt_Lock *first = nullptr;
-        if (row.how == HELD) first = Rt_Lock_Take("Stoss.lck", nullptr, nullptr, 0);
+        if (row.how == HELD || row.how == REMOVED)
+            first = Rt_Lock_Take("Stoss.lck", nullptr, nullptr, 0);
+        if (row.how == REMOVED) { ASSERT_EQ(unlink("Stoss.lck"), 0); }
         const int made = row.how == FOLDER ? mkdir("Stoss.lck", 0755)
                          : row.how == LINK ? symlink("/nirgends/Stoss.lck", "Stoss.lck")
                          : row.how == PIPE ? mkfifo("Stoss.lck", 0644)
