@@ -1290,7 +1290,11 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
         bool strengths_written = false;
         const Lkom_Group *grp = &si->lkom.groups[g];
         for (int e = e0; e < e1 && e < LKOM_ENTRIES; e++) {
-            if (!Is_Lkom_Valid(g, e)) continue;
+            if (!Is_Lkom_Valid(g, e)) {
+                /* a combination left out for the sign of N_d keeps its row of the table */
+                row += grp->used && Is_Lkom_Entry_Listed(&grp->entries[e]) ? 1 : 0;
+                continue;
+            }
             const Lkom_Entry *c = &grp->entries[e];
             const int acc = Lkom_Accidental_Factors(c);
             /* the combination's number in the table of the design combinations */

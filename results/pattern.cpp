@@ -21,11 +21,15 @@ int Is_Lkom_Valid(int group, int entry)
     return Is_Lkom_Entry_Valid(Get_Lkom_Entry(group, entry));
 }
 
-int Is_Lkom_Entry_Valid(const Lkom_Entry *c)
+int Is_Lkom_Entry_Listed(const Lkom_Entry *c)
 {
     if (c == nullptr || !c->used) return 0;
-    if (std::fabs(c->M_d) <= 1e-5 && std::fabs(c->N_d) <= 1e-5 && std::fabs(c->V_d) <= 1e-5)
-        return 0;
+    return std::fabs(c->M_d) > 1e-5 || std::fabs(c->N_d) > 1e-5 || std::fabs(c->V_d) > 1e-5;
+}
+
+int Is_Lkom_Entry_Valid(const Lkom_Entry *c)
+{
+    if (!Is_Lkom_Entry_Listed(c)) return 0;
     switch (Splice_Input.splice_kind) {
     case SPLICE_BENDING: return 1;
     case SPLICE_TENSION: return c->N_d > 0.0 ? 1 : 0;
@@ -41,10 +45,10 @@ void Lkom_Group_Numbers(int group, int32_t numbers[LKOM_ENTRIES])
     int n = 0;
     for (int g = 0; g < group; g++) {
         if (!Splice_Input.lkom.groups[g].used) continue;
-        for (int e = 0; e < LKOM_ENTRIES; e++) n += Is_Lkom_Valid(g, e);
+        for (int e = 0; e < LKOM_ENTRIES; e++) n += Is_Lkom_Entry_Listed(Get_Lkom_Entry(g, e));
     }
     for (int e = 0; e < LKOM_ENTRIES; e++)
-        if (Is_Lkom_Valid(group, e)) numbers[e] = ++n;
+        if (Is_Lkom_Entry_Listed(Get_Lkom_Entry(group, e))) numbers[e] = ++n;
 }
 
 int Lkom_Row_Number(int group, int entry)
@@ -61,7 +65,7 @@ int Lkom_Of_Row_Number(int number, int *group, int *entry)
     for (int g = 0; g < LKOM_GROUPS && number > 0; g++) {
         if (!Splice_Input.lkom.groups[g].used) continue;
         for (int e = 0; e < LKOM_ENTRIES; e++) {
-            if (!Is_Lkom_Valid(g, e) || ++n != number) continue;
+            if (!Is_Lkom_Entry_Listed(Get_Lkom_Entry(g, e)) || ++n != number) continue;
             *group = g;
             *entry = e;
             return 1;

@@ -568,15 +568,22 @@ static void Write_Table(FILE *file, int ncols, int nrows, Oli_Table_Column *cols
                          /*extra_count=*/0, /*extra_texts=*/nullptr));
 }
 
+/* The mark of a combination that the table lists but the checks leave out, and its slot. */
+#define LEFT_OUT_MARK      "nicht nachgewiesen"
+#define LEFT_OUT_MARK_SLOT 19
+
 void Oli_Lkom_Table(FILE *file)
 {
     if (file == nullptr) return;
     const Splice_Input_Record *si = &Splice_Input;
+    /* every combination of the used groups that holds an action, in order, so that the numbers
+    ** run as Lkom_Row_Number gives them; one that a tension or compression splice leaves out for
+    ** the sign of N_d stands with its values and the mark "nicht nachgewiesen" */
     int n = 0;
     for (int g = 0; g < LKOM_GROUPS; g++) {
         if (!si->lkom.groups[g].used) continue;
         for (int e = 0; e < LKOM_ENTRIES; e++)
-            if (Is_Lkom_Valid(g, e)) n++;
+            if (Is_Lkom_Entry_Listed(&si->lkom.groups[g].entries[e])) n++;
     }
     static const char *const kinds[3] = {"Bemessungsschnittgrößen (Biegestoß)"_cp850,
                                          "Bemessungsschnittgrößen (Zugstoß)"_cp850,
@@ -592,14 +599,19 @@ void Oli_Lkom_Table(FILE *file)
     double *V = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
     double *K = (double *)Alloc_Or_Exit(sizeof(double) * (size_t)n);
     char *A = (char *)Alloc_Or_Exit(2 * (size_t)n);
+    char *X = (char *)Alloc_Or_Exit(LEFT_OUT_MARK_SLOT * (size_t)n);
     std::vector<std::string> comments;
     int row = 0;
-    bool seismic = false;
+    bool seismic = false, left_out_rows = false;
     for (int g = 0; g < LKOM_GROUPS; g++) {
         if (!si->lkom.groups[g].used) continue;
         for (int e = 0; e < LKOM_ENTRIES && row < n; e++) {
-            if (!Is_Lkom_Valid(g, e)) continue;
             const Lkom_Entry *c = &si->lkom.groups[g].entries[e];
+            if (!Is_Lkom_Entry_Listed(c)) continue;
+            const bool left_out = !Is_Lkom_Valid(g, e);
+            left_out_rows = left_out_rows || left_out;
+            snprintf(X + row * LEFT_OUT_MARK_SLOT, LEFT_OUT_MARK_SLOT, "%s",
+                     left_out ? LEFT_OUT_MARK : "");
             M[row] = c->M_d;
             N[row] = c->N_d;
             V[row] = c->V_d;
@@ -623,8 +635,9 @@ void Oli_Lkom_Table(FILE *file)
     ** checks, so that column is always there. */
     Unchecked_Loads left_out;
     Get_Unchecked_Loads(&left_out);
-    const bool with_M = bending || left_out.moment_count > 0;
-    const int ncols = with_M ? 7 : 6;
+    const bool with_M =
+        bending || left_out.moment_count > 0 || left_out.other_M_max > LOAD_TOLERANCE;
+    const int ncols = (with_M ? 7 : 6) + (left_out_rows ? 1 : 0);
     Oli_Alloc_Table_Columns(ncols, &cols);
     int k = 0;
     Set_Column(&cols[k++], "Nr", "ZZ", 3, 0, nullptr);
@@ -633,6 +646,7 @@ void Oli_Lkom_Table(FILE *file)
     Set_Column(&cols[k++], "V\xCE\\d\xCEr", "kN", 7, 2, V);
     Set_Column(&cols[k++], "k\xCE\\mod\xCEr", "-", 5, 2, K);
     Set_Column(&cols[k++], "A", "TXT", 2, 0, A);
+    if (left_out_rows) Set_Column(&cols[k++], "Nachweis", "TXT", LEFT_OUT_MARK_SLOT, 0, X);
     Set_Column(&cols[k++], "Kommentar", "TXT", slot, 0, C);
     cols[k - 1].plain = 1; /* the user's own names print as typed */
     Write_Table(file, ncols, n, cols);
@@ -659,6 +673,7 @@ void Oli_Lkom_Table(FILE *file)
     Dbg_Free("results", __LINE__, "print", V);
     Dbg_Free("results", __LINE__, "print", K);
     Dbg_Free("results", __LINE__, "print", A);
+    Dbg_Free("results", __LINE__, "print", X);
     Dbg_Free("results", __LINE__, "print", C);
 }
 

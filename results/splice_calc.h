@@ -102,9 +102,15 @@ extern Fastener_Pattern_Rec Fastener_Pattern;
 int Is_Lkom_Valid(int group, int entry);
 /* The same for a combination of any table (null: 0). */
 int Is_Lkom_Entry_Valid(const Lkom_Entry *c);
+/* Return 1 when combination c (of any table; null: 0) is a row of the report's table of the
+** design combinations: it is used and one of its three design values is not zero. The table
+** lists those that a tension or compression splice leaves out for the sign of N_d as well,
+** marked, so that each combination the user entered keeps one number whatever the splice. */
+int Is_Lkom_Entry_Listed(const Lkom_Entry *c);
 
 /* The number of combination (group, entry) in the report's table of the design combinations,
-** which counts the valid combinations of the used groups in order; 0 when it is not listed. */
+** which counts the listed combinations of the used groups in order (Is_Lkom_Entry_Listed); 0
+** when it is not listed. */
 int Lkom_Row_Number(int group, int entry);
 
 /* The numbers of the entries of a group in the report's table, as Lkom_Row_Number gives each

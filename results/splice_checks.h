@@ -1097,12 +1097,14 @@ int Unmade_Checks_Text(char *buf, size_t size);
 
 /* What the checks of a tension or compression splice leave out of its used combinations. */
 typedef struct Unchecked_Loads {
-    int32_t moment_count; /* checked combinations with |M_d| > LOAD_TOLERANCE */
-    double moment_max;    /* kNm, their largest |M_d| */
-    int32_t other_count;  /* combinations not checked for the sign of N_d (or none) */
-    double other_N_max;   /* kN, their largest |N_d| */
-    double other_M_max;   /* kNm, their largest |M_d| */
-    double other_V_max;   /* kN, their largest |V_d| */
+    int32_t moment_count;  /* checked combinations with |M_d| > LOAD_TOLERANCE */
+    double moment_max;     /* kNm, their largest |M_d| */
+    int32_t other_count;   /* combinations not checked for the sign of N_d (or none) */
+    double other_N_max;    /* kN, their largest |N_d| */
+    double other_M_max;    /* kNm, their largest |M_d| */
+    double other_V_max;    /* kN, their largest |V_d| */
+    int32_t other_bending; /* of them, those with M_d or with N_d = 0, which the splice of the
+                           ** other sign does not check in full either: the bending splice does */
 } Unchecked_Loads;
 
 enum { UNCHECKED_MOMENT = 0, UNCHECKED_OTHER_SIGN = 1 };
@@ -1111,10 +1113,15 @@ enum { UNCHECKED_MOMENT = 0, UNCHECKED_OTHER_SIGN = 1 };
 ** anything out. */
 int Get_Unchecked_Loads(Unchecked_Loads *u);
 /* The note on what is left out (UNCHECKED_MOMENT or UNCHECKED_OTHER_SIGN) as the utilisation
-** page (print 0) or the print list (print 1) shows it; return 0 with an empty text when there is
-** nothing to say. */
+** page (print 0) or the print list (print 1) shows it, with the splice kind that checks what is
+** left out; return 0 with an empty text when there is nothing to say. */
 int Unchecked_Load_Line(const Unchecked_Loads *u, int which, int print, char *buf, size_t size);
-/* Write both notes of *u that apply into the print list. */
+/* Line part (0, 1, ...) of the list of the combinations left out for the sign of N_d, by their
+** numbers in the report's table ("Nicht nachgewiesen: Nr. 15 bis 18"), each line at most 200
+** bytes; return 0 with an empty text beyond the last line or when none is left out. */
+int Left_Out_Rows_Line(int part, char *buf, size_t size);
+/* Write both notes of *u that apply into the print list, and the list of the combinations left
+** out. */
 void Write_Unchecked_Load_Lines(FILE *file, const Unchecked_Loads *u);
 /* Write the note that the moment M_d (kNm) of a checked combination of a tension or compression
 ** splice is not checked; nothing for a bending splice or without a moment. */

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "foundation/codepage.h"
@@ -20,14 +21,12 @@
 #include "foundation/foundation.h"
 #include "printlist/printlist.h"
 
-/* Combination (g, e) of a tension or compression splice carries actions but is left out for the
-** sign of its N_d (its actions not all zero, which is no combination at all). */
+/* Combination (g, e) of a tension or compression splice is a row of the report's table but left
+** out for the sign of its N_d (its actions not all zero, which is no combination at all). */
 static bool Left_Out_For_Its_Sign(int g, int e)
 {
-    const Lkom_Entry *c = Get_Lkom_Entry(g, e);
-    if (c == nullptr || !c->used || Is_Lkom_Valid(g, e)) return false;
-    return std::fabs(c->M_d) > LOAD_TOLERANCE || std::fabs(c->N_d) > LOAD_TOLERANCE
-           || std::fabs(c->V_d) > LOAD_TOLERANCE;
+    if (g < 0 || g >= LKOM_GROUPS || !Splice_Input.lkom.groups[g].used) return false;
+    return Is_Lkom_Entry_Listed(Get_Lkom_Entry(g, e)) && !Is_Lkom_Valid(g, e);
 }
 
 int Get_Unchecked_Loads(Unchecked_Loads *u)
@@ -46,6 +45,8 @@ int Get_Unchecked_Loads(Unchecked_Loads *u)
                 }
             } else if (Left_Out_For_Its_Sign(g, e)) {
                 u->other_count++;
+                /* the splice of the other sign takes N_d != 0 and leaves M_d out as this one */
+                if (std::fabs(c->M_d) > LOAD_TOLERANCE || c->N_d == 0.0) u->other_bending++;
                 u->other_N_max = std::fmax(u->other_N_max, std::fabs(c->N_d));
                 u->other_M_max = std::fmax(u->other_M_max, std::fabs(c->M_d));
                 u->other_V_max = std::fmax(u->other_V_max, std::fabs(c->V_d));
@@ -90,60 +91,77 @@ int Unchecked_Load_Line(const Unchecked_Loads *u, int which, int print, char *bu
             snprintf(M_part, sizeof M_part, ", max |%s| = %.2lf kNm", M, u->other_M_max);
         if (u->other_V_max > LOAD_TOLERANCE)
             snprintf(V_part, sizeof V_part, ", max |%s| = %.2lf kN", V, u->other_V_max);
+        /* and which splice checks them: the one of the other sign, or the bending splice where
+        ** that would leave a moment out or where N_d = 0, which neither takes */
+        const char *other = u->other_bending > 0 ? "Biegestoß"_cp850
+                            : tension            ? "Druckstoß"_cp850
+                                                 : "Zugstoß"_cp850;
         snprintf(buf, size,
                  "%s %d Lastkombination%s mit %s %s 0 %s beim %s nicht nachgewiesen, "
-                 "max |%s| = %.2lf kN%s%s",
+                 "max |%s| = %.2lf kN%s%s. Diese Kombination%s mit der Sto\xE1"
+                 "art %s nachweisen",
                  wichtig, n, n == 1 ? "" : "en", N, tension ? SYM_LE : SYM_GE,
-                 n == 1 ? "wird" : "werden", splice, N, u->other_N_max, M_part, V_part);
+                 n == 1 ? "wird" : "werden", splice, N, u->other_N_max, M_part, V_part,
+                 n == 1 ? "" : "en", other);
         return 1;
     }
     return 0;
 }
 
-/* A print line holds this many bytes of the list of combinations left out; a longer list goes
-** on on lines of its own, each under the writer's line of 255 bytes. */
+/* A line of the list of combinations left out holds this many bytes; a longer list goes on on
+** lines of their own, each under the print writer's line of 255 bytes. */
 #define LEFT_OUT_LINE 200
 
 /*
-** Which combinations the note on the sign of N_d counts, by their group and their number in it as
-** the table of the input has them ("Gruppe 1, Kombinationen 3 bis 5, 8"), so that a checker
-** finds them there: table 1.2 lists only the combinations checked, numbered anew.
+** The lines of the list of combinations left out for the sign of N_d, by their numbers in the
+** report's table, which lists them marked among the others ("Nicht nachgewiesen: Nr. 2, 3, 7
+** bis 9"): the same numbers that the page of the internal forces shows beside each row.
 */
-static void Write_Left_Out_Rows(FILE *file)
+static std::vector<std::string> Left_Out_Rows_Lines(void)
 {
-    std::string line = "Nicht nachgewiesen: ", item;
-    bool first = true;
-    auto put = [&](const std::string &text) {
-        if (line.size() + text.size() > LEFT_OUT_LINE) {
-            Oli_Write_Text(file, "%s", line.c_str());
-            line = "  ";
-        }
-        line += text;
-    };
+    std::vector<int> numbers;
     for (int g = 0; g < LKOM_GROUPS; g++) {
-        int count = 0;
-        for (int e = 0; e < LKOM_ENTRIES; e++) count += Left_Out_For_Its_Sign(g, e) ? 1 : 0;
-        if (count == 0) continue;
-        char head[64];
-        snprintf(head, sizeof head, "%sGruppe %d, Kombination%s ", first ? "" : "; ",
-                 Lkom_Shown_Group(g), count == 1 ? "" : "en");
-        put(head);
-        first = false;
-        bool lead = true;
-        for (int e = 0; e < LKOM_ENTRIES; e++) {
-            if (!Left_Out_For_Its_Sign(g, e)) continue;
-            int last = e; /* a run of three or more as "a bis b" */
-            while (last + 1 < LKOM_ENTRIES && Left_Out_For_Its_Sign(g, last + 1)) last++;
-            char run[40];
-            if (last - e >= 2)
-                snprintf(run, sizeof run, "%s%d bis %d", lead ? "" : ", ", e + 1, last + 1);
-            else snprintf(run, sizeof run, "%s%d", lead ? "" : ", ", e + 1);
-            if (last - e >= 2) e = last;
-            put(run);
-            lead = false;
-        }
+        if (!Splice_Input.lkom.groups[g].used) continue;
+        int32_t row[LKOM_ENTRIES];
+        Lkom_Group_Numbers(g, row);
+        for (int e = 0; e < LKOM_ENTRIES; e++)
+            if (row[e] > 0 && Left_Out_For_Its_Sign(g, e)) numbers.push_back(row[e]);
     }
-    Oli_Write_Text(file, "%s", line.c_str());
+    std::vector<std::string> lines;
+    if (numbers.empty()) return lines;
+    std::string line = "Nicht nachgewiesen: Nr. ";
+    const size_t n = numbers.size();
+    for (size_t i = 0; i < n; i++) {
+        size_t last = i; /* a run of three or more as "a bis b" */
+        while (last + 1 < n && numbers[last + 1] == numbers[last] + 1) last++;
+        char run[40];
+        if (last - i >= 2) snprintf(run, sizeof run, "%d bis %d", numbers[i], numbers[last]);
+        else {
+            snprintf(run, sizeof run, "%d", numbers[i]);
+            last = i;
+        }
+        /* the comma stays at the end of a line (room kept for it), the next begins with a
+        ** number */
+        if (i > 0 && line.size() + 2 + strlen(run) + 1 > LEFT_OUT_LINE) {
+            lines.push_back(line + ",");
+            line = "  ";
+        } else if (i > 0) line += ", ";
+        line += run;
+        i = last;
+    }
+    lines.push_back(line);
+    return lines;
+}
+
+int Left_Out_Rows_Line(int part, char *buf, size_t size)
+{
+    if (size > 0) buf[0] = '\0';
+    const int kind = Splice_Input.splice_kind;
+    if (kind != SPLICE_TENSION && kind != SPLICE_COMPRESSION) return 0;
+    const std::vector<std::string> lines = Left_Out_Rows_Lines();
+    if (part < 0 || part >= (int)lines.size()) return 0;
+    snprintf(buf, size, "%s", lines[(size_t)part].c_str());
+    return 1;
 }
 
 void Write_Unchecked_Load_Lines(FILE *file, const Unchecked_Loads *u)
@@ -152,7 +170,9 @@ void Write_Unchecked_Load_Lines(FILE *file, const Unchecked_Loads *u)
     char line[320];
     for (int which = UNCHECKED_MOMENT; which <= UNCHECKED_OTHER_SIGN; which++)
         if (Unchecked_Load_Line(u, which, 1, line, sizeof line)) Oli_Write_Text(file, "%s", line);
-    if (u->other_count > 0) Write_Left_Out_Rows(file);
+    if (u->other_count > 0)
+        for (const std::string &rows : Left_Out_Rows_Lines())
+            Oli_Write_Text(file, "%s", rows.c_str());
 }
 
 void Write_Unchecked_Moment(FILE *file, double M_d)

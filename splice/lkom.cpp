@@ -298,7 +298,7 @@ int Import_Lkom_Ascii(const char *path, Lkom_Table *t, Ascii_Import_Report *repo
 
 /* ---------------------------------------------------------------- the import's box */
 
-/* The numbers of a table as the pages and the report give them, over any table: each valid
+/* The numbers of a table as the pages and the report give them, over any table: each listed
 ** combination's number in the report's table (0 for none; Lkom_Row_Number) and the number each
 ** used group bears (0 for an unused one; Lkom_Shown_Group). */
 typedef struct Table_Numbers {
@@ -314,7 +314,7 @@ static void Number_Table(const Lkom_Table *t, Table_Numbers *n)
         n->shown[g] = t->groups[g].used ? ++place : 0;
         if (!t->groups[g].used) continue;
         for (int e = 0; e < LKOM_ENTRIES; e++)
-            if (Is_Lkom_Entry_Valid(&t->groups[g].entries[e]))
+            if (Is_Lkom_Entry_Listed(&t->groups[g].entries[e]))
                 n->row[(size_t)g * LKOM_ENTRIES + e] = ++number;
     }
 }

@@ -112,7 +112,7 @@ static void Combination_Columns(int y, bool typed)
 }
 
 /* The two numbers that name a row, as Lkom_Name does: "Nr. 6 (Gruppe 3, Kombination 2)" is
-** row 2 of group 3 with 6 beside it; a row that the design leaves out has no number. */
+** row 2 of group 3 with 6 beside it; a row whose design values are all zero has no number. */
 static void Combination_Numbers(int y, int number, int entry)
 {
     if (number > 0) Wdg_Printf_Text(COL_NR, y, "%d", number);
@@ -338,6 +338,9 @@ static void Largest_Utilisation_Text(const Utilisation_List *u, double total, ch
     else snprintf(out, size, "maximale Ausnutzung %.1f %%", total * 100.0);
 }
 
+/* The utilisation page shows this many lines of the report's list of combinations left out. */
+#define LEFT_OUT_PAGE_PARTS 3
+
 void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
 {
     Set_Utilisation_Page_Area(area, x0, y0, x1, y1);
@@ -425,7 +428,25 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
         char note[320];
         if (!Unchecked_Load_Line(&left_out, which, 0, note, sizeof note)) continue;
         Wdg_Set_Fg_Colour(RED_CI);
-        Wdg_Draw_Text(PAGE_LABEL_X + 10, Page_Row_Y(r++), note, nullptr);
+        Page_Draw_Wrapped(PAGE_LABEL_X + 10, &r, NPIXEL_X - PAGE_LABEL_X - 60, note);
+        Wdg_Set_Fg_Colour(BLACK_CI);
+    }
+    /* which combinations they are, by the numbers of the page of the internal forces and of the
+    ** report's table, wrapped to the page; a long list in part, the report has it whole */
+    std::string rows;
+    char part_text[256];
+    int part = 0;
+    for (; part < LEFT_OUT_PAGE_PARTS && Left_Out_Rows_Line(part, part_text, sizeof part_text);
+         part++) {
+        const char *t = part_text;
+        while (*t == ' ') t++;
+        rows += (part > 0 ? " " : "") + std::string(t);
+    }
+    if (part == LEFT_OUT_PAGE_PARTS && Left_Out_Rows_Line(part, part_text, sizeof part_text))
+        rows += " ... (vollst\x84ndig in der Druckliste)";
+    if (!rows.empty()) {
+        Wdg_Set_Fg_Colour(RED_CI);
+        Page_Draw_Wrapped(PAGE_LABEL_X + 10, &r, NPIXEL_X - PAGE_LABEL_X - 60, rows.c_str());
         Wdg_Set_Fg_Colour(BLACK_CI);
     }
     /* A preset kmod above the standard's value: both values, and no plain "erfüllt" */

@@ -101,25 +101,26 @@ TEST(Pattern, ValidCombinations)
     EXPECT_EQ(Is_Lkom_Valid(0, 2), 1);
 
     /* The name of a combination on the pages and in the report: its row in the report's table,
-    ** which counts the valid combinations of the used groups, and its place on the page. A
-    ** tension splice with groups in slots 0 and 2 (1 unused): rows 1 = (0, 0), 2 = (0, 2),
-    ** 3 = (2, 0), 4 = (2, 1); (0, 1) with N_d < 0 is not in the table; slot 2 is shown as
-    ** "Gruppe 2". */
+    ** which counts the combinations of the used groups that hold an action, and its place on the
+    ** page. A tension splice with groups in slots 0 and 2 (1 unused): rows 1 = (0, 0),
+    ** 2 = (0, 1), 3 = (0, 2), 4 = (2, 1), 5 = (2, 2); (0, 1) with N_d < 0 is listed, marked as
+    ** not checked, so that no number moves with the splice kind; (2, 0), all zero, is no row;
+    ** slot 2 is shown as "Gruppe 2". */
     Fresh_Splice(false);
     Splice_Input.splice_kind = SPLICE_TENSION;
     Set_Lkom(0, 0, 0.0, 40.0, 0.0);
     Set_Lkom(0, 1, 0.0, -10.0, 0.0);
     Set_Lkom(0, 2, 0.0, 30.0, 0.0);
-    Set_Lkom(2, 0, 0.0, 20.0, 0.0);
-    Set_Lkom(2, 1, 0.0, 50.0, 0.0);
+    Set_Lkom(2, 0, 0.0, 0.0, 0.0);
+    Set_Lkom(2, 1, 0.0, 20.0, 0.0);
+    Set_Lkom(2, 2, 0.0, 50.0, 0.0);
     const struct {
         int g, e;
         const char *name;
     } names[] = {
-        {0, 0, "Nr. 1 (Gruppe 1, Kombination 1)"},
-        {0, 2, "Nr. 2 (Gruppe 1, Kombination 3)"},
-        {2, 1, "Nr. 4 (Gruppe 2, Kombination 2)"},
-        {0, 1, "Gruppe 1, Kombination 2"},
+        {0, 0, "Nr. 1 (Gruppe 1, Kombination 1)"}, {0, 1, "Nr. 2 (Gruppe 1, Kombination 2)"},
+        {0, 2, "Nr. 3 (Gruppe 1, Kombination 3)"}, {2, 2, "Nr. 5 (Gruppe 2, Kombination 3)"},
+        {2, 0, "Gruppe 2, Kombination 1"},
     };
     for (const auto &n : names) {
         char name[64];
@@ -128,8 +129,12 @@ TEST(Pattern, ValidCombinations)
     }
     /* the rows of the utilisation page and of the summary know the number only: the same name */
     char name[64];
-    Lkom_Row_Name(3, name, sizeof name);
-    EXPECT_STREQ(name, "Nr. 3 (Gruppe 2, Kombination 1)");
+    Lkom_Row_Name(4, name, sizeof name);
+    EXPECT_STREQ(name, "Nr. 4 (Gruppe 2, Kombination 2)");
+    /* the same numbers for a compression splice, which leaves out the other three */
+    Splice_Input.splice_kind = SPLICE_COMPRESSION;
+    Lkom_Name(2, 2, name, sizeof name);
+    EXPECT_STREQ(name, "Nr. 5 (Gruppe 2, Kombination 3)");
 }
 
 TEST(Pattern, TimberPartThicknessAndAutomaticSideThickness)

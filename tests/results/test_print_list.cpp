@@ -944,10 +944,14 @@ TEST(PrintTables, KledNamesAndFormulaText)
     EXPECT_STREQ(Lkom_Formula_Text(11, 0, 255), "");
 }
 
-TEST(PrintTables, TensionListsOnlyValidCombinationsWithTheirNAndV)
+/* A tension splice lists every combination that holds an action, those it leaves out for the
+** sign of N_d with their values and the mark "nicht nachgewiesen", numbered on with the others:
+** of 40, 60 and -30 kN the third is Nr. 3 of the table, as the note below it names it, and says
+** that the compression splice checks it. */
+TEST(PrintTables, TensionListsEveryCombinationAndMarksThoseLeftOut)
 {
     Valid_Bolt_Splice();
-    Set_Lkom(0, 2, 0.0, -30.0, 0.0); /* compression in a tension splice: not listed */
+    Set_Lkom(0, 2, 0.0, -30.0, 0.0); /* compression in a tension splice: listed, not checked */
     Get_Lkom_Entry(0, 1)->accidental = 1;
     snprintf(Get_Lkom_Entry(0, 1)->comment, LKOM_COMMENT_MAX + 1, "%s", "Wind \xCEt links");
     const char *longest =
@@ -968,7 +972,17 @@ TEST(PrintTables, TensionListsOnlyValidCombinationsWithTheirNAndV)
     EXPECT_NE(s.find("N\xCE\\d"), std::string::npos);
     EXPECT_NE(s.find("40.00"), std::string::npos);
     EXPECT_NE(s.find("60.00"), std::string::npos);
-    EXPECT_EQ(s.find("-30.00"), std::string::npos);
+    /* Nr 3: N_d = -30 kN, V_d = 0, the group's preset kmod 0.90, not accidental, marked */
+    EXPECT_NE(s.find("\n   3  -30.00    0.00  0.90       nicht nachgewiesen  "), std::string::npos)
+        << s;
+    EXPECT_NE(s.find("Nachweis"), std::string::npos) << s;
+    EXPECT_EQ(Count(s, "nicht nachgewiesen  "), 1u) << s;
+    EXPECT_NE(s.find("\n Nicht nachgewiesen: Nr. 3\n"), std::string::npos) << s;
+    EXPECT_NE(s.find(" 0 wird beim Zugsto\xE1 nicht nachgewiesen, max |N\xCE\\d\xCEr| = 30.00 kN. "
+                     "Diese Kombination mit der Sto\xE1"
+                     "art Drucksto\xE1 nachweisen\n"),
+              std::string::npos)
+        << s;
     /* the name's own 0xCE is the byte itself, written doubled (never a jump to a tab stop), and
     ** one character of the cell: a name of 70 characters, as many as the page takes, prints
     ** whole and widens the cell from 69 to 70, so 13 characters and 57 blanks end the other row */
@@ -1001,6 +1015,39 @@ TEST(PrintTables, TensionListsOnlyValidCombinationsWithTheirNAndV)
                                    "0.70*1.35*LF5 / sehr kurz\n"),
               std::string::npos);
     fclose(f);
+    /* the combination left out with a moment of 4 kNm: the column M_d stands for its value */
+    Splice_Input.lkom_generated = 0;
+    Get_Lkom_Entry(0, 2)->M_d = 4.0;
+    f = tmpfile();
+    Oli_Lkom_Table(f);
+    std::string t = Slurp_Stream(f);
+    fclose(f);
+    EXPECT_NE(t.find("\n   3    4.00  -30.00    0.00  0.90       nicht nachgewiesen  "),
+              std::string::npos)
+        << t;
+    /* pulling, it is checked: no mark and no column for one */
+    Get_Lkom_Entry(0, 2)->M_d = 0.0;
+    Get_Lkom_Entry(0, 2)->N_d = 30.0;
+    f = tmpfile();
+    Oli_Lkom_Table(f);
+    t = Slurp_Stream(f);
+    fclose(f);
+    EXPECT_NE(t.find("\n   3   30.00    0.00  0.90   "), std::string::npos) << t;
+    EXPECT_EQ(t.find("Nachweis"), std::string::npos) << t;
+    /* the page names a check's combination by the same numbers: with -30 kN first and 60 kN
+    ** second, the 60 kN that governs is Nr. 2 of the table, the -30 kN Nr. 1 before it */
+    Valid_Bolt_Splice();
+    Set_Lkom(0, 0, 0.0, -30.0, 0.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Run_Nachweise(nullptr, 0);
+    const Utilisation_List *u = &Splice_Input.utilisation;
+    int named = 0;
+    for (int i = 0; i < u->count; i++) {
+        if (u->lkom_row[i] == 0) continue;
+        EXPECT_EQ(u->lkom_row[i], 2) << u->name[i];
+        named++;
+    }
+    EXPECT_GT(named, 0);
 }
 
 TEST(PrintTables, CharacteristicActionsAndNailCount)

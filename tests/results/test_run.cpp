@@ -395,9 +395,13 @@ TEST(Run, SummaryThreshold)
 /* A tension splice checks neither M_d nor its combinations without tension: the summary reads
 ** as incomplete (with the margin mark) and names them: one combination with 5 kNm, two with
 ** N_d <= 0 of which the larger |N_d| is 80 kN and which leave V_d = 2 kN unchecked as well; the
-** line of M_d says that the bending splice designs N_d together with M_d. A compression splice
-** names N_d >= 0 with every action of them (10 kN with 5 kNm, and 2 kN of shear alone); a
-** bending splice leaves nothing out. */
+** line of M_d says that the bending splice designs N_d together with M_d. The note on N_d says
+** which splice kind checks the combinations left out: the compression splice checks N_d < 0
+** only, so the shear alone (N_d = 0) goes to the bending splice, which checks every sign. They
+** are named by their numbers in the report's table, which lists them: Nr. 2 and 3 of the rows
+** 1 to 3 (the fourth, all zero, is no row). A compression splice names N_d >= 0 with every
+** action of them (10 kN with 5 kNm, and 2 kN of shear alone); a bending splice leaves nothing
+** out. */
 TEST(Run, SummaryNamesTheLoadsLeftOut)
 {
     Fresh_Splice(true);
@@ -431,12 +435,14 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
     EXPECT_NE(s.find("\xCE"
                      "bWichtig!\xCEr 2 Lastkombinationen mit N\xCE\\d\xCEr \xF3 0 werden beim "
                      "Zugsto\xE1 nicht nachgewiesen, max |N\xCE\\d\xCEr| = 80.00 kN, "
-                     "max |V\xCE\\d\xCEr| = 2.00 kN"),
+                     "max |V\xCE\\d\xCEr| = 2.00 kN. Diese Kombinationen mit der Sto\xE1"
+                     "art Biegesto\xE1 nachweisen\n"),
               std::string::npos)
         << s;
-    /* and which they are, as the input's table numbers them (the fourth, all zero, is none) */
-    EXPECT_NE(s.find(" Nicht nachgewiesen: Gruppe 1, Kombinationen 2, 3\n"), std::string::npos)
-        << s;
+    /* and which they are, as the report's table numbers them (the fourth, all zero, is none) */
+    EXPECT_NE(s.find(" Nicht nachgewiesen: Nr. 2, 3\n"), std::string::npos) << s;
+    EXPECT_EQ(Lkom_Row_Number(0, 1), 2);
+    EXPECT_EQ(Lkom_Row_Number(0, 3), 0);
     /* the page's words */
     char line[256];
     ASSERT_EQ(Unchecked_Load_Line(&u, UNCHECKED_MOMENT, 0, line, sizeof line), 1);
@@ -451,7 +457,8 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
     ASSERT_EQ(Unchecked_Load_Line(&u, UNCHECKED_OTHER_SIGN, 0, line, sizeof line), 1);
     EXPECT_STREQ(line, "Wichtig! 2 Lastkombinationen mit N_d \xF2 0 werden beim Druckst"
                        "o\xE1 nicht nachgewiesen, max |N_d| = 10.00 kN, max |M_d| = 5.00 kNm, "
-                       "max |V_d| = 2.00 kN");
+                       "max |V_d| = 2.00 kN. Diese Kombinationen mit der Sto\xE1"
+                       "art Biegesto\xE1 nachweisen");
     EXPECT_EQ(Unchecked_Load_Line(&u, UNCHECKED_MOMENT, 0, line, sizeof line), 0);
     EXPECT_STREQ(line, "");
     Splice_Input.splice_kind = SPLICE_BENDING;
@@ -465,7 +472,8 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
 
     /* A tension splice whose combinations all press (-45 and -30 kN) has nothing to check: the
     ** refusal that the page and a refused print show names them, two with N_d <= 0 and the
-    ** larger |N_d| = 45 kN, so that the user learns why none is valid. */
+    ** larger |N_d| = 45 kN, so that the user learns why none is valid, and that the compression
+    ** splice checks them. */
     Side_Timber_Nail_Splice();
     Splice_Input.splice_kind = SPLICE_TENSION;
     Set_Lkom(0, 0, 0.0, -45.0, 0.0);
@@ -475,21 +483,22 @@ TEST(Run, SummaryNamesTheLoadsLeftOut)
     EXPECT_EQ(std::string(Get_Refusal_Text(code)),
               "Bitte mindestens eine g\x81ltige Schnittgr\x94\xE1"
               "enkombination eingeben: 2 Lastkombinationen mit N_d \xF3 0 werden beim Zugsto\xE1 "
-              "nicht nachgewiesen, max |N_d| = 45.00 kN");
+              "nicht nachgewiesen, max |N_d| = 45.00 kN. Diese Kombinationen mit der Sto\xE1"
+              "art Drucksto\xE1 nachweisen");
 
     /* A long list goes on on lines of its own, none longer than a line of the print holds (255
     ** bytes), a run of three or more as one: the second group's 400 combinations press in every
-    ** other one, and in 390 to 400 */
+    ** other one, and in 390 to 400 of the group; numbered on from the first group's two, its
+    ** combination e + 1 is Nr. e + 3 of the table: 4, 6, .. 390 and 392 bis 402 */
     for (int e = 0; e < 400; e++) Set_Lkom(1, e, 0.0, e % 2 == 0 && e < 389 ? 1.0 : -1.0, 0.0);
     f = tmpfile();
     Write_Nachweis_Summary(f, 0.5);
     s = Slurp_Print(f);
     fclose(f);
-    EXPECT_NE(s.find(" Nicht nachgewiesen: Gruppe 1, Kombinationen 1, 2; Gruppe 2, Kombinationen "
-                     "2, 4, 6, "),
-              std::string::npos)
-        << s;
-    EXPECT_NE(s.find(", 386, 388, 390 bis 400\n"), std::string::npos) << s;
+    EXPECT_NE(s.find(" Nicht nachgewiesen: Nr. 1, 2, 4, 6, "), std::string::npos) << s;
+    EXPECT_NE(s.find(", 388, 390, 392 bis 402\n"), std::string::npos) << s;
+    /* a line that goes on ends with its comma, the next begins with a number */
+    EXPECT_EQ(s.find("\n   ,"), std::string::npos) << s;
     size_t longest = 0;
     for (size_t at = 0, nl; (nl = s.find('\n', at)) != std::string::npos; at = nl + 1)
         longest = std::max(longest, nl - at);

@@ -461,7 +461,8 @@ const Excused_Rows Excused[] = {
      "\"Stahlblech, Knicken\" jumps\n\"Lochleibung\" jumps\n\"Blockscherversagen\" jumps\n"
      "\"Blockversagen Bleche\" jumps",
      "Wichtig! 1 Lastkombination mit N_d \xF3 0 wird beim Zugsto\xE1 nicht nachgewiesen, max "
-     "|N_d| = 0.00 kN, max |V_d| = 60.00 kN"},
+     "|N_d| = 0.00 kN, max |V_d| = 60.00 kN. Diese Kombination mit der Sto\xE1"
+     "art Biegesto\xE1 nachweisen"},
 };
 
 /* The excused lines that the table names for a splice, in the form Compare_Rows writes them. */
