@@ -321,7 +321,8 @@ static void Print_Bolt_Axial(FILE *file, const Vbm_Bolt_Axial *a, double r_ax)
             file,
             "F\xCE\\ax,Rk\xCEr = min(3 f\xCE\\c,90,k\xCEr A; F\xCE\\t,Rk\xCEr) = min(3 x "
             "%.2lf x %.1lf; %.4lf) = min(%.4lf; %.4lf) = %.4lf kN (Pressung unter der "
-            "Unterlegscheibe, DIN EN 1995-1-1, 8.5.2(2))",
+            "Unterlegscheibe, DIN EN 1995-1-1, 8.5.2(2), h\x94"
+            "chstens die Zugtragf\x84higkeit des Bolzens)",
             a->f_c90, a->F_w / (3.0 * a->f_c90), a->F_t / 1000.0, a->F_w / 1000.0, a->F_t / 1000.0,
             r_ax);
         Oli_Write_Text(file,

@@ -447,6 +447,26 @@ TEST(ReportLines, TheBoltsRopeEffectNamesItsWasherAndItsCap)
               std::string::npos)
         << s;
     EXPECT_NE(First_Row(s, "f\xCE\\red\xCEr  ").find(" 13.2831 "), std::string::npos) << s;
+    /* A washer of 150 mm chosen: its bearing 3 x 2.5 x pi/4 (150² - 18²) = 3 x 2.5 x 17417.0 =
+    ** 130627 N lies above the bolt's steel, 45216 N, which F_ax,Rk takes; the cap still holds. */
+    Splice_Input.washer = 1;
+    Splice_Input.washer_d = 150.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string w = Print_Checks();
+    EXPECT_NE(w.find("F\xCE\\ax,Rk\xCEr = min(3 f\xCE\\c,90,k\xCEr A; F\xCE\\t,Rk\xCEr) = min(3 x "
+                     "2.50 x 17417.0; 45.2160) = min(130.6274; 45.2160) = 45.2160 kN"),
+              std::string::npos)
+        << w;
+    EXPECT_NE(
+        w.find("F\xCE\\t,Rk\xCEr = 0.9 f\xCE\\ub\xCEr A\xCE\\s\xCEr / \xC0\xCE\\M2\xCEr = 0.9 x "
+               "400 x 157.0 / 1.25 = 45.2160 kN (Zugtragf\x84higkeit des Bolzens, DIN EN "
+               "1993-1-8, Tab. 3.4)\n"),
+        std::string::npos)
+        << w;
+    EXPECT_NE(
+        w.find("D = 150 mm: die gew\x84hlte Unterlegscheibe; d\xCE\\h\xCEr = d + 2 mm = 18 mm"),
+        std::string::npos)
+        << w;
 }
 
 TEST(ReportLines, TheDin571ScrewNamesItsFormOfModeDAndItsRopeShare)
