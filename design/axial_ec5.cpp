@@ -105,8 +105,10 @@ struct Ec5_Axial {
     double F_h = 0.0; /* N, head pull-through or washer bearing */
     double F_t = 0.0; /* N, a screw's tensile capacity that caps F1 */
     double f_ax = 0.0, f_head = 0.0;
-    bool steel = false;    /* the steel's tensile capacity governs F1 */
-    bool approved = false; /* a screw of one of the approvals */
+    double washer_D = 0.0, washer_hole = 0.0; /* mm, the washer area of a bolt as taken */
+    bool washer_plate = false;                /* a steel plate bears as that washer */
+    bool steel = false;                       /* the steel's tensile capacity governs F1 */
+    bool approved = false;                    /* a screw of one of the approvals */
 };
 
 /* Fill the values that the steps derive from the input alone. */
@@ -297,15 +299,24 @@ void Ec5_Bolt(Ec5_Axial &w)
 {
     const Connection_Input &in = w.in;
     const double d = w.d, wd = w.wd;
-    double A = Calc_Washer_Area(d, wd);
-    if (w.plate1) {
-        const double A_p = Calc_Washer_Area_Alt(d, wd, in.t1);
-        A = in.shear_planes == 1 ? std::min(A_p, A) : A_p;
-    } else if (Is_Mat_Metal_Plate(in.mat_2) && in.shear_planes == 1) {
-        A = std::min(Calc_Washer_Area_Alt(d, wd, in.t2), A);
-    }
+    double A = Calc_Bolt_Washer_Area(d, wd);
+    w.washer_D = wd;
+    w.washer_hole = Bolt_Washer_Hole(d);
+    /* a plate under the head or nut: its area of D = min(12 t, 4 d) around its hole d + 1 */
+    const auto plate = [&](double t) {
+        const double A_p = Calc_Washer_Area_Alt(d, wd, t);
+        if (!(A < A_p) || in.shear_planes != 1) {
+            A = A_p;
+            w.washer_D = std::min(12.0 * t, 4.0 * d);
+            w.washer_hole = d + 1.0;
+            w.washer_plate = true;
+        }
+    };
+    if (w.plate1) plate(in.t1);
+    else if (Is_Mat_Metal_Plate(in.mat_2) && in.shear_planes == 1) plate(in.t2);
     w.F1 = w.F_h = 3.0 * w.f_c90 * A;
     const double F_s = Steel_Capacity(in, d);
+    w.F_t = F_s;
     if (F_s < w.F_h) {
         w.F1 = w.F_h = F_s;
         w.steel = true;
@@ -481,7 +492,9 @@ int Ec5_Capacities(Ec5_Axial &w, Connection_Result *result)
     } else if (type == VBM_BOLZEN) {
         Ec5_Bolt(w);
     } else if (Is_Vbm_Toothed_Plate(type)) {
-        w.F1 = w.F_h = 3.0 * w.f_c90 * Calc_Washer_Area(w.in.d_bolt, w.wd);
+        w.F1 = w.F_h = 3.0 * w.f_c90 * Calc_Bolt_Washer_Area(w.in.d_bolt, w.wd);
+        w.washer_D = w.wd;
+        w.washer_hole = Bolt_Washer_Hole(w.in.d_bolt);
     } else if (w.any_screw) {
         return Ec5_Screw(w);
     }
@@ -533,6 +546,12 @@ void Ec5_Store(const Ec5_Axial &w, double F, Connection_Result *result)
     result->f_ax_thread_1 = w.F_w;
     result->f_ax_head = w.F_h;
     result->f_ax_tension = w.F_t;
+    if (w.washer_D > 0.0) {
+        result->washer_fc90 = w.f_c90;
+        result->washer_outer = w.washer_D;
+        result->washer_hole = w.washer_hole;
+        result->washer_plate = w.washer_plate ? 1 : 0;
+    }
     result->r_ax = F;
     result->r_ax_copy = F;
     if (!Is_Vbm_Simpson_Nail(w.type))

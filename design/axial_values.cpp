@@ -373,6 +373,14 @@ double Calc_Washer_Area(double d, double outer_d)
     return DESIGN_PI / 4.0 * (outer_d * outer_d - (d + 1.0) * (d + 1.0));
 }
 
+double Bolt_Washer_Hole(double d) { return d + 2.0; }
+
+double Calc_Bolt_Washer_Area(double d, double outer_d)
+{
+    const double d_h = Bolt_Washer_Hole(d);
+    return DESIGN_PI / 4.0 * (outer_d * outer_d - d_h * d_h);
+}
+
 double Calc_Washer_Area_Alt(double d, double washer_d, double t)
 {
     return Calc_Washer_Area(d, std::min(12.0 * t, 4.0 * d));
@@ -381,7 +389,7 @@ double Calc_Washer_Area_Alt(double d, double washer_d, double t)
 double Calc_Thread_Area(double d, double washer_d)
 {
     const double D = washer_d;
-    if (En1995()) return 3.0 * (DESIGN_PI * D * D / 4.0 - DESIGN_PI * (d + 2.0) * (d + 2.0) / 4.0);
+    if (En1995()) return 3.0 * Calc_Bolt_Washer_Area(d, D);
     static const struct {
         double lo, hi, area;
     } table[] = {{21, 23, 390},  {27, 29, 664},  {33, 35, 1020}, {43, 45, 1550},

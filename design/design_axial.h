@@ -112,6 +112,19 @@ double Calc_Fhead_Screw_C(int type, int head_form, double d_head, double d1, int
 ** around a bolt of diameter d (mm); negative when D < d + 1. */
 double Calc_Washer_Area(double d, double outer_d);
 
+/*
+** Return the hole d_h (mm) of the washer under the head or nut of a bolt of diameter d (mm):
+** d + 2 mm. The catalogue holds no washer holes; the larger of the two holes the program once took
+** (d + 1 for the rope effect, d + 2 for the connectors' bolt tension) leaves the smaller area, on
+** the safe side, and both checks bear on the same washer.
+*/
+double Bolt_Washer_Hole(double d);
+
+/* Return the bearing area (mm²) pi/4 (D² - d_h²) of a washer of outer diameter outer_d = D under
+** the head or nut of a bolt of diameter d (mm), d_h = Bolt_Washer_Hole(d) (EN 1995-1-1,
+** 8.5.2(2)); negative when D < d_h. */
+double Calc_Bolt_Washer_Area(double d, double outer_d);
+
 /* Return the bearing area (mm²) of a steel plate of thickness t under the nut of a bolt of
 ** diameter d (mm): the washer area with D = min(12 t, 4 d). washer_d is not read. */
 double Calc_Washer_Area_Alt(double d, double washer_d, double t);
@@ -119,7 +132,7 @@ double Calc_Washer_Area_Alt(double d, double washer_d, double t);
 /*
 ** Return the bearing area of a washer of diameter washer_d under a bolt of diameter d (mm,
 ** result in mm²): under EN 1995-1-1, 8.5.2(2) with the factor 3 of 3 fc,90,k counted in,
-** 3 (pi D²/4 - pi (d + 2)²/4); under DIN 1052 the tabulated areas of the standard washers, and
+** 3 pi/4 (D² - d_h²) with d_h = Bolt_Washer_Hole(d); under DIN 1052 the tabulated areas of the standard washers, and
 ** pi D²/4 + D min(4 d - D, 60) - pi (d + 2)²/4 for any other.
 */
 double Calc_Thread_Area(double d, double washer_d);

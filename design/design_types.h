@@ -236,11 +236,19 @@ typedef struct Connection_Result {
     double t_s;     /* mm, DIN 571 screws beside a steel plate: smooth shank in the timber */
     double fu_rk;   /* N/mm², fu of my_rk where the exact proof's characteristic rules set it (the
                     ** design-value twins leave fu_used at 400 for DIN 571 screws), else 0 */
-    double f_ax_tension; /* force, a screw's tensile capacity, which caps the withdrawal of its
-                         ** point (EN 1995-1-1, 8.7.2); 0 where the axial design takes none */
+    double f_ax_tension; /* force, a screw's or bolt's tensile capacity, which caps the
+                         ** withdrawal of its point or the washer's bearing (EN 1995-1-1, 8.7.2,
+                         ** 8.5.2(2)); 0 where the axial design takes none */
     double rk_plate_thin, rk_plate_thick; /* force, an intermediate outer plate in the exact
                                           ** proof: the values of the thin and of the thick plate
                                           ** that rk_lateral interpolates with c_p, else 0 */
+    /* the washer of a bolt's (or a toothed plate's bolt's) axial value under EN 1995-1-1, 8.5.2(2):
+    ** 3 washer_fc90 pi/4 (washer_outer² - washer_hole²); a steel plate bearing as a washer gives
+    ** its min(12 t, 4 d) and its hole; all 0 where the axial design takes no washer */
+    double washer_fc90;   /* N/mm², f_c,90,k of the timber under the washer */
+    double washer_outer;  /* mm, the outer diameter D of the area taken */
+    double washer_hole;   /* mm, its hole */
+    int32_t washer_plate; /* 1: a steel plate bears as the washer */
 } Connection_Result;
 
 /* Indices of the compression values. */

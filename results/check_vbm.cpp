@@ -124,6 +124,7 @@ typedef struct Vbm_Design {
     double rope_rk, my_f, t_s;                                       /* as Vbm_Row */
     double c_p, rk_thin, rk_thick;                                   /* as Vbm_Row */
     Vbm_Screw_Axial axial;                                           /* as Vbm_Row */
+    Vbm_Bolt_Axial bolt_axial;                                       /* as Vbm_Row */
     int32_t mode;
     int32_t mode_thin; /* the thin-plate mode interpolated with mode (23 to 29), else 0 */
     int code;
@@ -338,6 +339,7 @@ static void Design_At_Angle(Connection_Input *in_out, Connection_Base *base, dou
     if (!Is_Vbm_Screw_Family_C(type)) {
         out.r_ax = res.r_ax;
         Fill_Vbm_Screw_Axial(&out.axial, &in, &res);
+        Fill_Vbm_Bolt_Axial(&out.bolt_axial, &in, &res);
     }
     out.rope_rk = res.rope_rk;
     out.c_p = res.c_p;
@@ -696,6 +698,7 @@ static int Design_One(Design_Cache *cache, int group, int entry, int i, int n_ro
     row->rope_rk = d->rope_rk;
     row->c_p = d->c_p;
     row->axial = d->axial;
+    row->bolt_axial = d->bolt_axial;
     row->rk_thin = d->rk_thin;
     row->rk_thick = d->rk_thick;
     row->my_f = d->my_f;

@@ -1,10 +1,13 @@
 /*
 ** Tension check of the bolts of toothed-plate connectors: the bolt's share of the eccentricity
 ** of the outer member against its own tensile resistance and its washer's bearing on the timber
-** under it, and the lines of the section "Verbindungsmittel" that report it. Forces in kN,
-** stresses in N/mm², bolts and washers in mm, members in cm.
+** under it, and the lines of the section "Verbindungsmittel" that report it; and the rope effect
+** of bolts with the axial capacity it comes from, the bearing of the same washer. Forces in kN
+** on the page, N in the axial record; stresses in N/mm², bolts and washers in mm, members in cm.
 */
 #include "results/splice_checks.h"
+
+#include "results/check_vbm_print.h"
 
 #include <cmath>
 
@@ -212,7 +215,8 @@ void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *b)
     /* F_t,d worked out with the outer member by name */
     Print_Bolt_Lever(file, b);
     /* with an annex the washer's bearing on the timber, 3 f_c,90,d on its area less the hole
-    ** d + 2 mm (EN 1995-1-1, 8.5.2(2)), worked out: N_R,d is the smaller of it and the bolt */
+    ** d + 2 mm (Bolt_Washer_Hole; EN 1995-1-1, 8.5.2(2)), worked out: N_R,d is the smaller of it
+    ** and the bolt */
     if (b->en_bolt && !b->on_steel) {
         const double f_d = b->gamma_w > 0.0 ? b->f_c90_k * b->kmod_w / b->gamma_w : 0.0;
         Oli_Write_Text(file,
@@ -220,14 +224,14 @@ void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *b)
                        "k\xCE\\mod\xCEr / %s\xCE\\M\xCEr = %.2lf x %.2lf / %.2lf = %.3lf "
                        "N/mm\xCE/2\xCEr, Loch d\xCE\\h\xCEr = d + 2 mm = %s mm",
                        SYM_GAMMA, b->f_c90_k, b->kmod_w, b->gamma_w, f_d,
-                       Mm_Digits(b->d_b + 2.0, 2).t);
+                       Mm_Digits(Bolt_Washer_Hole(b->d_b), 2).t);
         Oli_Write_Text(file,
                        "N\xCE\\w,R,d\xCEr = 3 f\xCE\\c,90,d\xCEr pi/4 (D\xCE/2\xCEr - "
                        "d\xCE\\h\xCEr\xCE/2\xCEr) = 3 x %.3lf x pi/4 x (%s\xCE/2\xCEr - "
                        "%s\xCE/2\xCEr) / 1000 = %.2lf kN, N\xCE\\R,d\xCEr = min(A\xCE\\s\xCEr "
                        "%s\xCE\\R,d\xCEr; N\xCE\\w,R,d\xCEr)",
-                       f_d, Mm_Digits(b->d_washer, 2).t, Mm_Digits(b->d_b + 2.0, 2).t, b->N_w,
-                       SYM_SIGMA);
+                       f_d, Mm_Digits(b->d_washer, 2).t, Mm_Digits(Bolt_Washer_Hole(b->d_b), 2).t,
+                       b->N_w, SYM_SIGMA);
     }
     char washer[120];
     if (b->on_steel)
@@ -249,4 +253,126 @@ void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *b)
                                 : " > 1",
              u <= UTIL_LIMIT ? "erf\x81llt" : "nicht erf\x81llt");
     Oli_Write_Text_Flagged(file, line, u <= UTIL_LIMIT ? 1 : 0);
+}
+
+/* ---------------------------------------------------------------- the rope effect of bolts */
+
+static bool Alike(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::fmax(1.0, b); }
+
+void Fill_Vbm_Bolt_Axial(Vbm_Bolt_Axial *a, const Connection_Input *in,
+                         const Connection_Result *res)
+{
+    *a = Vbm_Bolt_Axial{};
+    const double r_ax = res->r_ax * (in->result_in_kN ? 1000.0 : 1.0);
+    if (Nad_Params == nullptr || in->vbm_type != VBM_BOLZEN || !(r_ax > 0.0)
+        || !(res->washer_outer > 0.0))
+        return;
+    const Splice_Input_Record *si = &Splice_Input;
+    a->d = in->d;
+    a->D = res->washer_outer;
+    a->d_h = res->washer_hole;
+    a->f_c90 = res->washer_fc90;
+    if (res->washer_plate) {
+        a->source = VBM_WASHER_PLATE;
+        a->t_plate = Is_Mat_Metal_Plate(in->mat_1) ? in->t1 : in->t2;
+    } else {
+        a->source = si->washer && si->washer_d > 1.0 ? VBM_WASHER_CHOSEN : VBM_WASHER_LEAST;
+    }
+    a->F_w = 3.0 * a->f_c90 * M_PI / 4.0 * (a->D * a->D - a->d_h * a->d_h);
+    /* the bolt's steel as the design takes it: f_ub of its grade over gamma_M2 = 1.25, a given
+    ** f_u as it stands (EN 1993-1-8, Table 3.4) */
+    a->A_s = Calc_Bolt_Stress_Area(in->d);
+    a->gamma = in->steel_grade >= 0 ? 1.25 : 1.0;
+    a->f_ub = in->steel_grade >= 0 ? Get_Stahlguete((uint32_t)in->steel_grade)->fu : in->fu;
+    a->F_t = res->f_ax_tension;
+}
+
+/* The washer's area and where its diameter and hole come from. */
+static void Print_Bolt_Washer(FILE *file, const Vbm_Bolt_Axial *a)
+{
+    char D[160];
+    if (a->source == VBM_WASHER_PLATE)
+        Format_N(D, sizeof D,
+                 "D = min(12 t; 4 d) = min(12 x %s; 4 x %s) = %s mm: das Stahlblech als "
+                 "Unterlegscheibe (DIN EN 1995-1-1, 8.5.2(2))",
+                 Mm_Of(a->t_plate).t, Mm_Of(a->d).t, Mm_Of(a->D).t);
+    else if (a->source == VBM_WASHER_LEAST)
+        Format_N(D, sizeof D,
+                 "D = 3 d = 3 x %s = %s mm: die kleinste Unterlegscheibe (keine gew\x84hlt, DIN "
+                 "EN 1995-1-1, 10.4.3)",
+                 Mm_Of(a->d).t, Mm_Of(a->D).t);
+    else Format_N(D, sizeof D, "D = %s mm: die gew\x84hlte Unterlegscheibe", Mm_Of(a->D).t);
+    const bool plate = a->source == VBM_WASHER_PLATE;
+    Oli_Write_Text(file,
+                   "%s; d\xCE\\h\xCEr = d + %d mm = %s mm (%s, Annahme des Programms); A = "
+                   "pi/4 (D\xCE/2\xCEr - d\xCE\\h\xCEr\xCE/2\xCEr) = pi/4 x (%s\xCE/2\xCEr - "
+                   "%s\xCE/2\xCEr) = %.1lf mm\xCE/2\xCEr",
+                   D, plate ? 1 : 2, Mm_Of(a->d_h).t, plate ? "Loch im Blech" : "Loch der Scheibe",
+                   Mm_Of(a->D).t, Mm_Of(a->d_h).t, M_PI / 4.0 * (a->D * a->D - a->d_h * a->d_h));
+}
+
+/* F_ax,Rk of a bolt: its washer's bearing, or its steel where that holds less; r_ax in kN. */
+static void Print_Bolt_Axial(FILE *file, const Vbm_Bolt_Axial *a, double r_ax)
+{
+    const bool steel = a->F_t > 0.0 && a->F_t < a->F_w;
+    if (!Alike((steel ? a->F_t : a->F_w) / 1000.0, r_ax)) return;
+    if (steel) {
+        Oli_Write_Text(
+            file,
+            "F\xCE\\ax,Rk\xCEr = min(3 f\xCE\\c,90,k\xCEr A; F\xCE\\t,Rk\xCEr) = min(3 x "
+            "%.2lf x %.1lf; %.4lf) = min(%.4lf; %.4lf) = %.4lf kN (Pressung unter der "
+            "Unterlegscheibe, DIN EN 1995-1-1, 8.5.2(2), h\x94"
+            "chstens die Zugtragf\x84higkeit des Bolzens)",
+            a->f_c90, a->F_w / (3.0 * a->f_c90), a->F_t / 1000.0, a->F_w / 1000.0, a->F_t / 1000.0,
+            r_ax);
+        Oli_Write_Text(file,
+                       "F\xCE\\t,Rk\xCEr = 0.9 f\xCE\\ub\xCEr A\xCE\\s\xCEr / %s\xCE\\M2\xCEr = "
+                       "0.9 x %.0lf x %.1lf / %.2lf = %.4lf kN (Zugtragf\x84higkeit des Bolzens, "
+                       "DIN EN 1993-1-8, Tab. 3.4)",
+                       SYM_GAMMA, a->f_ub, a->A_s, a->gamma, a->F_t / 1000.0);
+    } else {
+        Oli_Write_Text(file,
+                       "F\xCE\\ax,Rk\xCEr = 3 f\xCE\\c,90,k\xCEr A = 3 x %.2lf x %.1lf = %.4lf kN "
+                       "(Pressung unter der Unterlegscheibe, DIN EN 1995-1-1, 8.5.2(2))",
+                       a->f_c90, a->F_w / (3.0 * a->f_c90), r_ax);
+    }
+    Print_Bolt_Washer(file, a);
+}
+
+void Print_Vbm_Bolt_Rope(FILE *file, const Vbm_Row *w)
+{
+    if (w->rope_rk > 0.0 && w->mode_thin > 0) {
+        Oli_Write_Text(file,
+                       "Seilwirkung: %sF\xCE\\v,Rk\xCEr = %.4lf kN aus den interpolierten "
+                       "Versagensf\x84llen, je " SYM_LE " min(F\xCE\\ax,Rk\xCEr / 4; 0.25 x Anteil "
+                       "ohne Seilwirkung), F\xCE\\ax,Rk\xCEr / 4 = %.4lf / 4 = %.4lf kN (Bolzen, "
+                       "DIN EN 1995-1-1, 8.2.2(2))",
+                       Sym_Delta, w->rope_rk, w->r_ax, w->r_ax / 4.0);
+    } else if (w->rope_rk > 0.0) {
+        /* a bolt's share: a quarter of F_ax,Rk, at most 25 % of the mode without the rope effect */
+        const double part = w->R_k - w->rope_rk;
+        if (Alike(std::fmin(w->r_ax / 4.0, 0.25 * part), w->rope_rk))
+            Oli_Write_Text(file,
+                           "Seilwirkung: %sF\xCE\\v,Rk\xCEr = min(F\xCE\\ax,Rk\xCEr / 4; 0.25 x "
+                           "Anteil ohne Seilwirkung) = min(%.4lf / 4; 0.25 x %.4lf) = min(%.4lf; "
+                           "%.4lf) = %.4lf kN (Bolzen, DIN EN 1995-1-1, 8.2.2(2)) => "
+                           "F\xCE\\v,Rk\xCEr = %.4lf + %.4lf = %.4lf kN",
+                           Sym_Delta, w->r_ax, part, w->r_ax / 4.0, 0.25 * part, w->rope_rk, part,
+                           w->rope_rk, w->R_k);
+        else
+            Oli_Write_Text(file,
+                           "Seilwirkung: %sF\xCE\\v,Rk\xCEr = %.4lf kN " SYM_LE
+                           " F\xCE\\ax,Rk\xCEr / 4 = %.4lf / 4 = %.4lf kN (DIN EN 1995-1-1, "
+                           "8.2.2(2))",
+                           Sym_Delta, w->rope_rk, w->r_ax, w->r_ax / 4.0);
+    } else if (w->r_ax > 0.0) {
+        Oli_Write_Text(file,
+                       "Seilwirkung: kein Anteil, der Versagensfall nimmt keinen auf "
+                       "(F\xCE\\ax,Rk\xCEr = %.4lf kN)",
+                       w->r_ax);
+    } else {
+        Oli_Write_Text(file, "Seilwirkung: kein Anteil, kein F\xCE\\ax,Rk\xCEr");
+        return;
+    }
+    if (w->bolt_axial.source != 0) Print_Bolt_Axial(file, &w->bolt_axial, w->r_ax);
 }

@@ -554,6 +554,9 @@ static void Print_Dowel_Type_Inputs(FILE *file, const Vbm_Check *r, const Vbm_Ro
         /* a screw's rope share and the axial capacity it comes from */
         if (Design_Is_Screw(type) && si->capacity_increase && !l->done)
             Print_Vbm_Screw_Rope(file, &w, din571_plate && Plate_Thick_Mode(w.mode) == 15);
+        /* a bolt's rope share and its washer's bearing F_ax,Rk */
+        if (type == VBM_BOLZEN && si->capacity_increase && !l->done && w.bolt_axial.source != 0)
+            Print_Vbm_Bolt_Rope(file, &w);
     }
     if (Shows_Reduction_Or_Mode(type) && !si->failure_mode_switch && w.t_req_1 > 0.0
         && !Exact_Without_Reduction())

@@ -1,6 +1,7 @@
 /*
 ** The lines of the fastener section that recompute the governing fastener's resistance where it
-** takes more than one mode (check_vbm_screws.cpp), for the section of check_vbm_print.cpp.
+** takes more than one mode (check_vbm_screws.cpp) and a bolt's rope effect (check_vbm_bolts.cpp),
+** for the section of check_vbm_print.cpp.
 */
 #pragma once
 
@@ -41,3 +42,15 @@ void Fill_Vbm_Screw_Axial(Vbm_Screw_Axial *a, const Connection_Input *in,
 ** mode is the DIN 571 form of mode (d), which takes none.
 */
 void Print_Vbm_Screw_Rope(FILE *file, const Vbm_Row *w, bool mode_d);
+
+/* The parts of a bolt's F_ax,Rk from its design under an annex: the washer the design took and
+** the bolt's steel (nothing for another fastener, without an annex or without an axial value). */
+void Fill_Vbm_Bolt_Axial(Vbm_Bolt_Axial *a, const Connection_Input *in,
+                         const Connection_Result *res);
+
+/*
+** A bolt's rope-effect share that its R_k holds, min(F_ax,Rk / 4; 0.25 x the mode without it),
+** with the axial capacity F_ax,Rk it comes from, the washer's diameter, hole and area and
+** 3 f_c,90,k, or why there is none (EN 1995-1-1, 8.2.2(2), 8.5.2(2)).
+*/
+void Print_Vbm_Bolt_Rope(FILE *file, const Vbm_Row *w);

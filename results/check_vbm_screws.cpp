@@ -213,6 +213,11 @@ void Fill_Vbm_Screw_Axial(Vbm_Screw_Axial *a, const Connection_Input *in,
         /* a washer wider than the head bears instead of the head (EN 1995-1-1, 8.5.2) */
         a->f_head = in->washer_d <= in->d_k ? res->f_head : 0.0;
         a->d_k = in->d_k;
+        /* the head classes A, B, C of wood screws: 60, 80, 100 x 10^-6 rho_k² */
+        static const double c[3] = {60e-6, 80e-6, 100e-6};
+        a->head_class = (type - VBM_DIN571_1A) % 3;
+        a->c_head = c[a->head_class];
+        a->rho_head = res->rho_1;
     }
     a->k_n = res->k_n > 0.0 ? res->k_n : 1.0;
     a->n = in->n_axial;
@@ -226,6 +231,25 @@ static double Point_Withdrawal(const Vbm_Screw_Axial *a)
 }
 
 static bool Alike(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::fmax(1.0, b); }
+
+/* The head parameter f_head,k of a DIN 571 screw by its head class, where the record's value is
+** that: c rho_k² with rho_k of the head-side member counted up to 500 kg/m³. */
+static void Print_Din571_Head_Parameter(FILE *file, const Vbm_Screw_Axial *a)
+{
+    const double rho = std::fmin(a->rho_head, 500.0);
+    if (!Alike(a->c_head * rho * rho, a->f_head)) return;
+    Oli_Write_Text(file,
+                   "f\xCE\\head,k\xCEr = %.0lf x 10\xCE/-6\xCEr %s%s\xCE\\k\xCEr%s\xCE/2\xCEr = "
+                   "%.0lf x 10\xCE/-6\xCEr x %.0lf\xCE/2\xCEr = %.2lf N/mm\xCE/2\xCEr "
+                   "(Kopfdurchziehparameter der Tragf\x84higkeitsklasse %c, %s\xCE\\k\xCEr des "
+                   "Holzes am Kopf%s)",
+                   a->c_head * 1e6, a->rho_head > 500.0 ? "min(" : "", SYM_RHO,
+                   a->rho_head > 500.0 ? "; 500)" : "", a->c_head * 1e6, rho, a->f_head,
+                   (char)('A' + a->head_class), SYM_RHO,
+                   a->rho_head > 500.0 ? ", h\x94"
+                                         "chstens 500 kg/m\xCE/3\xCEr"
+                                       : "");
+}
 
 /*
 ** F_ax,Rk of a screw and its parts, where the record's values give the design's r_ax (kN): the
@@ -283,13 +307,14 @@ static void Print_Screw_Axial(FILE *file, const Vbm_Screw_Axial *a, double r_ax)
                            "= %.0lf x 3.1416 x %.2lf\xCE/2\xCEr / 4 = %.4lf kN (Stahl des Kerns, "
                            "DIN EN 1995-1-1, 8.7.2)",
                            a->fu, a->d_core, a->F_t / 1000.0);
-        if (a->head_taken && a->f_head > 0.0 && Alike(a->f_head * a->d_k * a->d_k, a->F_head))
+        if (a->head_taken && a->f_head > 0.0 && Alike(a->f_head * a->d_k * a->d_k, a->F_head)) {
             Oli_Write_Text(file,
                            "F\xCE\\ax,Kopfseite\xCEr = f\xCE\\head,k\xCEr d\xCE\\k\xCEr\xCE/2\xCEr "
                            "= %.2lf x %.1lf\xCE/2\xCEr = %.4lf kN (Kopfdurchzug, DIN EN 1995-1-1, "
                            "8.7.2)",
                            a->f_head, a->d_k, a->F_head / 1000.0);
-        else if (a->head_taken)
+            Print_Din571_Head_Parameter(file, a);
+        } else if (a->head_taken)
             Oli_Write_Text(file,
                            "F\xCE\\ax,Kopfseite\xCEr = %.4lf kN (Pressung unter der "
                            "Unterlegscheibe)",

@@ -616,10 +616,34 @@ typedef struct Vbm_Screw_Axial {
     double F_thread;    /* N, approved screws: the thread in the head-side member */
     double F_pull;      /* N, the head's pull-through (or washer bearing) */
     double f_head; /* N/mm², DIN 571: the head parameter of the pull-through, 0 for a washer */
-    double d_k;    /* mm, DIN 571: the head diameter of the pull-through */
-    double k_n;    /* n^0.9 / n where the axial design takes it, else 1 */
-    int32_t n;     /* the screws n of k_n */
+    int32_t head_class; /* DIN 571: the head class, 0 A, 1 B, 2 C */
+    double c_head;      /* DIN 571: f_head = c_head min(rho_head, 500)² by the head class */
+    double rho_head;    /* kg/m³, DIN 571: density of the head-side member */
+    double d_k;         /* mm, DIN 571: the head diameter of the pull-through */
+    double k_n;         /* n^0.9 / n where the axial design takes it, else 1 */
+    int32_t n;          /* the screws n of k_n */
 } Vbm_Screw_Axial;
+
+/* Where the washer of a bolt's axial capacity comes from. */
+enum { VBM_WASHER_CHOSEN = 1, VBM_WASHER_LEAST = 2, VBM_WASHER_PLATE = 3 };
+
+/*
+** A bolt's axial capacity F_ax,Rk, whose quarter its rope effect adds, at most 25 % of the mode
+** without it (EN 1995-1-1, 8.2.2(2)): the bearing of its washer 3 f_c,90,k pi/4 (D² - d_h²)
+** (8.5.2(2)) unless the bolt's steel holds less. N, mm, N/mm².
+*/
+typedef struct Vbm_Bolt_Axial {
+    int32_t source; /* VBM_WASHER_*; 0: no washer taken, nothing to show */
+    double d;       /* mm, the bolt's diameter */
+    double t_plate; /* mm, VBM_WASHER_PLATE: the plate's thickness */
+    double D, d_h;  /* mm, outer diameter and hole of the area taken */
+    double f_c90;   /* N/mm², f_c,90,k of the timber under it */
+    double F_w;     /* N, the bearing 3 f_c,90,k pi/4 (D² - d_h²) */
+    double F_t;     /* N, the bolt's tensile capacity 0.9 f_ub A_s / gamma (EN 1993-1-8) */
+    double f_ub;    /* N/mm², its steel */
+    double A_s;     /* mm², its tensile stress area */
+    double gamma;   /* gamma_M2 of F_t, 1 where a given f_u stands without one */
+} Vbm_Bolt_Axial;
 
 /* One fastener of the fastener check: forces per shear plane (kN), force-to-grain angle
 ** (degrees), embedment strength (N/mm²), reduction factor and resistances of the fastener (kN). */
@@ -643,8 +667,9 @@ typedef struct Vbm_Row {
     /* an intermediate outer plate: the factor k of the interpolation and the values of the thin
     ** and the thick plate that R_k interpolates (kN); 0 where the plate is not interpolated */
     double c_p, rk_thin, rk_thick;
-    double gamma_connector; /* gamma_M of the connector's part */
-    Vbm_Screw_Axial axial;  /* a screw's F_ax,Rk and its parts */
+    double gamma_connector;    /* gamma_M of the connector's part */
+    Vbm_Screw_Axial axial;     /* a screw's F_ax,Rk and its parts */
+    Vbm_Bolt_Axial bolt_axial; /* a bolt's F_ax,Rk and its parts */
 } Vbm_Row;
 
 /* A line of the effective number of fasteners in a row: the rule it comes from. */

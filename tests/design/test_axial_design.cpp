@@ -575,8 +575,9 @@ TEST(AxialEc5, BoltsConnectorsAndScrews)
     Standard_Scope en(true, 1);
     Connection_Result r = Axial_Result(350.0, 350.0);
     /* bolt M12 with a 58 mm washer through a 3 mm steel plate: the plate's area with
-    ** D = min(36, 48): pi / 4 (36² - 13²) = 885.14 (single shear the smaller of it and the
-    ** washer's 2509.35): 3 * 2.5 * 885.14 = 6638.58; double shear the plate's too */
+    ** D = min(36, 48) around its hole d + 1: pi / 4 (36² - 13²) = 885.14 (single shear the
+    ** smaller of it and the washer's 2488.14 around the washer's hole d + 2 = 14 mm): 3 * 2.5 *
+    ** 885.14 = 6638.58; double shear the plate's too */
     Connection_Input bolt = Axial_Input(30, 12.0);
     bolt.steel_grade = 23;
     bolt.washer_d = 58.0;
@@ -590,23 +591,33 @@ TEST(AxialEc5, BoltsConnectorsAndScrews)
     bolt.mat_1 = 0;
     bolt.grade_1 = Grade_Index(0, "C24");
     bolt.t1 = 40.0;
-    EXPECT_NEAR(Calc_Axial_Ec5(bolt, 60.0, 2.5, &r), 3.0 * 2.5 * 2509.347, 0.01);
+    /* between timbers the washer alone: pi / 4 (58² - 14²) = 2488.14 */
+    EXPECT_NEAR(Calc_Axial_Ec5(bolt, 60.0, 2.5, &r), 3.0 * 2.5 * 2488.141, 0.01);
+    EXPECT_DOUBLE_EQ(r.washer_outer, 58.0);
+    EXPECT_DOUBLE_EQ(r.washer_hole, 14.0);
+    /* M16 with the least washer 3 d = 48 mm (EN 1995-1-1, 10.4.3) in C24: 3 f_c,90,k pi/4 (48²
+    ** - 18²) = 3 * 2.5 * 1555.088 = 11663.16 N (8.5.2(2)); the hole d + 1 = 17 mm gave 11869.33 */
+    Connection_Input m16 = bolt;
+    m16.d = 16.0;
+    m16.washer_d = 48.0;
+    EXPECT_NEAR(Calc_Axial_Ec5(m16, 60.0, 2.5, &r), 11663.16, 0.01);
     /* beside a steel plate inside the timber (member 2, double shear) both washers of 40 mm
-    ** bear on the timber: pi / 4 (40² - 13²) = 1123.90, 3 * 2.5 * 1123.90 = 8429.29, not the
+    ** bear on the timber: pi / 4 (40² - 14²) = 1102.70, 3 * 2.5 * 1102.70 = 8270.24, not the
     ** plate's min(12 t1, 4 d) = 48 mm of the timber's thickness (12576.19) */
     bolt.washer_d = 40.0;
     bolt.mat_2 = 12;
     bolt.grade_2 = 0;
     bolt.t2 = 10.0;
-    EXPECT_NEAR(Calc_Axial_Ec5(bolt, 60.0, 2.5, &r), 8429.286, 0.001);
-    /* a toothed-plate connector's bolt (d_bolt 12) with a 44 mm washer: 3 * 2.5 * 1387.8 */
+    EXPECT_NEAR(Calc_Axial_Ec5(bolt, 60.0, 2.5, &r), 8270.243, 0.001);
+    /* a toothed-plate connector's bolt (d_bolt 12) with a 44 mm washer around the hole d + 2 of
+    ** its tension check: 3 * 2.5 * pi / 4 (44² - 14²) = 3 * 2.5 * 1366.593 = 10249.45 */
     Connection_Input tp = Axial_Input(26, 50.0);
     tp.d_bolt = 12.0;
     tp.washer_d = 44.0;
-    EXPECT_NEAR(Calc_Axial_Ec5(tp, 60.0, 2.5, &r), 10408.49, 0.01);
+    EXPECT_NEAR(Calc_Axial_Ec5(tp, 60.0, 2.5, &r), 10249.45, 0.01);
     for (int type : {27, 28, 32, 33}) {
         tp.vbm_type = type;
-        EXPECT_NEAR(Calc_Axial_Ec5(tp, 60.0, 2.5, &r), 10408.49, 0.01) << type;
+        EXPECT_NEAR(Calc_Axial_Ec5(tp, 60.0, 2.5, &r), 10249.45, 0.01) << type;
     }
 
     /* wood screw to DIN 571, d 6, core 4, thread 50: point 3503.22 (k_d 0.75, eq. (8.40a));
@@ -920,8 +931,8 @@ TEST(RopeShare, LimitsOfEveryFastenerKind)
     {
         Standard_Scope en(true, 1);
         /* wood screw to DIN 571 (head 735 governs the axial value of 3503.2): min(F_ref,
-        ** 735 / 4 = 183.75); a bolt M12 with washer 44: min(0.25 F_ref, 3 * 3 * 1387.80 / 4) with
-        ** pi / 4 (44² - 13²) = 1387.80 */
+        ** 735 / 4 = 183.75); a bolt M12 with washer 44: min(0.25 F_ref, 3 * 3 * 1366.59 / 4) with
+        ** pi / 4 (44² - 14²) = 1366.59 around the washer's hole d + 2 */
         Connection_Input ws = Axial_Input(2, 6.0);
         ws.d_2 = 4.0;
         ws.l_thread = 50.0;
@@ -933,7 +944,7 @@ TEST(RopeShare, LimitsOfEveryFastenerKind)
         bolt.washer_d = 44.0;
         EXPECT_NEAR(Calc_Rope_Effect_Share(bolt, 2000.0, 60.0, 3.0, &r), 500.0, 1e-9);
         EXPECT_NEAR(Calc_Rope_Effect_Share(bolt, 100000.0, 60.0, 3.0, &r),
-                    3.0 * 3.0 * 1387.7985 / 4.0, 0.01);
+                    3.0 * 3.0 * 1366.5926 / 4.0, 0.01);
         /* type 45 through a plate: 0.6 F_ax without limit: 0.6 * 1127 */
         Connection_Input t45 = Axial_Input(45, 4.0);
         t45.l_thread = 100.0;

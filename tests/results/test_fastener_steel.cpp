@@ -179,6 +179,36 @@ TEST(FastenerSteel, AConnectorIsDesignedWithTheSteelOfItsBolt)
     }
 }
 
+TEST(FastenerSteel, NailsBesideSteelPlatesTakeTheirOwnTensileStrength)
+{
+    /* Nails 4.2 x 50 mm through outer plates 3 mm of S235 into C24 10/20, 4 x 3 per half, N 60
+    ** kN; the dowel steel S235 (f_u 360) left on the page. Beside the plate the yield moment is
+    ** the nail's own, f_u,k = 600 N/mm² of its wire: M_y,Rk = 0.3 x 600 x 4.2^2.6 = 180 x
+    ** 41.7300 = 7511 Nmm (EN 1995-1-1, eq. (8.14), 8.3.1.1(3)), not 0.3 x 360 x 41.7300 = 4507
+    ** Nmm with the plate's steel. */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    Splice_Input.vbm_type = VBM_NAGEL;
+    Splice_Input.vbm_row = 0;
+    Splice_Input.vbm_steel = 5;
+    Splice_Input.d = 4.2;
+    Splice_Input.l = 50.0;
+    Splice_Input.t_p = 0.3;
+    Splice_Input.b = 10.0;
+    Splice_Input.h = Splice_Input.h_p = 20.0;
+    Set_Layout(4, 3);
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Run_Nachweise(f, 0);
+    const std::string s = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(s.find(": f\xCE\\u,k\xCEr = 600 N/mm\xCE/2\xCEr, M\xCE\\y,Rk\xCEr = 7511 Nmm"),
+              std::string::npos)
+        << s;
+}
+
 TEST(FastenerSteel, ADowelOrBoltShorterThanTheJointIsRefused)
 {
     /* Joint thickness: side timbers 8 + 12 + 8 = 28 cm; outer plates 0.8 + 12 + 0.8 = 13.6 cm; inner

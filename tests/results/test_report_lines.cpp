@@ -402,6 +402,73 @@ TEST(ReportLines, TheGoverningModeHoldsTheRopeEffectOnlyWithAnAxialValue)
     }
 }
 
+TEST(ReportLines, TheBoltsRopeEffectNamesItsWasherAndItsCap)
+{
+    /* Bolts M16 of grade 4.6 (f_u,k 400) through C24 side timbers 6 cm on a 12 cm C24 member,
+    ** 3 x 2 per half, N_d = 60 kN along the grain, the rope effect switched on, no washer chosen.
+    ** M_y,Rk = 0.3 x 400 x 16^2.6 = 162141 Nmm, f_h,0,k = 0.082 (1 - 0.01 x 17) 350 = 23.821
+    ** N/mm² (hole d + 1), beta = 1. Mode (j) of eq. (8.7) without its rope term: 1.05 x 23.821 x
+    ** 60 x 16 / 3 x (sqrt(2 x 2 + 4 x 3 x 162141 / (23.821 x 16 x 60²)) - 1) = 8003.9 x
+    ** (sqrt(5.41804) - 1) = 10626.5 N, below (k) 12.79 kN, (g) 22.87 kN, (h) 22.87 kN.
+    ** F_ax,Rk is the bearing of the least washer the bolt needs, D = 3 d = 48 mm (10.4.3), on its
+    ** area less the hole d + 2 = 18 mm: 3 f_c,90,k pi/4 (48² - 18²) = 3 x 2.5 x 1555.09 = 11663.2
+    ** N (8.5.2(2)), below the steel's 0.9 x 400 x 157 / 1.25 = 45216 N. Its quarter 2915.8 N lies
+    ** above the cap of bolts, 25 % of 10626.5 = 2656.6 N (8.2.2(2)): F_v,Rk = 10626.5 + 2656.6 =
+    ** 13283.1 N. */
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.vbm_type = VBM_BOLZEN;
+    Splice_Input.vbm_row = 3;
+    Splice_Input.d = 16.0;
+    Splice_Input.vbm_steel = 23; /* FK 4.6 */
+    Splice_Input.t_s = 6.0;
+    Splice_Input.b = 12.0;
+    Splice_Input.capacity_increase = 1;
+    Set_Layout(3, 2);
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string s = Print_Checks();
+    EXPECT_NE(s.find("Seilwirkung: \xA3"
+                     "F\xCE\\v,Rk\xCEr = min(F\xCE\\ax,Rk\xCEr / 4; 0.25 x Anteil ohne "
+                     "Seilwirkung) = min(11.6632 / 4; 0.25 x 10.6265) = min(2.9158; 2.6566) = "
+                     "2.6566 kN (Bolzen, DIN EN 1995-1-1, 8.2.2(2)) => F\xCE\\v,Rk\xCEr = 10.6265 "
+                     "+ 2.6566 = 13.2831 kN\n"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("F\xCE\\ax,Rk\xCEr = 3 f\xCE\\c,90,k\xCEr A = 3 x 2.50 x 1555.1 = 11.6632 kN "
+                     "(Pressung unter der Unterlegscheibe, DIN EN 1995-1-1, 8.5.2(2))\n"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("D = 3 d = 3 x 16 = 48 mm: die kleinste Unterlegscheibe (keine gew\x84hlt, "
+                     "DIN EN 1995-1-1, 10.4.3); d\xCE\\h\xCEr = d + 2 mm = 18 mm (Loch der "
+                     "Scheibe, Annahme des Programms); A = pi/4 (D\xCE/2\xCEr - "
+                     "d\xCE\\h\xCEr\xCE/2\xCEr) = pi/4 x (48\xCE/2\xCEr - 18\xCE/2\xCEr) = 1555.1 "
+                     "mm\xCE/2\xCEr\n"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(First_Row(s, "f\xCE\\red\xCEr  ").find(" 13.2831 "), std::string::npos) << s;
+    /* A washer of 150 mm chosen: its bearing 3 x 2.5 x pi/4 (150² - 18²) = 3 x 2.5 x 17417.0 =
+    ** 130627 N lies above the bolt's steel, 45216 N, which F_ax,Rk takes; the cap still holds. */
+    Splice_Input.washer = 1;
+    Splice_Input.washer_d = 150.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::string w = Print_Checks();
+    EXPECT_NE(w.find("F\xCE\\ax,Rk\xCEr = min(3 f\xCE\\c,90,k\xCEr A; F\xCE\\t,Rk\xCEr) = min(3 x "
+                     "2.50 x 17417.0; 45.2160) = min(130.6274; 45.2160) = 45.2160 kN"),
+              std::string::npos)
+        << w;
+    EXPECT_NE(
+        w.find("F\xCE\\t,Rk\xCEr = 0.9 f\xCE\\ub\xCEr A\xCE\\s\xCEr / \xC0\xCE\\M2\xCEr = 0.9 x "
+               "400 x 157.0 / 1.25 = 45.2160 kN (Zugtragf\x84higkeit des Bolzens, DIN EN "
+               "1993-1-8, Tab. 3.4)\n"),
+        std::string::npos)
+        << w;
+    EXPECT_NE(
+        w.find("D = 150 mm: die gew\x84hlte Unterlegscheibe; d\xCE\\h\xCEr = d + 2 mm = 18 mm"),
+        std::string::npos)
+        << w;
+}
+
 TEST(ReportLines, TheDin571ScrewNamesItsFormOfModeDAndItsRopeShare)
 {
     /* DIN 571 screws 12 x 160 mm with a thread of 70 mm through outer plates 12 mm (thick: t = d
@@ -507,6 +574,13 @@ TEST(ReportLines, TheDin571ScrewNamesItsFormOfModeDAndItsRopeShare)
         << t;
     EXPECT_NE(t.find("= 360 x 3.1416 x 5.60\xCE/2\xCEr / 4 = 8.8668 kN"), std::string::npos) << t;
     EXPECT_NE(t.find("= 7.35 x 16.0\xCE/2\xCEr = 1.8816 kN"), std::string::npos) << t;
+    /* where the 7.35 comes from: head class A, 60e-6 rho_k² of the C24 side timber (350) */
+    EXPECT_NE(t.find("f\xCE\\head,k\xCEr = 60 x 10\xCE/-6\xCEr \xCB\xCE\\k\xCEr\xCE/2\xCEr = "
+                     "60 x 10\xCE/-6\xCEr x 350\xCE/2\xCEr = 7.35 N/mm\xCE/2\xCEr "
+                     "(Kopfdurchziehparameter der Tragf\x84higkeitsklasse A, \xCB\xCE\\k\xCEr "
+                     "des Holzes am Kopf)\n"),
+              std::string::npos)
+        << t;
 
     /* Approved screws (ETA-12/0114, countersunk, partly threaded) 6 x 80 mm, thread 50 mm,
     ** through outer plates 3 mm into GL24h 16/24 cm, 4 x 3 per half from both sides (n = 12),

@@ -32,7 +32,8 @@ static bool Same_Result(const Connection_Result &a, const Connection_Result &b, 
     SAME(kmod_2) SAME(rule_design) SAME(rule_char) SAME(point_member) SAME(steel_governs)
     SAME(k_ser) SAME(compression) SAME(t_ef) SAME(buckling_char) SAME(buckling_design)
     SAME(plate_class) SAME(alu_fu) SAME(alu_gamma) SAME(alu_k1) SAME(alu_alpha_b) SAME(alu_fb_rk)
-    SAME(alu_fb_rd) SAME(msg_code)
+    SAME(alu_fb_rd) SAME(msg_code) SAME(washer_fc90) SAME(washer_outer) SAME(washer_hole)
+    SAME(washer_plate)
     if (spacings) {
         SAME(spacing_rule_1) SAME(spacing_rule_2) SAME(spacing_1) SAME(spacing_2)
     }
