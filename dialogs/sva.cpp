@@ -123,6 +123,7 @@ static void Make_Sheet_Area(Scrollable_View_Area *a, int x1, int y1, int x2, int
     a->esc_value = a->enter_value = a->f1_value = 0;
     a->esc_target = a->enter_target = a->f1_target = nullptr;
     a->field_done = nullptr;
+    a->row_h = 0;
     a->first = a->last = nullptr;
     a->active = 1;
     Place_Sheet_Area(a, x1, y1, x2, y2, horizontal, vertical);
@@ -299,6 +300,11 @@ void SVA_Set_Hover_Key_Return(int area, int flag)
 void SVA_Set_Field_Done(int area, void (*fn)(int area))
 {
     if (Scrollable_View_Area *a = SVA_Get(area)) a->field_done = fn;
+}
+
+void SVA_Set_Row_Height(int area, int pixels)
+{
+    if (Scrollable_View_Area *a = SVA_Get(area)) a->row_h = pixels > 0 ? pixels : 0;
 }
 
 void SVA_Set_Hover_Right_Return(int area, int flag)

@@ -15,6 +15,7 @@ enum {
     SVA_MAX_AREAS = 20,
     SVA_RESERVED = 9999, /* handle of a slot taken by SVA_Reserve */
     SVA_WHEEL_LINE = 14, /* pixels of one text line: a wheel step scrolls three */
+    SVA_WHEEL_ROWS = 3,  /* rows a wheel step scrolls, as desktop tables do */
 };
 
 /* Item kinds */
@@ -127,6 +128,9 @@ struct Scrollable_View_Area {
     /* Run after each field of an editing chain that Enter or Tab leaves, before the next one
     ** opens: it may check the value, show a hint and build the area anew. Null for none. */
     void (*field_done)(int area);
+    /* Pixels of one row of the content (0: SVA_WHEEL_LINE): a wheel step scrolls three rows,
+    ** Page Up and Page Down the whole rows in view. */
+    int32_t row_h;
     SVA_Item *first, *last;
 };
 
@@ -158,6 +162,9 @@ void SVA_Set_Hover_Key_Return(int area, int flag);
 /* The function run after each field that Enter or Tab leaves in an editing chain (null for
 ** none). When it builds the area anew, the chain goes on after the field of the same variable. */
 void SVA_Set_Field_Done(int area, void (*fn)(int area));
+/* The height of a row of the area's content in pixels, by which the wheel and the page keys
+** scroll (SVA_Scroll_Key). */
+void SVA_Set_Row_Height(int area, int pixels);
 void SVA_Set_Hover_Right_Return(int area, int flag);
 void SVA_Set_Hover_Stop_Flag(int area, int *stop);
 void SVA_Set_Hover_Rect(int area, int x1, int y1, int x2, int y2);
@@ -259,6 +266,10 @@ void SVA_Draw_Arrow_Mark(int x1, int y1, int x2, int y2, int colour);
 
 /* ---- input (sva_input.cpp) ---- */
 int SVA_Handle_Input(int area);
+/* Move the area's content by a key as desktop tables do: Page Up / Page Down by the whole rows in
+** view, Ctrl+Home / Ctrl+End to the first / the last row. Return 1 when key is one of these four
+** (whether the content moved or stood at its end already), else 0. */
+int SVA_Scroll_Key(int area, int key);
 /* Give the keyboard to the area's first multi-line editor as a dialog opens: its editing loop
 ** runs at once, with the cursor after the text, until a press outside it, Esc or the window's
 ** end. Return 1 if the area has an editor, else 0. */

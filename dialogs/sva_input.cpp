@@ -759,29 +759,65 @@ static int Press_Bitmap_Button(SVA_Item *it, View &v)
     return 1;
 }
 
-/* The wheel over the area scrolls its content, three lines a step, within the content. Answer
+/* The height of a row of the area: what the wheel and the page keys count in. */
+static int Row_Height(const Scrollable_View_Area *a)
+{
+    return a->row_h > 0 ? a->row_h : SVA_WHEEL_LINE;
+}
+
+/* Scroll the area's content to content y sy, held within the content (the sheet's area shows
+** y1..y2, both included). */
+static void Scroll_To_Y(Scrollable_View_Area *a, long sy)
+{
+    int sx = 0, old = 0;
+    Inquire_Scrollable_Area_PS(a->handle, &sx, &old);
+    const long room = std::max(a->content_h - (a->y2 - a->y1 + 1), 0);
+    const int nsy = (int)std::clamp(sy, 0L, room);
+    if (nsy == old) return;
+    Set_Scrollable_Area_PS(a->handle, sx, nsy);
+    Inquire_Scrollable_Area_PS(a->handle, &a->scroll_x, &a->scroll_y);
+}
+
+/* The wheel over the area scrolls its content, three rows a step, within the content. Answer
 ** whether the wheel was turned. */
 static bool Wheel_Scroll(Scrollable_View_Area *a)
 {
     const int steps = M_SCROLL;
     if (steps == 0) return false;
     M_SCROLL = 0;
-    int sx = 0, sy = 0;
-    Inquire_Scrollable_Area_PS(a->handle, &sx, &sy);
-    const int room = std::max(a->content_h - (a->y2 - a->y1), 0);
-    const int nsy = std::clamp(sy - steps * 3 * SVA_WHEEL_LINE, 0, room);
-    if (nsy != sy) {
-        a->scroll_x = sx;
-        a->scroll_y = nsy;
-        Set_Scrollable_Area_PS(a->handle, sx, nsy);
-    }
+    int sy = 0;
+    Inquire_Scrollable_Area_PS(a->handle, nullptr, &sy);
+    Scroll_To_Y(a, sy - (long)steps * SVA_WHEEL_ROWS * Row_Height(a));
     return true;
+}
+
+int SVA_Scroll_Key(int area, int key)
+{
+    Scrollable_View_Area *a = SVA_Get(area);
+    if (a == nullptr || a->handle == SVA_RESERVED) return 0;
+    /* the rows wholly in view (the sheet's area is y1..y2 inclusive), at least one */
+    const int row = Row_Height(a);
+    const long page = (long)std::max((a->y2 - a->y1 + 1) / row, 1) * row;
+    int sy = 0;
+    Inquire_Scrollable_Area_PS(a->handle, nullptr, &sy);
+    switch (key) {
+    case KEY_PGUP: Scroll_To_Y(a, sy - page); break;
+    case KEY_PGDN: Scroll_To_Y(a, sy + page); break;
+    case KEY_CTRL_HOME: Scroll_To_Y(a, 0); break;
+    case KEY_CTRL_END: Scroll_To_Y(a, a->content_h); break;
+    default: return 0;
+    }
+    pxFlsh();
+    return 1;
 }
 
 int SVA_Handle_Input(int area)
 {
     Scrollable_View_Area *a = SVA_Get(area);
     if (a == nullptr) return 0;
+    /* a wheel step that ended the sheet's pass moves the content at once: the mouse-over loop
+    ** would wait for the next event first, and the last step of a turn would wait with it */
+    if (!M_LEFT && getkeymask() != 1 && Wheel_Scroll(a)) return 0;
     if (!M_LEFT) SVA_Track_Mouse(area);
     if (getkeymask() == 1) return 0;
     if (!M_LEFT && Wheel_Scroll(a)) return 0;

@@ -262,6 +262,14 @@ int Wdg_Float_Field(int x, int y, double *var, int width, int decimals, const in
     return Number_Field(x, y, var, format, width, s, State_Colour(s), nullptr);
 }
 
+int Wdg_Named_Float_Field(int x, int y, double *var, int width, int decimals, const char *name,
+                          const int *state)
+{
+    int w = Wdg_Float_Field(x, y, var, width, decimals, state);
+    if (w > 0 && var != nullptr && name != nullptr) SVA_Set_Last_Field_Name(Wdg_State.area, name);
+    return w;
+}
+
 int Wdg_Float_Field_Coloured(int x, int y, double *var, int width, int decimals, int colour,
                              const int *state)
 {

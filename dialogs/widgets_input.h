@@ -62,6 +62,10 @@ int Wdg_Text_Field_Visible(int x, int y, char *buffer, int n, int visible, const
 int Wdg_Float_Field(int x, int y, double *var, int width, int decimals, const int *state);
 int Wdg_Float_Field_Coloured(int x, int y, double *var, int width, int decimals, int colour,
                              const int *state);
+/* A number field whose hints name it (name, code page 850): "Kombination 12, M_d: \"1.000,5\" ist
+** keine Zahl: das Feld enthält weiter 8.37". */
+int Wdg_Named_Float_Field(int x, int y, double *var, int width, int decimals, const char *name,
+                          const int *state);
 /* A read-only number field of width characters that holds no number: the text ("-") stands where
 ** a number would end. Answers the room used, 0 without an area. */
 int Wdg_Empty_Field(int x, int y, int width, const char *text);

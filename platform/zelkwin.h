@@ -329,6 +329,10 @@ int Add_Help_to_PS(int x, int y, const char *key);
 ** while the mouse is inside) ends the pass with code. */
 int Add_Escape_Area_to_PS(int x1, int y1, int x2, int y2, int code);
 void Set_Escape_Area_to_MouseMoveEvent(int area, int on);
+/* An escape area that takes the keys wherever the mouse is: a key that no escape area below the
+** mouse takes and that the sheet does not use itself (Enter for its OK code, Esc, F1 for its
+** help) ends the pass with the area's code and stays pending for hitkey/getkey. */
+void Set_Escape_Area_to_KeyEvent(int area, int on);
 /* Edit fields: width in characters; a click starts in-place editing; the pass ends with code
 ** when editing ended with a changed value (code 0: never). */
 int Add_Edit_Float_to_PS(int x, int y, int width, const char *format, double *var, int code);
@@ -439,6 +443,9 @@ int Answer_Of_Buttons(const char *const labels[], int n, int dflt);
 /* In-place editors over a field whose frame starts at (x + 1, y + 1): the text stands at x + 8 on
 ** the base line y + 14, the box is 19 pixels high. They answer 1 when left with Enter, Tab or cursor
 ** down (a key that moves on), 0 with Esc (value kept as before), a click or the window's close.
+** A click outside, a wheel step, Page Up, Page Down, Ctrl+Home and Ctrl+End end the editing too
+** (0, the value typed taken) and are passed on to what lies below (the wheel where the pointer
+** is), so that a table moves wherever the focus is.
 ** Short_Edit_Text takes up to visible characters, or up to the length set just before with
 ** Set_Short_Edit_Text_Scrollmode (the field then scrolls); buffer must hold that many + 1. */
 int Short_Edit_Text(int x, int y, char *buffer, int visible, int flags);

@@ -126,6 +126,10 @@ static int Key_By_Name(const std::string &name)
                  {"ctrl-a", 1}};
     std::string low;
     for (char c : name) low += (char)tolower((unsigned char)c);
+    /* "Ctrl+End" as a keyboard's legend writes it is "ctrl-end" */
+    for (const char *mod : {"ctrl+", "shift+"})
+        if (low.size() > strlen(mod) && low.compare(0, strlen(mod), mod) == 0)
+            low[strlen(mod) - 1] = '-';
     for (auto &n : names)
         if (low == n.name) return n.code;
     if (name.size() > 1 && name[0] == '#') return atoi(name.c_str() + 1);

@@ -227,7 +227,8 @@ static int Wait_Box(Box &b, int dflt)
 /* The editing loop of both in-place editors. The old text starts selected: the first typed
 ** character replaces it, a cursor key keeps it. The cursor moves with Left, Right, Home and End;
 ** Backspace and Del delete before and at the cursor. Answers 1 for Enter, Tab or Down, 0 for Up,
-** Shift+Tab, a click outside (left in the queue) or a close, -1 for Esc. */
+** Shift+Tab, a click outside, a wheel step, Page Up, Page Down, Ctrl+Home or Ctrl+End (each left
+** in the queue for what lies below) or a close, -1 for Esc. */
 /* What the last Short_Edit_Float was left with as typed, and of it what it did not take. */
 static std::string Float_Typed;
 static std::string Float_Refused;
@@ -288,8 +289,27 @@ static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, 
             draw();
             continue;
         }
+        if (ev.type == EV_WHEEL) {
+            /* the content below is about to move: the field ends as at a click outside, and the
+            ** wheel is passed on where the pointer is (a caller may have moved it since) */
+            if (s.wheel_on) M_SCROLL -= ev.key;
+            s.queue.push_front(ev);
+            Event at;
+            at.type = EV_MOVE;
+            at.x = M_XPOS;
+            at.y = M_YPOS;
+            s.queue.push_front(at);
+            result = 0;
+            break;
+        }
         if (ev.type != EV_KEY) continue;
         int k = ev.key;
+        if (k == KEY_PGUP || k == KEY_PGDN || k == KEY_CTRL_HOME || k == KEY_CTRL_END) {
+            /* keys that move the table the field stands in: the field ends and passes them on */
+            s.queue.push_front(ev);
+            result = 0;
+            break;
+        }
         if (k == 13 || k == 9 || k == KEY_DOWN) {
             result = 1;
             LAST_SHEET_EDIT_KEY = k;

@@ -147,6 +147,14 @@ static Control *Move_Escape_At(Sheet &sh, int x, int y)
     return nullptr;
 }
 
+/* The escape area that takes the keys wherever the mouse is, or null. */
+static Control *Key_Escape(Sheet &sh)
+{
+    for (auto &c : sh.controls)
+        if (c.kind == CK_ESCAPE && c.state > 0 && c.key_events) return &c;
+    return nullptr;
+}
+
 /* Scrolls an area by (dx, dy) pixels and repaints it with its sliders. */
 static void Scroll_Area(Sheet &sh, Control &a, int dx, int dy)
 {
@@ -597,6 +605,11 @@ int Add_Escape_Area_to_PS(int x1, int y1, int x2, int y2, int code)
 void Set_Escape_Area_to_MouseMoveEvent(int area, int on)
 {
     if (Control *c = Find_Control(area)) c->move_events = on != 0;
+}
+
+void Set_Escape_Area_to_KeyEvent(int area, int on)
+{
+    if (Control *c = Find_Control(area)) c->key_events = on != 0;
 }
 
 int Add_Edit_Float_to_PS(int x, int y, int width, const char *format, double *var, int code)
@@ -1104,11 +1117,18 @@ int Edit_Prop_Sheet(void)
             } else if (ev.key == 27) {
                 return End_Pass(Break_Code(sh));
             } else if (ev.key == KEY_F1) {
+                bool shown = false;
                 for (auto &c : sh.controls)
                     if (c.kind == CK_HELP && c.state > 0) {
                         Helpview(c.help_key.c_str());
+                        shown = true;
                         break;
                     }
+                if (shown) break;
+            }
+            if (Control *e = Key_Escape(sh)) {
+                s.keys.push_back(ev.key);
+                return End_Pass(e->code);
             }
             break;
         }

@@ -72,6 +72,7 @@ struct Control {
     int vslider = 0, hslider = 0;
     int gap = 0, width = 0;
     bool move_events = false;
+    bool key_events = false; /* escape area: takes the keys wherever the mouse is */
     TreeView *tree = nullptr;
 };
 

@@ -517,9 +517,10 @@ int Main_Menu_Action(int code)
 
 /* ---------------------------------------------------------------- the sheet */
 
-/* A key that reached the sheet outside an editor (the page and the menu bar hand their keys on):
-** Esc asks to end, F1 shows the page's help; other keys have no meaning here and go. Return 1
-** when the program is to end. */
+/* A key that reached the sheet outside an editor (the page takes the keys wherever the mouse
+** is, and a field passes on those that move the page): Esc asks to end, F1 shows the page's help,
+** Page Up, Page Down, Ctrl+Home and Ctrl+End move the page as a desktop table moves; other keys
+** have no meaning here and go. Return 1 when the program is to end. */
 static int Sheet_Key(void)
 {
     int key = hitkey();
@@ -527,6 +528,7 @@ static int Sheet_Key(void)
     getkey();
     if (key == 27) return getkeymask() == 1 || Ask_End_Program(); /* Esc */
     if (key == KEY_F1) Helpview(Page_Help_Key(Current_Page));
+    else SVA_Scroll_Key(Main_Area, key);
     return 0;
 }
 
@@ -601,7 +603,10 @@ int Run_Main_Sheet(void)
     int esc = Add_Escape_Area_to_PS(Main_Area_X1, Main_Area_Y1, Main_Area_X2 - 17, Main_Area_Y2,
                                     CODE_AREA);
     Set_Escape_Area_to_MouseMoveEvent(esc, 1);
+    Set_Escape_Area_to_KeyEvent(esc, 1);
     Main_Area = SVA_Create(Main_Area_X1, Main_Area_Y1, Main_Area_X2, Main_Area_Y2, 0, 1);
+    /* a wheel step moves three rows of the page, a page key the rows in view */
+    SVA_Set_Row_Height(Main_Area, PAGE_ROW);
     SVA_Set_Hover_Key_Return(Main_Area, 1);
     SVA_Set_Field_Done(Main_Area, Page_Field_Done);
 

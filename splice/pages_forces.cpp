@@ -186,9 +186,19 @@ static void Combination_Row(int row, int y, const void *data)
     const int g = rows->group, e = rows->entry[row][0];
     Lkom_Entry *en = &Splice_Input.lkom.groups[g].entries[e];
     Combination_Numbers(y, rows->entry[row][1], e);
-    Wdg_Float_Field(COL_M, y, &en->M_d, 8, 2, nullptr);
-    Wdg_Float_Field(COL_N, y, &en->N_d, 8, 2, nullptr);
-    Wdg_Float_Field(COL_V, y, &en->V_d, 8, 2, nullptr);
+    /* a hint names the row by the number it shows, as the system page's hints name their field */
+    char row_name[48], name[64];
+    if (rows->entry[row][1] > 0)
+        snprintf(row_name, sizeof row_name, "Kombination %d", rows->entry[row][1]);
+    else
+        snprintf(row_name, sizeof row_name, "Gruppe %d, Kombination %d", Lkom_Shown_Group(g),
+                 e + 1);
+    snprintf(name, sizeof name, "%s, M_d", row_name);
+    Wdg_Named_Float_Field(COL_M, y, &en->M_d, 8, 2, name, nullptr);
+    snprintf(name, sizeof name, "%s, N_d", row_name);
+    Wdg_Named_Float_Field(COL_N, y, &en->N_d, 8, 2, name, nullptr);
+    snprintf(name, sizeof name, "%s, V_d", row_name);
+    Wdg_Named_Float_Field(COL_V, y, &en->V_d, 8, 2, name, nullptr);
     Wdg_Draw_Check_Box(COL_ACC, y, "", &en->accidental, nullptr);
     Wdg_Text_Field_Visible(COL_TEXT, y, en->comment, LKOM_COMMENT_MAX, 60, nullptr);
     Wdg_Draw_Text_Hotspot(COL_DEL, y, "l\x94schen", ACT_DELETE_ROW + g * 1000 + e,

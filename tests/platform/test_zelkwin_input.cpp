@@ -371,6 +371,51 @@ TEST(ZelkwinEdit, CursorKeysMoveInsideTheText)
     EXPECT_STREQ(buf, "HXlzS"); /* a cursor key keeps the old text, Backspace then deletes one */
 }
 
+/* The wheel and the keys that move a table end the editing with the value typed, and are passed
+** on: the wheel after a move to where the pointer is, so that the table below moves and not what
+** lies at the field; the keys as they were. The script names the keys as a keyboard's legend
+** does too ("PageDown", "Ctrl+End"). */
+TEST(ZelkwinEdit, TheWheelAndThePageKeysEndTheEditAndArePassedOn)
+{
+    ZW_Test_Reset();
+    double v = 1.0;
+    ZW_Test_Set_Script("move 300 320\ntype 3\nwheel -2\n");
+    Get_Mouse_Event();
+    M_SCROLL = 0;
+    EXPECT_EQ(Short_Edit_Float(100, 100, "%.1f", &v), 0);
+    EXPECT_DOUBLE_EQ(v, 3.0);
+    EXPECT_EQ(M_SCROLL, 0);
+    M_XPOS = M_YPOS = 0; /* a caller that moved the pointer to the field */
+    EXPECT_EQ(ZW_Test_Pending_Events(), 2);
+    EXPECT_EQ(Get_Mouse_Event(), VELMSG_MOVE);
+    EXPECT_EQ(M_XPOS, 300);
+    EXPECT_EQ(M_YPOS, 320);
+    EXPECT_EQ(Get_Mouse_Event(), VELMSG_WHEEL);
+    EXPECT_EQ(M_SCROLL, -2);
+    M_SCROLL = 0;
+    const struct {
+        const char *name;
+        int key;
+    } keys[] = {{"PgDn", KEY_PGDN},
+                {"PageUp", KEY_PGUP},
+                {"Ctrl+End", KEY_CTRL_END},
+                {"ctrl-home", KEY_CTRL_HOME}};
+    for (auto k : keys) {
+        SCOPED_TRACE(k.name);
+        ZW_Test_Set_Script(std::string("type 4\nkey ") + k.name + "\n");
+        v = 1.0;
+        EXPECT_EQ(Short_Edit_Float(100, 100, "%.1f", &v), 0);
+        EXPECT_DOUBLE_EQ(v, 4.0);
+        EXPECT_EQ(hitkey(), k.key);
+        EXPECT_EQ(getkey(), k.key);
+    }
+    /* Home and End keep their meaning inside the field */
+    char buf[16] = "Holz";
+    ZW_Test_Set_Script("key End\ntype X\nkey Home\ntype Y\nkey Enter\n");
+    EXPECT_EQ(Short_Edit_Text(100, 100, buf, 12, 0), 1);
+    EXPECT_STREQ(buf, "YHolzX");
+}
+
 TEST(ZelkwinEdit, LastEditKeyTellsHowTheEditEnded)
 {
     ZW_Test_Reset();

@@ -196,6 +196,27 @@ TEST(ZelkwinSheet, EscapeAreaWithMoveEventsReportsMovesKeysAndWheel)
     Undefine_Prop_Sheet();
 }
 
+/* An escape area that takes the keys gets those the sheet does not use wherever the mouse is,
+** left pending; Esc keeps its break code and F1 shows the sheet's help. */
+TEST(ZelkwinSheet, AnEscapeAreaThatTakesTheKeysGetsThemWhereverTheMouseIs)
+{
+    ZW_Test_Reset();
+    ZW_Test_Set_Script("move 120 120\nkey PgDn\nkey Ctrl+End\nkey Esc\n");
+    Define_Prop_Sheet(100, 100, 400, 400, 1, 0, "Bereich", 40, 1);
+    int esc = Add_Escape_Area_to_PS(200, 200, 300, 300, 2000);
+    Set_Escape_Area_to_MouseMoveEvent(esc, 1);
+    Set_Escape_Area_to_KeyEvent(esc, 1);
+    Set_Windows_Break_Button(100);
+    Activate_Prop_Sheet();
+    EXPECT_EQ(Edit_Prop_Sheet(), 2000); /* Page Down, the mouse outside the area */
+    EXPECT_EQ(getkey(), KEY_PGDN);
+    EXPECT_EQ(Edit_Prop_Sheet(), 2000);
+    EXPECT_EQ(getkey(), KEY_CTRL_END);
+    EXPECT_EQ(Edit_Prop_Sheet(), 100); /* Esc */
+    EXPECT_EQ(hitkey(), -1);
+    Undefine_Prop_Sheet();
+}
+
 TEST(ZelkwinSheet, InactiveControlsDoNotAnswerAndBreakButtonWins)
 {
     ZW_Test_Reset();

@@ -172,3 +172,27 @@ TEST_F(LongPages, ThePagesComputeOncePerChange)
     Draw(PAGE_AUSNUTZUNGEN);
     EXPECT_EQ(Splice_Calc_Serial, serial + 2);
 }
+
+/* The number fields of a row are named by the number the row shows, for the hints about a wrong
+** entry: "Kombination 1, M_d"; a row that the design leaves out (its forces all zero) shows no
+** number and is named by its group and its place in it: row 5 of group 4, "Gruppe 4, Kombination
+** 5, N_d". */
+TEST_F(LongPages, TheFieldsOfARowAreNamedByTheNumberItShows)
+{
+    Lkom_Entry *out = &Splice_Input.lkom.groups[3].entries[4];
+    out->M_d = out->N_d = out->V_d = 0.0;
+    Draw(PAGE_SCHNITTGROESSEN);
+    auto name_of = [&](const double *var) -> std::string {
+        for (SVA_Item *it = SVA_Get(area)->first; it; it = it->next)
+            if (it->kind == SVA_FLOAT_FIELD && it->value == var) return it->name ? it->name : "";
+        return "(none)";
+    };
+    EXPECT_EQ(name_of(&Splice_Input.lkom.groups[0].entries[0].M_d), "Kombination 1, M_d");
+    EXPECT_EQ(name_of(&Splice_Input.lkom.groups[0].entries[1].V_d), "Kombination 2, V_d");
+    /* group 4's rows: the three groups before it with their group, column, 1000 and add rows */
+    const int row = 2 + 3 * (1 + 1 + 1000 + 1) + 2 + 4;
+    Set_Scrollable_Area_PS(SVA_Get(area)->handle, 0, Page_Row_Y(row) - 40);
+    EXPECT_EQ(name_of(&out->N_d), "Gruppe 4, Kombination 5, N_d");
+    /* the row after it: group 4's 1000 rows follow 3 x 1000, less the one left out */
+    EXPECT_EQ(name_of(&Splice_Input.lkom.groups[3].entries[5].M_d), "Kombination 3005, M_d");
+}

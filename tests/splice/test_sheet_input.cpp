@@ -663,6 +663,125 @@ TEST_F(SheetInput, TheWheelScrollsALongPage)
     EXPECT_TRUE(last_row);
 }
 
+/* An import file of 2 x 1000 combinations: kmod 0.9 and 0.6, combination e of group g (0, 1)
+** with M_d = 1.03 + 0.01 e + 10 g kNm, N_d 10 kN, V_d 5 kN. */
+static void Write_Two_Groups(const char *path)
+{
+    FILE *f = fopen(path, "wb");
+    ASSERT_NE(f, nullptr);
+    for (int g = 0; g < 2; g++)
+        for (int e = 0; e < 1000; e++)
+            fprintf(f, "%s 0 %.2f 10 5 Zeile %d\n", g == 0 ? "0.9" : "0.6",
+                    1.03 + 0.01 * e + 10 * g, e + 1);
+    fclose(f);
+}
+
+/* The page "Schnittgrößen" opened, the file lkom.txt of the working folder imported through its
+** field and the box of the import confirmed. */
+static std::string Import_Two_Groups(void)
+{
+    char cwd[1024];
+    const std::string path = std::string(getcwd(cwd, sizeof cwd) ? cwd : ".") + "/lkom.txt";
+    /* without groups the import's field stands in page row 5: base line 80 + 28 + 5 x 26 */
+    return At("click", 535, 62) + At("click", 450, 234) + "type " + path + "\n"
+           + At("click", 830, 234) + "answer yes\n";
+}
+
+/* The number ("Nr.") of the top row shown whole in the last drawing of the page before the log
+** line that starts with marker (a snapshot's line); -1 for none. A drawing goes down the rows: a
+** number drawn higher than the one before starts the next. The page's rows stand 26 pixels apart
+** from the base line 80 + 28 of its first row; a row is whole in view when its text (12 pixels
+** above the base line) lies below the area's top edge at 80. */
+static int Top_Row_Before(const std::string &marker)
+{
+    int top = -1, top_y = 1 << 30, last_y = -1;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        if (l.rfind(marker, 0) == 0) return top;
+        int y = 0, nr = 0;
+        char rest = 0;
+        if (sscanf(l.c_str(), "TEXT 22 %d %d%c", &y, &nr, &rest) != 2) continue;
+        if (y < last_y) top = -1, top_y = 1 << 30; /* the next drawing */
+        last_y = y;
+        if (y - 12 >= 80 && y <= NPIXEL_Y - 11 && y < top_y) {
+            top = nr;
+            top_y = y;
+        }
+    }
+    return -2; /* no marker */
+}
+
+/* n steps of the wheel, one event each as a wheel gives them (negative: down). */
+static std::string Wheel_Steps(int n)
+{
+    std::string s;
+    for (int i = 0; i < std::abs(n); i++) s += n < 0 ? "wheel -1\n" : "wheel 1\n";
+    return s;
+}
+
+/* A table of 2 x 1000 imported combinations moves as desktop tables do: a wheel step three rows
+** (26 pixels each) wherever the focus is, as long as the pointer is over the page; Page Down the
+** rows in view (33: (949 - 80 + 1) / 26 = 33.5); Ctrl+End to the last row, Ctrl+Home to the first.
+** Group 1's Nr. n stands in page row n + 3 (check box, heading, group and column rows before it),
+** group 2's in row n + 6; 30 wheel steps scroll 90 rows, so that page row 90, Nr. 87, is the top
+** row. */
+TEST_F(SheetInput, ALongTableMovesByWheelPageKeysAndCtrlEnd)
+{
+    Write_Two_Groups("lkom.txt");
+    /* the M_d field of the row whose base line is at y: clicked 4 pixels above it */
+    auto field = [](int y) { return At("click", 130, y - 4); };
+    const std::string s =
+        Import_Two_Groups() + At("move", 600, 600) + Wheel_Steps(-30) + "snapshot wheel.png\n"
+        + "key PageDown\nsnapshot pgdn.png\nkey Ctrl+End\nsnapshot end.png\n"
+        + "key Ctrl+Home\nsnapshot home.png\n"
+        /* into Nr. 1 (page row 4: 80 + 28 + 4 x 26 = 212), 5 typed, 10 wheel steps: 30 rows */
+        + field(212) + "type 5\n" + Wheel_Steps(-10)
+        + "snapshot field_wheel.png\n"
+        /* into Nr. 30 (page row 33: 80 + 28 + 33 x 26 - 30 x 26 = 186), 6 typed, Page Down:
+        ** 33 rows more */
+        + field(186)
+        + "type 6\nkey PgDn\nsnapshot field_pgdn.png\n"
+        /* into the top row, 7 typed, the pointer over the register: the wheel moves nothing */
+        + field(108) + "type 7\n" + At("move", 200, 62) + Wheel_Steps(-10)
+        + "snapshot register.png\n" + "key Ctrl+End\nsnapshot register_end.png\n";
+    ASSERT_EQ(Run(nullptr, s), 1);
+    EXPECT_EQ(Top_Row_Before("SNAPSHOT wheel.png"), 87);
+    EXPECT_EQ(Top_Row_Before("SNAPSHOT pgdn.png"), 87 + 33);
+    /* the last row, 2000 in page row 2006, stands above the import's rows at the page's end */
+    const int end_top = Top_Row_Before("SNAPSHOT end.png");
+    EXPECT_GT(end_top, 1960);
+    EXPECT_LT(end_top, 2000);
+    EXPECT_EQ(Top_Row_Before("SNAPSHOT home.png"), 1);
+    EXPECT_EQ(Top_Row_Before("SNAPSHOT field_wheel.png"), 30 - 3);
+    EXPECT_EQ(Top_Row_Before("SNAPSHOT field_pgdn.png"), 30 + 33 - 3);
+    EXPECT_EQ(Top_Row_Before("SNAPSHOT register.png"), 60);
+    EXPECT_EQ(Top_Row_Before("SNAPSHOT register_end.png"), end_top);
+    /* each field took what was typed into it */
+    EXPECT_DOUBLE_EQ(Splice_Input.lkom.groups[0].entries[0].M_d, 5.0);
+    EXPECT_DOUBLE_EQ(Splice_Input.lkom.groups[0].entries[29].M_d, 6.0);
+    EXPECT_DOUBLE_EQ(Splice_Input.lkom.groups[0].entries[59].M_d, 7.0);
+}
+
+/* A hint about a wrong entry in a row names the row by the number the table shows ("Nr.") and
+** the field, as the system page's hints name their field: combination 734 of group 2 is Nr. 1000 +
+** 734 = 1734, its M_d 1.03 + 0.01 x 733 + 10 = 18.36 kNm. */
+TEST_F(SheetInput, AHintAboutARowNamesTheRowAndTheField)
+{
+    Write_Two_Groups("lkom.txt");
+    /* Nr. n of group 2 in page row n + 6: scrolled so that Nr. 1734 (page row 1740) is the top
+    ** row (base line 108), 1740 rows down: 52 pages of 33 rows and 8 wheel steps of 3 rows */
+    std::string pages;
+    for (int i = 0; i < 52; i++) pages += "key PgDn\n";
+    const std::string s = Import_Two_Groups() + At("move", 600, 600) + pages + Wheel_Steps(-8)
+                          + "snapshot row.png\n" + At("click", 130, 104)
+                          + "type 1.000,5\nkey Enter\n" + At("click", 1230, 940);
+    ASSERT_EQ(Run(nullptr, s), 1);
+    EXPECT_EQ(Top_Row_Before("SNAPSHOT row.png"), 1734);
+    EXPECT_EQ(Count("PRINT", "HINWEIS: Kombination 1734, M_d: \"1.000,5\" ist keine Zahl: das "
+                             "Feld enth\xc3\xa4lt weiter 18.36."),
+              1);
+    EXPECT_DOUBLE_EQ(Splice_Input.lkom.groups[1].entries[733].M_d, 18.36);
+}
+
 /* Without a title file the component's name is the title of the window, the report and its
 ** PDF. */
 TEST_F(SheetInput, TheComponentNameStandsForAMissingTitle)
