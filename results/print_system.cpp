@@ -213,8 +213,9 @@ static void Write_Intermediate_Plate_Line(FILE *file, double d, double t, double
 
 /*
 ** The holes that the timber's net sections above lose in a staggered layout: every hole within
-** half the least spacing a1 along the grain from the section (EN 1995-1-1, 5.2), those of the
-** section's column and of the neighbouring columns where they lie that near.
+** half the least spacing a1 along the grain (at alpha = 0, whatever the actions) from the section
+** (EN 1995-1-1, 5.2(4)), those of the section's column and of the neighbouring columns where they
+** lie that near.
 */
 static void Write_Section_Holes_Line(FILE *file)
 {
@@ -228,13 +229,18 @@ static void Write_Section_Holes_Line(FILE *file)
     else if (h.next_distance >= 0.0)
         Format_N(next, sizeof next, "; die Nachbarspalten im Abstand %.2lf cm > %.2lf cm nicht",
                  h.next_distance, h.half_a1);
+    /* two lines, each a clause of its own: one would outgrow a line of the print list */
     Oli_Write_Text(file,
                    "Versetzte L\x94"
                    "cher im Holz: ein Querschnitt nimmt alle L\x94"
-                   "cher innerhalb a\xCE\\1\xCEr/2 = %.2lf / 2 = %.2lf cm in Faserrichtung (DIN EN "
-                   "1995-1-1, 5.2), die %d seiner Spalte%s => %d L\x94"
+                   "cher innerhalb a\xCE\\1\xCEr/2 = %.2lf / 2 = %.2lf cm in Faserrichtung "
+                   "(a\xCE\\1\xCEr bei \xBA = 0\xF8, DIN EN 1995-1-1, 5.2(4))",
+                   2.0 * h.half_a1, h.half_a1);
+    Oli_Write_Text(file,
+                   "L\x94"
+                   "cher im Querschnitt: %d seiner Spalte%s => %d L\x94"
                    "cher in A\xCE\\n\xCEr",
-                   2.0 * h.half_a1, h.half_a1, h.own, next, h.count);
+                   h.own, next, h.count);
 }
 
 /* The members' lines by connection kind. */

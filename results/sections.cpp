@@ -7,10 +7,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "catalogue/catalogue.h"
 #include "foundation/codepage.h"
+#include "foundation/format.h"
 
 /* Take the band y1..y2 (cm) of a hole row with the area loss a (cm²) off A and I; a band of
 ** no width (a hole whose width is unknown) still takes its area, at y1. */
@@ -36,6 +38,15 @@ static bool Layout_Staggered(void)
            && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED;
 }
 
+/* x (cm) as the print states it, two decimals: the holes that share a section are decided on
+** the distances the page shows, so that it never states "3.00 > 3.00". */
+static double Printed_Cm(double x)
+{
+    char text[64];
+    Format_N(text, sizeof text, "%.2lf", x);
+    return strtod(text, nullptr);
+}
+
 int Calc_Timber_Section_Holes(Timber_Section_Holes *h)
 {
     *h = Timber_Section_Holes{};
@@ -51,17 +62,21 @@ int Calc_Timber_Section_Holes(Timber_Section_Holes *h)
         return 0;
     }
     /* the section through a column takes every hole within half the least spacing a1 along the
-    ** grain, one hole of each row (EN 1995-1-1, 5.2): the column with the most of them */
+    ** grain, one hole of each row (EN 1995-1-1, 5.2(4)): the column with the most of them. Which
+    ** holes share a section is a matter of geometry: a1 is taken at alpha = 0, the largest of
+    ** every fastener's table (Tables 8.2 to 8.5, 8.7 to 8.9 grow with |cos alpha|), whatever
+    ** angle the actions turn the forces to. */
     double v[6];
-    Calc_Least_Spacings(fp->min_alpha_1, fp->min_alpha_2, v, nullptr);
+    Calc_Least_Spacings(0.0, fp->min_alpha_2, v, nullptr);
     h->half_a1 = v[0] / 2.0;
     const double tol = 1e-6; /* cm, the layout's tolerance */
+    const double half_a1 = Printed_Cm(h->half_a1);
     std::vector<int> best, take;
     for (int c = 0; c < n; c++) {
         const double xs = fp->recs[c].x;
         take.clear();
         for (int i = 0; i < n; i++) {
-            if (std::fabs(fp->recs[i].x - xs) > h->half_a1 + tol) continue;
+            if (Printed_Cm(std::fabs(fp->recs[i].x - xs)) > half_a1) continue;
             bool row_taken = false;
             for (int k : take)
                 row_taken = row_taken || std::fabs(fp->recs[k].y - fp->recs[i].y) < tol;

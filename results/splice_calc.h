@@ -726,15 +726,16 @@ typedef struct Timber_Section_Holes {
     int32_t staggered;                       /* 1: a staggered layout, the fields below set */
     int32_t column;                          /* the fastener whose column the section passes */
     int32_t own;                             /* holes of that column */
-    double half_a1;                          /* cm, half the least spacing a1 along the grain */
+    double half_a1;       /* cm, half the least spacing a1 along the grain (alpha = 0) */
     double next_distance; /* cm, along the grain to the nearest hole of another column, -1: none */
 } Timber_Section_Holes;
 
 /*
 ** The holes of one cross-section of the timber into *h: the rows of the first column; in a
 ** staggered layout the section through the column that takes the most holes within half the least
-** spacing a1 along the grain (Calc_Least_Spacings), one of each row (EN 1995-1-1, 5.2). Return 1
-** for a staggered layout, else 0.
+** spacing a1 along the grain (Calc_Least_Spacings at alpha = 0, whatever the actions), one of each
+** row (EN 1995-1-1, 5.2(4)), distances compared as the print states them (two decimals, cm).
+** Return 1 for a staggered layout, else 0.
 */
 int Calc_Timber_Section_Holes(Timber_Section_Holes *h);
 
