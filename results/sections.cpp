@@ -140,6 +140,51 @@ int Timber_Net_Section_Has_Holes(void)
                : 0;
 }
 
+int Calc_Connector_Section_Loss(int side, Connector_Section_Loss *r)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    *r = Connector_Section_Loss{};
+    const int type = si->vbm_type;
+    if (!Is_Vbm_Connector(type)) return 0;
+    /* a connector at each bolt in every face that meets another member: the side timber's inner
+    ** face, both faces of the middle member, every face of the timber parts against an inner
+    ** plate, the one face of a lap half */
+    switch (si->connection_kind) {
+    case CONN_SIDE_TIMBERS:
+        r->faces = side ? 1 : 2;
+        r->t = (side ? si->t_s : si->b) * 10.0;
+        break;
+    case CONN_OUTER_PLATES:
+        if (side) return 0;
+        r->faces = 2;
+        r->t = si->b * 10.0;
+        break;
+    case CONN_INNER_PLATES:
+        if (side) return 0;
+        r->faces = 2 * (int32_t)si->plate_count;
+        r->t = (si->b - (int)si->plate_count * si->t_p) * 10.0;
+        break;
+    default:
+        if (side) return 0;
+        r->faces = 1;
+        r->t = si->b / 2.0 * 10.0;
+        break;
+    }
+    if (r->faces <= 0) {
+        *r = Connector_Section_Loss{};
+        return 0;
+    }
+    const int row = si->connector_index;
+    r->he = Get_Connector_Value(type, row, "he");
+    r->dc = Get_Connector_Value(type, row, "dc");
+    r->dL = Connector_Bolt_Hole(si->bolt_index, si->fitted_bolt);
+    /* each face loses what Calc_Vbm_Net_Section_Loss gives for its share of t */
+    r->dA = r->faces
+            * Calc_Vbm_Net_Section_Loss(type, si->d, row, si->bolt_index, si->predrilled,
+                                        si->fitted_bolt, r->t / r->faces);
+    return 1;
+}
+
 void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, double *I_side,
                              double *W_mid, double *W_side)
 {
@@ -182,6 +227,10 @@ void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, doubl
         loss_mid = loss(b_mid * 10.0);
         break;
     }
+    /* a connector's members lose what lies in them, a connector in every face that holds one */
+    Connector_Section_Loss c;
+    if (Calc_Connector_Section_Loss(0, &c)) loss_mid = c.dA / 100.0;
+    if (side && Calc_Connector_Section_Loss(1, &c)) loss_side = c.dA / 100.0;
     double Im = si->h * si->h * si->h * b_mid / 12.0, Am = b_mid * si->h;
     double Is = si->h_s * si->h_s * si->h_s * t_side / 12.0, As = t_side * si->h_s;
     Deduct_Rows(&Im, &Am, w, loss_mid);

@@ -173,6 +173,56 @@ TEST(Sections, StaggeredHolesShareASectionWhateverTheActions)
     }
 }
 
+TEST(Sections, ConnectorsDeductWhatLiesInEachMember)
+{
+    /* Toothed plates C1 62 (h_e 7.4 mm, two-sided) on M12 bolts in holes d_L = 13 mm, tension
+    ** splice with side timbers 2 x 6/20 on a middle member 10/20, 2 rows. Each plate lies with
+    ** h_e in either member it joins (EN 1995-1-1, 5.2(3)): per bolt
+    ** side timber:    7.4 x 62 + (60 - 7.4) x 13 = 458.8 + 683.8 = 1142.6 mm²,
+    **                 A_n = 6 x 20 - 2 x 11.426 = 97.148 cm²;
+    ** middle member:  2 x 7.4 x 62 + (100 - 2 x 7.4) x 13 = 917.6 + 1107.6 = 2025.2 mm²,
+    **                 A_n = 10 x 20 - 2 x 20.252 = 159.496 cm².
+    ** (The whole plate's 2 x 7.4 x 62 = 917.6 mm² in every face and the bolt hole through h_e gave
+    ** 86.05 and 137.30 cm².) */
+    const Host_Catalogues catalogues;
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
+    Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_C1;
+    Splice_Input.connector_index = 1;
+    Splice_Input.d = 62.0;
+    Splice_Input.d_bolt = 12.0;
+    Splice_Input.bolt_index = 3;
+    Splice_Input.t_s = 6.0;
+    Splice_Input.b = 10.0;
+    Splice_Input.h = Splice_Input.h_s = 20.0;
+    Set_Layout(2, 2);
+    Tension_Splice(60.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    double A = 0, As = 0;
+    Calc_Net_Section_Values(&A, &As, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_NEAR(As, 97.148, 1e-9);
+    EXPECT_NEAR(A, 159.496, 1e-9);
+    /* the page gives each deduction with its formula and numbers */
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Oli_Systemdarstellung(f);
+    const std::string sys = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(sys.find("Seitenholz: \xA3"
+                       "A = h\xCE\\e\xCEr d\xCE\\c\xCEr + (t - h\xCE\\e\xCEr) d\xCE\\L\xCEr = "
+                       "7.4 x 62 + (60 - 7.4) x 13 = 1142.6 mm\xCE/2\xCEr => A\xCE\\n\xCEr = 6.0 x "
+                       "20.0 - 2 x 11.426 = 97.15 cm\xCE/2\xCEr\n"),
+              std::string::npos)
+        << sys;
+    EXPECT_NE(sys.find("Mittelholz: \xA3"
+                       "A = 2 h\xCE\\e\xCEr d\xCE\\c\xCEr + (t - 2 h\xCE\\e\xCEr) "
+                       "d\xCE\\L\xCEr = 2 x 7.4 x 62 + (100 - 2 x 7.4) x 13 = 2025.2 "
+                       "mm\xCE/2\xCEr => A\xCE\\n\xCEr = 10.0 x 20.0 - 2 x 20.252 = 159.50 "
+                       "cm\xCE/2\xCEr\n"),
+              std::string::npos)
+        << sys;
+}
+
 TEST(Sections, LabelsAndPredicates)
 {
     Fresh_Splice(false);
