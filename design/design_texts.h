@@ -108,9 +108,9 @@ const char *Get_Proof_Method_Text(int method, int long_form);
 ** Return the area in mm² that one fastener of diameter d (mm) removes from a member of
 ** thickness t (mm) (EN 1995-1-1, 5.2(3); DIN 1052 takes nail and staple holes with 0.9 d):
 ** nails and screws only when pre-drilled or thicker than 6 mm, staples thicker than 6 mm with
-** two holes, dowels d, bolts d + 1 unless fitted; ring and shear-plate connectors (A1, B1) their
-** bolt hole (bolt_index, fitted) over t - he, toothed plates over t, each plus the connector's
-** area F of catalogue row connector_row. 0 for other types.
+** two holes, dowels d, bolts d + 1 unless fitted; a connector of catalogue row connector_row in
+** one face of the member the part of it that lies there, he dc, plus its bolt hole (bolt_index,
+** fitted) over t - he. 0 for other types.
 */
 double Calc_Vbm_Net_Section_Loss(int type, double d, int connector_row, int bolt_index,
                                  int predrilled, int fitted, double t);

@@ -170,18 +170,19 @@ double Calc_Vbm_Net_Section_Loss(int type, double d, int connector_row, int bolt
     case VBM_STABDUEBEL: return d * t;
     case VBM_BOLZEN: return fitted ? d * t : (d + 1.0) * t;
     case VBM_RINGDUEBEL_A1:
-    case VBM_SCHEIBENDUEBEL_B1: {
-        const double he = Get_Connector_Value(type, connector_row, "he");
-        const double F = Get_Connector_Value(type, connector_row, "F");
-        return (t - he) * Connector_Bolt_Hole(bolt_index, fitted) + F;
-    }
+    case VBM_SCHEIBENDUEBEL_B1:
     case VBM_SCHEIBENDUEBEL_C1:
     case VBM_SCHEIBENDUEBEL_C5:
     case VBM_SCHEIBENDUEBEL_C10:
     case VBM_SCHEIBENDUEBEL_C2:
-    case VBM_SCHEIBENDUEBEL_C11:
-        return t * Connector_Bolt_Hole(bolt_index, fitted)
-               + Get_Connector_Value(type, connector_row, "F");
+    case VBM_SCHEIBENDUEBEL_C11: {
+        /* the part of the connector that lies in this member, its embedded depth h_e over d_c,
+        ** and the bolt hole over the rest of t (EN 1995-1-1, 5.2(3)): a two-sided connector
+        ** lies with h_e in either member, so one member never loses it whole */
+        const double he = Get_Connector_Value(type, connector_row, "he");
+        const double dc = Get_Connector_Value(type, connector_row, "dc");
+        return he * dc + (t - he) * Connector_Bolt_Hole(bolt_index, fitted);
+    }
     default: return 0.0;
     }
 }

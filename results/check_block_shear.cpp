@@ -354,44 +354,32 @@ static std::string D0_Text(double d0)
 
 /*
 ** The line that derives a connector's hole width d0 from what it takes out of the member over
-** t1 (Timber_Hole_Width): the bolt hole d_L over the thickness less a ring's or shear plate's
-** depth h_e in each face that holds one, plus the connector's area A_D of its catalogue row in
-** each such face, divided by t1.
+** t1 (Timber_Hole_Width): in each face that holds a connector the part of it that lies there,
+** h_e d_c, and the bolt hole d_L over the thickness less h_e in each such face, divided by t1.
 */
 static void Write_Connector_Hole(FILE *file, const Block_Shear_Check *r, const std::string &d0)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
     const double dl = Connector_Bolt_Hole(si->bolt_index, si->fitted_bolt);
-    const double A = Get_Connector_Value(type, si->connector_index, "F");
-    const bool ring = type == VBM_RINGDUEBEL_A1 || type == VBM_SCHEIBENDUEBEL_B1;
     const bool two = Connector_Faces() == 2;
-    const std::string t1 = Mm_Digits(r->t1, 3).t, hole = Mm_Digits(dl, 3).t, a = Mm_Digits(A, 3).t;
-    char sum[160];
-    if (ring)
-        snprintf(sum, sizeof sum,
-                 "((t\xCE\\1\xCEr - %sh\xCE\\e\xCEr) d\xCE\\L\xCEr + %sA\xCE\\D\xCEr) / "
-                 "t\xCE\\1\xCEr = ((%s - %s%s) x %s + %s%s) / %s",
-                 two ? "2 " : "", two ? "2 " : "", t1.c_str(), two ? "2 x " : "",
-                 Mm_Digits(Get_Connector_Value(type, si->connector_index, "he"), 3).t, hole.c_str(),
-                 two ? "2 x " : "", a.c_str(), t1.c_str());
-    else
-        snprintf(sum, sizeof sum,
-                 "(t\xCE\\1\xCEr d\xCE\\L\xCEr + %sA\xCE\\D\xCEr) / t\xCE\\1\xCEr = "
-                 "(%s x %s + %s%s) / %s",
-                 two ? "2 " : "", t1.c_str(), hole.c_str(), two ? "2 x " : "", a.c_str(),
-                 t1.c_str());
+    const std::string t1 = Mm_Digits(r->t1, 3).t, hole = Mm_Digits(dl, 3).t;
+    const std::string he = Mm_Digits(Get_Connector_Value(type, si->connector_index, "he"), 3).t;
+    const std::string dc = Mm_Digits(Get_Connector_Value(type, si->connector_index, "dc"), 3).t;
+    char sum[192];
+    snprintf(sum, sizeof sum,
+             "((t\xCE\\1\xCEr - %sh\xCE\\e\xCEr) d\xCE\\L\xCEr + %sh\xCE\\e\xCEr "
+             "d\xCE\\c\xCEr) / t\xCE\\1\xCEr = ((%s - %s%s) x %s + %s%s x %s) / %s",
+             two ? "2 " : "", two ? "2 " : "", t1.c_str(), two ? "2 x " : "", he.c_str(),
+             hole.c_str(), two ? "2 x " : "", he.c_str(), dc.c_str(), t1.c_str());
     /* the formula and what its letters stand for, each on a line of its own */
     Oli_Write_Text(file, "d\xCE\\0\xCEr = %s = %s mm", sum, d0.c_str());
     Oli_Write_Text(file,
-                   "mit dem Bohrloch des Bolzens d\xCE\\L\xCEr = %s%s und der "
-                   "Querschnittsschw\x84"
-                   "chung des D\x81"
-                   "bels A\xCE\\D\xCEr%s, auf die Dicke t\xCE\\1\xCEr verteilt",
+                   "mit dem Bohrloch des Bolzens d\xCE\\L\xCEr = %s \x81"
+                   "ber die Dicke ohne die Einlasstiefe h\xCE\\e\xCEr und dem Teil "
+                   "h\xCE\\e\xCEr d\xCE\\c\xCEr des D\x81"
+                   "bels im Holz%s, auf die Dicke t\xCE\\1\xCEr verteilt",
                    si->fitted_bolt ? "d" : "d + 1 mm",
-                   ring ? " \x81"
-                          "ber die Dicke ohne die Einlasstiefe h\xCE\\e\xCEr"
-                        : "",
                    two ? " (je ein D\x81"
                          "bel an beiden Seiten des Holzes)"
                        : "");

@@ -213,8 +213,9 @@ static void Write_Intermediate_Plate_Line(FILE *file, double d, double t, double
 
 /*
 ** The holes that the timber's net sections above lose in a staggered layout: every hole within
-** half the least spacing a1 along the grain from the section (EN 1995-1-1, 5.2), those of the
-** section's column and of the neighbouring columns where they lie that near.
+** half the least spacing a1 along the grain (at alpha = 0, whatever the actions) from the section
+** (EN 1995-1-1, 5.2(4)), those of the section's column and of the neighbouring columns where they
+** lie that near.
 */
 static void Write_Section_Holes_Line(FILE *file)
 {
@@ -228,13 +229,62 @@ static void Write_Section_Holes_Line(FILE *file)
     else if (h.next_distance >= 0.0)
         Format_N(next, sizeof next, "; die Nachbarspalten im Abstand %.2lf cm > %.2lf cm nicht",
                  h.next_distance, h.half_a1);
+    /* two lines, each a clause of its own: one would outgrow a line of the print list */
     Oli_Write_Text(file,
                    "Versetzte L\x94"
                    "cher im Holz: ein Querschnitt nimmt alle L\x94"
-                   "cher innerhalb a\xCE\\1\xCEr/2 = %.2lf / 2 = %.2lf cm in Faserrichtung (DIN EN "
-                   "1995-1-1, 5.2), die %d seiner Spalte%s => %d L\x94"
+                   "cher innerhalb a\xCE\\1\xCEr/2 = %.2lf / 2 = %.2lf cm in Faserrichtung "
+                   "(a\xCE\\1\xCEr bei \xBA = 0\xF8, DIN EN 1995-1-1, 5.2(4))",
+                   2.0 * h.half_a1, h.half_a1);
+    Oli_Write_Text(file,
+                   "L\x94"
+                   "cher im Querschnitt: %d seiner Spalte%s => %d L\x94"
                    "cher in A\xCE\\n\xCEr",
-                   2.0 * h.half_a1, h.half_a1, h.own, next, h.count);
+                   h.own, next, h.count);
+}
+
+/*
+** What a connector takes out of each member's net section above, at every bolt (EN 1995-1-1,
+** 5.2(3)): the part of the connector that lies in the member, h_e d_c in each face that holds one,
+** and the bolt hole d_L over the rest of its thickness; then the net area with the holes of one
+** section. Sizes in mm as the catalogue gives them, the areas in mm² and cm².
+*/
+static void Write_Connector_Loss_Lines(FILE *file, double A_mid, double A_side)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    Connector_Section_Loss c[2];
+    if (!Calc_Connector_Section_Loss(0, &c[0])) return;
+    const bool side = Calc_Connector_Section_Loss(1, &c[1]) != 0;
+    Timber_Section_Holes holes;
+    Calc_Timber_Section_Holes(&holes);
+    Oli_Write_Text(file,
+                   "Querschnittsschw\x84"
+                   "chung je Bolzen (DIN EN 1995-1-1, 5.2(3)): der Teil h\xCE\\e\xCEr "
+                   "d\xCE\\c\xCEr des D\x81"
+                   "bels in jeder Fl\x84"
+                   "che, die einen h\x84lt, und das Bohrloch d\xCE\\L\xCEr = %s = %g mm \x81"
+                   "ber die restliche Dicke; h\xCE\\e\xCEr = %g mm, d\xCE\\c\xCEr = %g mm",
+                   si->fitted_bolt ? "d" : "d + 1 mm", c[0].dL, c[0].he, c[0].dc);
+    for (int k = side ? 1 : 0; k >= 0; k--) {
+        const Connector_Section_Loss *r = &c[k];
+        const char *lead = k == 1                                     ? "Seitenholz"
+                           : si->connection_kind == CONN_SIDE_TIMBERS ? "Mittelholz"
+                           : si->connection_kind == CONN_LAP          ? "Blatth\x84lfte"
+                                                                      : "Holz";
+        char n[16] = "", nx[16] = "";
+        if (r->faces > 1) {
+            Format_N(n, sizeof n, "%d ", r->faces);
+            Format_N(nx, sizeof nx, "%d x ", r->faces);
+        }
+        const double h = k == 1 ? si->h_s : si->h;
+        Oli_Write_Text(file,
+                       "%s: \xA3"
+                       "A = %sh\xCE\\e\xCEr d\xCE\\c\xCEr + (t - %sh\xCE\\e\xCEr) "
+                       "d\xCE\\L\xCEr = %s%g x %g + (%g - %s%g) x %g = %.1lf mm\xCE/2\xCEr => "
+                       "A\xCE\\n\xCEr = %.1lf x %.1lf - %d x %.3lf = %.2lf cm\xCE/2\xCEr",
+                       lead, n, n, nx, r->he, r->dc, r->t, nx, r->he, r->dL, r->dA, r->t / 10.0, h,
+                       holes.count, r->dA / 100.0, k == 1 ? A_side : A_mid);
+    }
 }
 
 /* The members' lines by connection kind. */
@@ -339,6 +389,7 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
     default: break;
     }
     Write_Section_Holes_Line(file);
+    Write_Connector_Loss_Lines(file, A_mid, A_side);
 }
 
 /* The coordinate table of the fasteners relative to the centroid S. */

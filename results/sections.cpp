@@ -7,10 +7,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "catalogue/catalogue.h"
 #include "foundation/codepage.h"
+#include "foundation/format.h"
 
 /* Take the band y1..y2 (cm) of a hole row with the area loss a (cm²) off A and I; a band of
 ** no width (a hole whose width is unknown) still takes its area, at y1. */
@@ -36,6 +38,15 @@ static bool Layout_Staggered(void)
            && si->layout[VBM_TYPE_SLOT(t)] == LAYOUT_STAGGERED;
 }
 
+/* x (cm) as the print states it, two decimals: the holes that share a section are decided on
+** the distances the page shows, so that it never states "3.00 > 3.00". */
+static double Printed_Cm(double x)
+{
+    char text[64];
+    Format_N(text, sizeof text, "%.2lf", x);
+    return strtod(text, nullptr);
+}
+
 int Calc_Timber_Section_Holes(Timber_Section_Holes *h)
 {
     *h = Timber_Section_Holes{};
@@ -51,17 +62,21 @@ int Calc_Timber_Section_Holes(Timber_Section_Holes *h)
         return 0;
     }
     /* the section through a column takes every hole within half the least spacing a1 along the
-    ** grain, one hole of each row (EN 1995-1-1, 5.2): the column with the most of them */
+    ** grain, one hole of each row (EN 1995-1-1, 5.2(4)): the column with the most of them. Which
+    ** holes share a section is a matter of geometry: a1 is taken at alpha = 0, the largest of
+    ** every fastener's table (Tables 8.2 to 8.5, 8.7 to 8.9 grow with |cos alpha|), whatever
+    ** angle the actions turn the forces to. */
     double v[6];
-    Calc_Least_Spacings(fp->min_alpha_1, fp->min_alpha_2, v, nullptr);
+    Calc_Least_Spacings(0.0, fp->min_alpha_2, v, nullptr);
     h->half_a1 = v[0] / 2.0;
     const double tol = 1e-6; /* cm, the layout's tolerance */
+    const double half_a1 = Printed_Cm(h->half_a1);
     std::vector<int> best, take;
     for (int c = 0; c < n; c++) {
         const double xs = fp->recs[c].x;
         take.clear();
         for (int i = 0; i < n; i++) {
-            if (std::fabs(fp->recs[i].x - xs) > h->half_a1 + tol) continue;
+            if (Printed_Cm(std::fabs(fp->recs[i].x - xs)) > half_a1) continue;
             bool row_taken = false;
             for (int k : take)
                 row_taken = row_taken || std::fabs(fp->recs[k].y - fp->recs[i].y) < tol;
@@ -125,6 +140,51 @@ int Timber_Net_Section_Has_Holes(void)
                : 0;
 }
 
+int Calc_Connector_Section_Loss(int side, Connector_Section_Loss *r)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    *r = Connector_Section_Loss{};
+    const int type = si->vbm_type;
+    if (!Is_Vbm_Connector(type)) return 0;
+    /* a connector at each bolt in every face that meets another member: the side timber's inner
+    ** face, both faces of the middle member, every face of the timber parts against an inner
+    ** plate, the one face of a lap half */
+    switch (si->connection_kind) {
+    case CONN_SIDE_TIMBERS:
+        r->faces = side ? 1 : 2;
+        r->t = (side ? si->t_s : si->b) * 10.0;
+        break;
+    case CONN_OUTER_PLATES:
+        if (side) return 0;
+        r->faces = 2;
+        r->t = si->b * 10.0;
+        break;
+    case CONN_INNER_PLATES:
+        if (side) return 0;
+        r->faces = 2 * (int32_t)si->plate_count;
+        r->t = (si->b - (int)si->plate_count * si->t_p) * 10.0;
+        break;
+    default:
+        if (side) return 0;
+        r->faces = 1;
+        r->t = si->b / 2.0 * 10.0;
+        break;
+    }
+    if (r->faces <= 0) {
+        *r = Connector_Section_Loss{};
+        return 0;
+    }
+    const int row = si->connector_index;
+    r->he = Get_Connector_Value(type, row, "he");
+    r->dc = Get_Connector_Value(type, row, "dc");
+    r->dL = Connector_Bolt_Hole(si->bolt_index, si->fitted_bolt);
+    /* each face loses what Calc_Vbm_Net_Section_Loss gives for its share of t */
+    r->dA = r->faces
+            * Calc_Vbm_Net_Section_Loss(type, si->d, row, si->bolt_index, si->predrilled,
+                                        si->fitted_bolt, r->t / r->faces);
+    return 1;
+}
+
 void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, double *I_side,
                              double *W_mid, double *W_side)
 {
@@ -167,6 +227,10 @@ void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, doubl
         loss_mid = loss(b_mid * 10.0);
         break;
     }
+    /* a connector's members lose what lies in them, a connector in every face that holds one */
+    Connector_Section_Loss c;
+    if (Calc_Connector_Section_Loss(0, &c)) loss_mid = c.dA / 100.0;
+    if (side && Calc_Connector_Section_Loss(1, &c)) loss_side = c.dA / 100.0;
     double Im = si->h * si->h * si->h * b_mid / 12.0, Am = b_mid * si->h;
     double Is = si->h_s * si->h_s * si->h_s * t_side / 12.0, As = t_side * si->h_s;
     Deduct_Rows(&Im, &Am, w, loss_mid);

@@ -732,20 +732,38 @@ typedef struct Timber_Section_Holes {
     int32_t staggered;                       /* 1: a staggered layout, the fields below set */
     int32_t column;                          /* the fastener whose column the section passes */
     int32_t own;                             /* holes of that column */
-    double half_a1;                          /* cm, half the least spacing a1 along the grain */
+    double half_a1;       /* cm, half the least spacing a1 along the grain (alpha = 0) */
     double next_distance; /* cm, along the grain to the nearest hole of another column, -1: none */
 } Timber_Section_Holes;
 
 /*
 ** The holes of one cross-section of the timber into *h: the rows of the first column; in a
 ** staggered layout the section through the column that takes the most holes within half the least
-** spacing a1 along the grain (Calc_Least_Spacings), one of each row (EN 1995-1-1, 5.2). Return 1
-** for a staggered layout, else 0.
+** spacing a1 along the grain (Calc_Least_Spacings at alpha = 0, whatever the actions), one of each
+** row (EN 1995-1-1, 5.2(4)), distances compared as the print states them (two decimals, cm).
+** Return 1 for a staggered layout, else 0.
 */
 int Calc_Timber_Section_Holes(Timber_Section_Holes *h);
 
 /* 1 where the timber's net sections lose the holes of the current fastener, else 0. */
 int Timber_Net_Section_Has_Holes(void);
+
+/* What a member of the connection loses at one bolt of a connector: the connectors' faces in it
+** and its thickness (mm), with the connector's embedded depth h_e, diameter d_c and bolt hole d_L
+** (mm), and the area dA (mm²) that EN 1995-1-1, 5.2(3) deducts from its net section. */
+typedef struct Connector_Section_Loss {
+    int32_t faces;     /* faces of the member that hold a connector at each bolt */
+    double t;          /* mm, the member's thickness (of all timber parts between inner plates) */
+    double he, dc, dL; /* mm */
+    double dA;         /* mm², faces h_e d_c + (t - faces h_e) d_L */
+} Connector_Section_Loss;
+
+/*
+** The loss of the middle member (side 0: the middle member, the timber parts between inner
+** plates, one lap half) or of one side timber (side 1) at one bolt of the current connector into
+** *r. Return 0 (r cleared) where the fastener is no connector or the member holds none.
+*/
+int Calc_Connector_Section_Loss(int side, Connector_Section_Loss *r);
 
 /*
 ** Net area, moment of inertia and section modulus of the middle member and of one side

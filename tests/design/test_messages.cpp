@@ -309,12 +309,15 @@ TEST(Labels, NetSectionOfConnectors)
     Load_Test_Connectors("connector_data_net_section");
     Init_Dowel_Bolt_Diameters();
     Standard_Scope en(true);
-    /* ring connector A1 65 (he 15, F 975) with bolt row 3 (12 mm, hole 13) in 100 mm:
-    ** (100 - 15) 13 + 975 = 2080, fitted (100 - 15) 12 + 975 = 1995; toothed plate C1 50
-    ** (F 600): 100 * 13 + 600 = 1900 */
+    /* a connector in one face of a member of 100 mm loses there the part of it that lies in the
+    ** member, h_e d_c, and its bolt hole over the rest (EN 1995-1-1, 5.2(3)): ring connector A1
+    ** 65 (he 15) with bolt row 3 (12 mm, hole 13): 15 x 65 + (100 - 15) 13 = 2080, fitted
+    ** 15 x 65 + (100 - 15) 12 = 1995; the two-sided toothed plate C1 50 (he 6) the half of it
+    ** in this member, not its whole area F = 600, and no bolt hole within h_e:
+    ** 6 x 50 + (100 - 6) 13 = 1522 */
     EXPECT_NEAR(Calc_Vbm_Net_Section_Loss(25, 65.0, 0, 3, 0, 0, 100.0), 2080.0, 1e-9);
     EXPECT_NEAR(Calc_Vbm_Net_Section_Loss(25, 65.0, 0, 3, 0, 1, 100.0), 1995.0, 1e-9);
-    EXPECT_NEAR(Calc_Vbm_Net_Section_Loss(26, 50.0, 0, 3, 0, 0, 100.0), 1900.0, 1e-9);
+    EXPECT_NEAR(Calc_Vbm_Net_Section_Loss(26, 50.0, 0, 3, 0, 0, 100.0), 1522.0, 1e-9);
     /* a toothed plate removes no projected hole of its own: width dc 50, area 0 */
     double w = 0.0;
     EXPECT_EQ(Calc_Vbm_Hole_Width(26, 0, 3, 0, 0, 100.0, &w), 0.0);

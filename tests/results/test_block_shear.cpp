@@ -719,10 +719,9 @@ TEST(BlockShear, EachSideOfAlternateScrewsTakesItsOwn)
 
 TEST(BlockShear, AConnectorsBlockPrintsWhatItTakes)
 {
-    /* Shear plates B1 of d_c = 65 mm (h_e 15 mm, F = 975 mm², M12 in holes of 13 mm) through
-    ** outer plates 10 mm into GL24h 16/30, 2 x 2 per half, N_d = 60 kN. A shear plate sits in
-    ** either face of the member of t1 = 160 mm: each bolt takes out (160 - 2 x 15) x 13 + 2 x 975
-    ** = 3640 mm², a hole of d0 = 3640 / 160 = 22.75 mm (one plate's 2860 mm² before):
+    /* Shear plates B1 of d_c = 65 mm (h_e 15 mm, M12 in holes of 13 mm) through outer plates
+    ** 10 mm into GL24h 16/30, 2 x 2 per half, N_d = 60 kN. A shear plate sits in either face of
+    ** the member of t1 = 160 mm: each bolt takes out (160 - 2 x 15) x 13 + 2 x 15 x 65 = 3640 mm², a hole of d0 = 3640 / 160 = 22.75 mm (one plate's 2860 mm² before):
     ** L_net,t = 177 - 22.75 = 154.25 mm, A_net,t = 160 x 154.25 = 24680 mm²,
     ** F_bs,Rk = 1.5 x 24680 x 19.2 = 710.784 kN. No dowel's mode lowers its area: the block takes
     ** neither M_y,k nor a mode, and names neither. */
@@ -755,19 +754,18 @@ TEST(BlockShear, AConnectorsBlockPrintsWhatItTakes)
               std::string::npos)
         << s;
     EXPECT_NE(s.find(" mm\xCE/2\xCEr (ganze Dicke)\n"), std::string::npos) << s;
-    /* the page gives d0 again from the bolt hole, h_e and F */
+    /* the page gives d0 again from the bolt hole, h_e and d_c */
     EXPECT_NE(s.find("d\xCE\\0\xCEr = ((t\xCE\\1\xCEr - 2 h\xCE\\e\xCEr) d\xCE\\L\xCEr + "
-                     "2 A\xCE\\D\xCEr) / t\xCE\\1\xCEr = ((160 - 2 x 15) x 13 + 2 x 975) / 160 = "
-                     "22.75 mm\n"),
+                     "2 h\xCE\\e\xCEr d\xCE\\c\xCEr) / t\xCE\\1\xCEr = ((160 - 2 x 15) x 13 + "
+                     "2 x 15 x 65) / 160 = 22.75 mm\n"),
               std::string::npos)
         << s;
     /* what its letters stand for on a line of its own (the two were one text of 308 bytes, which
     ** the writer broke after 255 in the middle of a clause) */
     EXPECT_NE(s.find("\n mit dem Bohrloch des Bolzens d\xCE\\L\xCEr = d + 1 mm \x81"
-                     "ber die Dicke ohne die Einlasstiefe h\xCE\\e\xCEr und der "
-                     "Querschnittsschw\x84"
-                     "chung des D\x81"
-                     "bels A\xCE\\D\xCEr (je ein D\x81"
+                     "ber die Dicke ohne die Einlasstiefe h\xCE\\e\xCEr und dem Teil "
+                     "h\xCE\\e\xCEr d\xCE\\c\xCEr des D\x81"
+                     "bels im Holz (je ein D\x81"
                      "bel an beiden Seiten des Holzes), auf die Dicke t\xCE\\1\xCEr verteilt\n"),
               std::string::npos)
         << s;
