@@ -873,12 +873,13 @@ static void Draw_Layout_Results(int x1, int y1, int x2, int y2, void *user)
 {
     Pop_RFont(4096);
     if (Layout_Code != 0) {
-        /* the refusal with its numbers, in lines that the page holds */
+        /* the refusal with its numbers, in lines that the page holds, each distance it names
+        ** from a line of its own */
         pxFgc(RED_CI);
-        const std::vector<std::string> refusal =
-            Refusal_Lines(Get_Refusal_Text(Layout_Code), 4096, x2 - x1 - 20);
-        for (size_t k = 0; k < refusal.size(); k++)
-            pxText(x1 + 10, y1 + 14 + PAGE_ROW * (int)k, refusal[k].c_str(), -1);
+        int row = 0;
+        for (const std::string &part : Get_Refusal_Parts(Layout_Code))
+            for (const std::string &line : Refusal_Lines(part.c_str(), 4096, x2 - x1 - 20))
+                pxText(x1 + 10, y1 + 14 + PAGE_ROW * row++, line.c_str(), -1);
         Push_RFont();
         return;
     }

@@ -340,8 +340,10 @@ TEST_F(Pages, ARefusalShowsTheSpacingsItComputedWith)
                       + Click_Row(38, 9) + Enter_Value(360, 9, "1") + At("move", 600, 700)
                       + "snapshot a1a4.png\n"),
               1);
-    EXPECT_TRUE(Shown_Part("a4 = 1.00 cm < erforderlich a4,c = 2.10 cm;"));
-    EXPECT_TRUE(Shown_Part("a1 = 1.00 cm < erforderlich 4.20 cm"));
+    /* each distance from a line of its own */
+    EXPECT_TRUE(Shown("Oberer/Unterer Mindestrandabstand (a4c, a4t) unterschritten: a4 = 1.00 cm < "
+                      "erforderlich a4,c = 2.10 cm"));
+    EXPECT_TRUE(Shown("Mindestabstand a1 unterschritten: a1 = 1.00 cm < erforderlich 4.20 cm"));
 }
 
 /* The fastener page: the steel of a bolt is chosen there and its design stands beside it. */
