@@ -129,37 +129,9 @@ Mm_Text Mm_Digits(double v, int decimals)
 /* A length in mm as the input shows it: whole millimetres, or one decimal. */
 static std::string Mm(double v) { return Mm_Of(v).t; }
 
-/*
-** A refusal's value and its least (or largest) value, each as its unit writes it: cm with two
-** decimals, mm as Mm_Of. Where the two would read alike although they differ, both are written
-** with as many decimals as it takes to tell them apart, up to six (the layout's tolerance is
-** 1e-6 cm): "a2 = 7.996 < 8.000 cm", never "8.00 < 8.00".
-*/
-static void Two_Apart(double value, double required, bool mm, char *v, char *r, size_t size)
-{
-    if (mm) {
-        snprintf(v, size, "%s", Mm_Of(value).t);
-        snprintf(r, size, "%s", Mm_Of(required).t);
-    } else {
-        snprintf(v, size, "%.2f", value);
-        snprintf(r, size, "%.2f", required);
-    }
-    if (value == required || strcmp(v, r) != 0) return;
-    char wv[32], wr[32];
-    for (int decimals = mm ? 2 : 3; decimals <= 6; decimals++) {
-        snprintf(wv, sizeof wv, "%.*f", decimals, value);
-        snprintf(wr, sizeof wr, "%.*f", decimals, required);
-        if (strcmp(wv, wr) != 0) {
-            snprintf(v, size, "%s", wv);
-            snprintf(r, size, "%s", wr);
-            return;
-        }
-    }
-}
-
 const char *Get_Refusal_Text(int code)
 {
-    static char text[512];
+    static char text[4096]; /* 4 distances of Refusal_Distance_Text and their "; " */
     const char *why = Get_Error_Text(code);
     const Splice_Input_Record *si = &Splice_Input;
     const double joint_mm = 10.0 * Splice_Joint_Thickness();
@@ -231,12 +203,23 @@ const char *Get_Refusal_Text(int code)
                  r->how);
         return text;
     }
+    if (why != nullptr && code == DERR_STAGGERED_ROWS_ODD && r->code == code && r->odd) {
+        /* an even count of rows, in the words of its field, with the odd counts beside it */
+        if (r->value < 3.0)
+            snprintf(text, sizeof text, "%s Reihen n_r = %.0f ist gerade: n_r = 3 w\x84hlen", why,
+                     r->value);
+        else
+            snprintf(text, sizeof text,
+                     "%s Reihen n_r = %.0f ist gerade: n_r = %.0f oder %.0f w\x84hlen", why,
+                     r->value, r->value - 1.0, r->value + 1.0);
+        return text;
+    }
     if (why != nullptr && code == DERR_STAGGERED_ROWS_ODD && r->code == code) {
         /* a single row, which is odd but has no rows to stagger against */
         snprintf(text, sizeof text,
-                 "Versetzte Anordnung mit nur einer Zeile: n_r = %.0f < erforderlich %.0f "
+                 "Versetzte Anordnung mit nur einer Reihe: Reihen n_r = %.0f < erforderlich %.0f "
                  "(versetzt stehen die Verbindungsmittel benachbarter Spalten in abwechselnden "
-                 "Zeilen)",
+                 "Reihen)",
                  r->value, r->required);
         return text;
     }
@@ -250,46 +233,13 @@ const char *Get_Refusal_Text(int code)
         return text;
     }
     if (why != nullptr && r->code == code) {
-        /* the distance the layout does not keep, with what the rules ask of it */
-        std::string head(why);
-        while (!head.empty() && head.back() == ' ') head.pop_back();
-        /* the least thickness of nails and screws names the fastener the splice has */
-        const std::string nail = "Nageldurchmesser";
-        const size_t at = head.find(nail);
-        if (at != std::string::npos && Is_Vbm_Screw(si->vbm_type))
-            head.replace(at, nail.size(), "Schraubendurchmesser");
-        /* a member's thickness or a fastener's length in mm, a distance or length in cm */
-        char v[32], q[32], value[40], required[40];
-        Two_Apart(r->value, r->required, r->mm != 0, v, q, sizeof v);
-        const char *unit = r->mm ? "mm" : "cm";
-        snprintf(value, sizeof value, "%s %s", v, unit);
-        snprintf(required, sizeof required, "%s %s", q, unit);
-        char kept[240], least[200];
-        /* an edge distance beside the rows names the member whose height leaves it */
-        std::string name(r->name);
-        if (r->where[0]) name += std::string(" ") + r->where;
-        if (r->rows > 1)
-            snprintf(kept, sizeof kept, "%s = (%.2f - %d x %.2f) / 2 = %s", name.c_str(), r->height,
-                     r->rows - 1, r->pitch, value);
-        else if (r->rows == 1)
-            snprintf(kept, sizeof kept, "%s = %.2f / 2 = %s", name.c_str(), r->height, value);
-        else if (r->of[0]) snprintf(kept, sizeof kept, "%s = %s = %s", name.c_str(), r->of, value);
-        else snprintf(kept, sizeof kept, "%s = %s", name.c_str(), value);
-        std::string rule;
-        if (strcmp(r->rule, r->name) != 0) rule = std::string(r->rule) + " = ";
-        if (r->how[0]) rule += std::string(r->how) + " = ";
-        snprintf(least, sizeof least, "%s%s", rule.c_str(), required);
-        /* the rows' pitch is the a2 of the member that asks the larger one */
-        if (r->rows > 1 && r->a2_of[0]) {
-            const size_t used = strlen(least);
-            snprintf(least + used, sizeof least - used, " bei a2 = %.2f cm %s", r->pitch, r->a2_of);
-        }
-        if (r->beyond)
-            snprintf(text, sizeof text, "%s: %s, erforderlich %s > %s", head.c_str(), kept, r->name,
-                     least);
-        else if (r->most)
-            snprintf(text, sizeof text, "%s: %s > höchstens %s"_cp850, head.c_str(), kept, least);
-        else snprintf(text, sizeof text, "%s: %s < erforderlich %s", head.c_str(), kept, least);
+        /* the distance the layout does not keep, with what the rules ask of it, and every
+        ** further one of the same layout beside it */
+        std::string all = Refusal_Distance_Text(r);
+        const int also = std::min((int)Fastener_Pattern.refusal_also_count, REFUSAL_ALSO_MAX);
+        for (int k = 0; k < also; k++)
+            all += "; " + Refusal_Distance_Text(&Fastener_Pattern.refusal_also[k]);
+        snprintf(text, sizeof text, "%s", all.c_str());
         return text;
     }
     snprintf(text, sizeof text, "%s", why ? why : "unbekannter Fehler");

@@ -49,6 +49,15 @@ static bool Any_Checked_Shear(void)
     return false;
 }
 
+/* Note that the refusal noted last computed with spacing k (REFUSAL_A1..) at value cm, so that
+** the layout page shows it. */
+static void Refusal_Uses(int k, double value)
+{
+    Spacing_Refusal &r = Fastener_Pattern.refusal;
+    r.used |= 1 << k;
+    r.spacing[k] = value;
+}
+
 /* ---------------------------------------------------------------- least spacings of each member */
 
 /* Whether the spacings in material mat follow a table of the product's own: LVL (Kerto-S and
@@ -316,6 +325,7 @@ static int Calc_Pass_Spacings(double alpha_1, double alpha_2, Pass_Spacings *p)
                 Refuse(DERR_PLATE_END_DISTANCE_E1, "e1", "e1", si->e1, e1_min);
                 snprintf(Fastener_Pattern.refusal.how, sizeof Fastener_Pattern.refusal.how,
                          "1.2 d0");
+                Refusal_Uses(REFUSAL_E1, si->e1);
                 return DERR_PLATE_END_DISTANCE_E1;
             }
             p->e1 = si->e1;
@@ -407,6 +417,14 @@ static int Refuse_Nail_Spacing(const Pass_Spacings *p, bool across, double value
     r.most = 1;
     snprintf(r.how, sizeof r.how, "%.0f d = %.0f x %g", k, k, d_cm);
     snprintf(r.of, sizeof r.of, "%s", of);
+    if (across) {
+        Refusal_Uses(REFUSAL_A2, value);
+        Refusal_Uses(REFUSAL_A4, p->a4);
+    } else {
+        Refusal_Uses(REFUSAL_A1, value);
+        Refusal_Uses(REFUSAL_A3, p->a3);
+        if (plates) Refusal_Uses(REFUSAL_E1, p->e1);
+    }
     return code;
 }
 
@@ -740,7 +758,12 @@ static int Check_Arrangement(int n_r, int n_c)
     const int slot = VBM_TYPE_SLOT(type);
     const bool staggered = si->layout[slot] == LAYOUT_STAGGERED;
     const bool grouped = si->grouped[slot] != 0;
-    if (staggered && n_r % 2 == 0) return DERR_STAGGERED_ROWS_ODD;
+    if (staggered && n_r % 2 == 0) {
+        /* the refusal names the count, which must be odd */
+        Refuse(DERR_STAGGERED_ROWS_ODD, "n_r", "n_r", n_r, 0.0);
+        Fastener_Pattern.refusal.odd = 1;
+        return DERR_STAGGERED_ROWS_ODD;
+    }
     /* a single row has no rows to stagger against: it is refused as such, not as a member too
     ** low for the rows */
     if (staggered && n_r < 3) {
@@ -950,6 +973,11 @@ static int Check_Row_Members(const Pass_Spacings *p, bool user_a4, int n_r, doub
     if (worst < 0) return 0;
     const Row_Member &w = m[worst];
     Refuse(w.code, w.name, w.rule, (w.height - span) / 2.0, w.required);
+    /* the rows stand pitch apart; a staggered layout's a2 is the spacing within a column */
+    const bool staggered =
+        Splice_Input.layout[VBM_TYPE_SLOT(Splice_Input.vbm_type)] == LAYOUT_STAGGERED;
+    if (n_r >= 2) Refusal_Uses(REFUSAL_A2, staggered ? 2.0 * pitch : pitch);
+    if (strcmp(w.name, "a4") == 0) Refusal_Uses(REFUSAL_A4, (w.height - span) / 2.0);
     Spacing_Refusal &r = Fastener_Pattern.refusal;
     r.rows = n_r;
     r.height = w.height;
@@ -978,11 +1006,13 @@ static int Member_Asking_More(const Pass_Spacings *p, int i)
 }
 
 /* Refuse a spacing or end distance that the user or the layout does not keep, naming the member
-** that asks it where the members ask different ones (i: the value of Member_Asking_More). */
-static int Refuse_Member_Value(int code, const Pass_Spacings *p, int i, const char *name,
+** that asks it where the members ask different ones (i: the value of Member_Asking_More; slot:
+** the spacing on the layout page, REFUSAL_A1..). */
+static int Refuse_Member_Value(int code, const Pass_Spacings *p, int i, int slot, const char *name,
                                const char *rule, double value, double required)
 {
     Refuse(code, name, rule, value, required);
+    Refusal_Uses(slot, value);
     const int k = Member_Asking_More(p, i);
     if (k >= 0)
         snprintf(Fastener_Pattern.refusal.where, sizeof Fastener_Pattern.refusal.where, "%s",
@@ -1001,9 +1031,10 @@ static int Check_User_A4(const Pass_Spacings *p)
 {
     const Splice_Input_Record *si = &Splice_Input;
     if (si->connection_kind != CONN_SIDE_TIMBERS) {
-        if (p->a4 > si->a4 + LENGTH_TOL)
-            return Refuse(DERR_EDGE_DISTANCE_A4, "a4", A4_Name(p), si->a4, p->a4);
-        return 0;
+        if (!(p->a4 > si->a4 + LENGTH_TOL)) return 0;
+        Refuse(DERR_EDGE_DISTANCE_A4, "a4", A4_Name(p), si->a4, p->a4);
+        Refusal_Uses(REFUSAL_A4, si->a4);
+        return DERR_EDGE_DISTANCE_A4;
     }
     const double H = std::fmin(p->member[0].height, p->member[1].height);
     int worst = -1;
@@ -1019,6 +1050,7 @@ static int Check_User_A4(const Pass_Spacings *p)
     const int k = worst;
     Refuse(DERR_EDGE_DISTANCE_A4, "a4", A4_Rule(p->member_v[k][4], p->member_v[k][5]),
            si->a4 + (p->member[k].height - H) / 2.0, Member_A4(p, k));
+    Refusal_Uses(REFUSAL_A4, si->a4);
     if (Member_A4(p, 0) != Member_A4(p, 1))
         snprintf(Fastener_Pattern.refusal.where, sizeof Fastener_Pattern.refusal.where, "%s",
                  p->member[k].where);
@@ -1028,7 +1060,9 @@ static int Check_User_A4(const Pass_Spacings *p)
 /*
 ** The user's spacings against the minimum at the final angles alpha_1 and alpha_2, with the
 ** program's own spacings as it would choose them; the user's choices stay as they are. Return 0
-** or an error code, with the distance that is not kept noted for the refusal's text.
+** or the error code of the first distance not kept (a4, a2, a3, a1 in this order), every one of
+** them noted for the refusal's text: the first as the refusal, the others beside it, so that the
+** user mends them at once.
 */
 static int Check_User_Spacings(double alpha_1, double alpha_2, int n_r)
 {
@@ -1046,7 +1080,14 @@ static int Check_User_Spacings(double alpha_1, double alpha_2, int n_r)
     /* the angles the system section of the print list states the least spacings at */
     Fastener_Pattern.min_alpha_1 = alpha_1;
     Fastener_Pattern.min_alpha_2 = alpha_2;
-    if (a4u && (rc = Check_User_A4(&m)) != 0) return rc;
+    Spacing_Refusal found[1 + REFUSAL_ALSO_MAX];
+    int count = 0, first = 0;
+    const auto note = [&](int code) {
+        if (code == 0) return;
+        if (first == 0) first = code;
+        if (count < 1 + REFUSAL_ALSO_MAX) found[count++] = Fastener_Pattern.refusal;
+    };
+    if (a4u) note(Check_User_A4(&m));
     /* Rows closer than the minimum a2 are refused whether the edge distance is the user's or
     ** the program's: a low member would otherwise squeeze the rows silently. The program's edge
     ** distance shares the height with the rows: where the rows at their least pitch leave less
@@ -1055,23 +1096,27 @@ static int Check_User_Spacings(double alpha_1, double alpha_2, int n_r)
     if (n_r >= 2 && m.a2 > si->a2 + LENGTH_TOL) {
         const int slot = VBM_TYPE_SLOT(si->vbm_type);
         const double pitch = si->layout[slot] == LAYOUT_STAGGERED ? m.a2 / 2.0 : m.a2;
-        if (!a4u) {
-            const int low = Check_Row_Members(&m, false, n_r, pitch, LENGTH_TOL);
-            if (low != 0) {
-                const int k = Member_Asking_More(&m, 1);
-                if (k >= 0)
-                    snprintf(Fastener_Pattern.refusal.a2_of, sizeof Fastener_Pattern.refusal.a2_of,
-                             "%s", m.member[k].whose);
-                return low;
-            }
+        const int low = a4u ? 0 : Check_Row_Members(&m, false, n_r, pitch, LENGTH_TOL);
+        if (low != 0) {
+            const int k = Member_Asking_More(&m, 1);
+            if (k >= 0)
+                snprintf(Fastener_Pattern.refusal.a2_of, sizeof Fastener_Pattern.refusal.a2_of,
+                         "%s", m.member[k].whose);
+            note(low);
+        } else {
+            note(Refuse_Member_Value(DERR_SPACING_A2, &m, 1, REFUSAL_A2, "a2", "a2", si->a2, m.a2));
         }
-        return Refuse_Member_Value(DERR_SPACING_A2, &m, 1, "a2", "a2", si->a2, m.a2);
     }
     if (a3u && m.a3 > si->a3 + LENGTH_TOL)
-        return Refuse_Member_Value(DERR_END_DISTANCE_A3, &m, 6, "a3", A3_Name(&m), si->a3, m.a3);
+        note(Refuse_Member_Value(DERR_END_DISTANCE_A3, &m, 6, REFUSAL_A3, "a3", A3_Name(&m), si->a3,
+                                 m.a3));
     if (a1u && m.a1 > si->a1 + LENGTH_TOL)
-        return Refuse_Member_Value(DERR_SPACING_A1, &m, 0, "a1", "a1", si->a1, m.a1);
-    return 0;
+        note(Refuse_Member_Value(DERR_SPACING_A1, &m, 0, REFUSAL_A1, "a1", "a1", si->a1, m.a1));
+    if (count == 0) return 0;
+    Fastener_Pattern.refusal = found[0];
+    for (int k = 1; k < count; k++) Fastener_Pattern.refusal_also[k - 1] = found[k];
+    Fastener_Pattern.refusal_also_count = count - 1;
+    return first;
 }
 
 /* The side timbers, plates or lap shorter than the n_c columns of one half at the least spacing
@@ -1096,6 +1141,9 @@ static int Refuse_Length(const Pass_Spacings *p, int n_c)
     }
     Refuse(code, "L", "L", Splice_Input.L, p->L_req);
     snprintf(Fastener_Pattern.refusal.how, sizeof Fastener_Pattern.refusal.how, "%s", how);
+    Refusal_Uses(REFUSAL_A1, p->a1);
+    Refusal_Uses(REFUSAL_A3, p->a3);
+    if (code == DERR_PLATES_TOO_SHORT) Refusal_Uses(REFUSAL_E1, p->e1);
     return code;
 }
 
@@ -1154,6 +1202,7 @@ int Prepare_Splice_Calc(void)
     Splice_Input_Record *si = &Splice_Input;
     Fastener_Pattern_Rec *fp = &Fastener_Pattern;
     fp->refusal = Spacing_Refusal{};
+    fp->refusal_also_count = 0;
     const int type = si->vbm_type;
     if (type < VBM_TYPE_FIRST || type > VBM_TYPE_LAST) return DERR_TWO_FASTENERS_PER_HALF;
     const int slot = VBM_TYPE_SLOT(type);
@@ -1196,12 +1245,29 @@ int Prepare_Splice_Calc(void)
 
     /* the member that is too short: the side timbers, the plates or the lap */
     if (p.L_req > si->L + LENGTH_TOL) return Refuse_Length(&p, n_c);
+    /* From here on the pattern of the last pass stands: a refusal judges it. */
     rc = Check_User_Spacings(alpha_prev, alpha_max, n_r);
-    if (rc != 0) return rc;
-    rc = Fit_Rows(&p, n_r);
-    if (rc != 0) return rc;
-    rc = Check_Side_Polar_Moments();
-    if (rc != 0) return rc;
+    if (rc == 0) rc = Fit_Rows(&p, n_r);
+    if (rc == 0) rc = Check_Side_Polar_Moments();
     /* what the fastener's design refuses, before a check could show it without capacity */
-    return Name_Short_Point(Name_Thin_Design_Member(Name_Split_Member(Check_First_Design())));
+    if (rc == 0)
+        rc = Name_Short_Point(Name_Thin_Design_Member(Name_Split_Member(Check_First_Design())));
+    if (rc != 0) fp->refusal.laid_out = 1;
+    return rc;
+}
+
+int Refusal_Used(double v[REFUSAL_SPACINGS])
+{
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    const int also = std::min((int)fp->refusal_also_count, REFUSAL_ALSO_MAX);
+    int used = 0;
+    for (int i = -1; i < also; i++) {
+        const Spacing_Refusal *r = i < 0 ? &fp->refusal : &fp->refusal_also[i];
+        for (int k = 0; k < REFUSAL_SPACINGS; k++)
+            if (r->used & (1 << k)) {
+                v[k] = r->spacing[k];
+                used |= 1 << k;
+            }
+    }
+    return used;
 }

@@ -173,6 +173,7 @@ int Refuse(int code, const char *name, const char *rule, double value, double re
 {
     Spacing_Refusal &r = Fastener_Pattern.refusal;
     r = Spacing_Refusal{};
+    Fastener_Pattern.refusal_also_count = 0;
     r.code = code;
     snprintf(r.name, sizeof r.name, "%s", name);
     snprintf(r.rule, sizeof r.rule, "%s", rule);

@@ -20,6 +20,7 @@
 
 #define PATTERN_MAX         4096 /* records of the fastener table (one half, mirrored) */
 #define PATTERN_COLUMNS_MAX 100  /* distinct column positions of the column sums */
+#define REFUSAL_ALSO_MAX    3    /* distances a refusal names beside its first */
 
 typedef struct Fastener_Rec {
     double x;           /* cm, along the member from the joint */
@@ -49,6 +50,10 @@ Mm_Text Mm_Of(double mm);
 ** 1e-6): "54.6667", "1379.2", "144". */
 Mm_Text Mm_Digits(double v, int decimals);
 
+/* The spacings a refusal may compute with, as the layout page names them: the bit of spacing k
+** is 1 << k. */
+enum { REFUSAL_A1 = 0, REFUSAL_A2, REFUSAL_A3, REFUSAL_A4, REFUSAL_E1, REFUSAL_SPACINGS };
+
 /* The distance, thickness or length a refused splice does not keep, named by Prepare_Splice_Calc
 ** for the text of the refusal (Get_Refusal_Text). */
 typedef struct Spacing_Refusal {
@@ -70,6 +75,11 @@ typedef struct Spacing_Refusal {
     char how[128];   /* the rule of the least value with its operands, "" where it has none */
     char of[128];    /* how the splice's value arises from the input, with its operands ("" for
                      ** an input itself) */
+    int32_t odd;     /* 1: value is a count that must be odd (rows of a staggered layout) */
+    int32_t used;    /* the spacings the refusal computed with, bits REFUSAL_A1.. (Refusal_Used) */
+    double spacing[REFUSAL_SPACINGS]; /* cm, a1, a2, a3, a4, e1 as it computed with them */
+    int32_t laid_out; /* 1: refused after every pass laid out its pattern: the distances the
+                      ** pattern has are those the refusal judged, except what `used` names */
 } Spacing_Refusal;
 
 typedef struct Fastener_Pattern_Rec {
@@ -90,10 +100,18 @@ typedef struct Fastener_Pattern_Rec {
     ** the first, a2 and a4 at the second, a3,c at the one where it is larger */
     double min_alpha_1, min_alpha_2;
     Spacing_Refusal refusal; /* the distance of a refused layout, code 0 when none */
+    /* the further distances the same layout does not keep, named with the first (refusal) so
+    ** that the user meets every one at once: the user's spacings a4, a2, a3, a1 */
+    Spacing_Refusal refusal_also[REFUSAL_ALSO_MAX];
+    int32_t refusal_also_count;
     Fastener_Rec recs[PATTERN_MAX];
 } Fastener_Pattern_Rec;
 
 extern Fastener_Pattern_Rec Fastener_Pattern;
+
+/* The spacings (cm) that the refusal of the last preparation and the distances beside it
+** computed with, into v at REFUSAL_A1..REFUSAL_E1; return their bits (1 << REFUSAL_A1 ..). */
+int Refusal_Used(double v[REFUSAL_SPACINGS]);
 
 /*
 ** Return 1 when combination (group, entry) takes part in the design: it is used, one of its

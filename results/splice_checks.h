@@ -1204,6 +1204,12 @@ void Show_Error_Code(int area, int x0, int y0, int x1, int y1, int code);
 ** combinations of the other sign where a tension or compression splice has none to check). A static
 ** buffer that the next call overwrites. */
 const char *Get_Refusal_Text(int code);
+/* The text of one distance, thickness or length r that a refused splice does not keep: the text
+** of its code with the value, how it arises and what the rules ask of it. */
+std::string Refusal_Distance_Text(const Spacing_Refusal *r);
+/* The text of Get_Refusal_Text in parts of one distance each, where a refused layout names
+** several (the "; " between them left out), else the one text. */
+std::vector<std::string> Get_Refusal_Parts(int code);
 
 /* The lines of a text no wider than width pixels as measure(text, font) takes them: broken after
 ** the last ": " that leaves a line that fits (the reason before its numbers), else after a blank;

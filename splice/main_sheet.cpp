@@ -186,7 +186,8 @@ static void Show_Refused_Print(int code, int r)
     Set_Message_Symbol(3, 0, 0, 0);
     Set_Message_Title(title);
     Fill_Message(line);
-    Fill_Message(Get_Refusal_Text(r));
+    /* each distance a refused layout names on a line of its own */
+    for (const std::string &part : Get_Refusal_Parts(r)) Fill_Message(part.c_str());
     Draw_Message();
 }
 

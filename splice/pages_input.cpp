@@ -849,6 +849,7 @@ static void Present_Distances(Page_Present_Rec *pr)
     memset(pr, 0, sizeof *pr);
     if (fp->count < 1) return;
     pr->made = 1;
+    pr->known = (1 << REFUSAL_SPACINGS) - 1;
     pr->vbm_type = s->vbm_type;
     pr->d = s->d;
     double min_x = fp->recs[0].x, max_x = fp->recs[0].x, max_ax = 0.0, max_y = 0.0;
@@ -891,9 +892,27 @@ static void Layout_Run(void)
 {
     Regenerate_Lkoms_If_Generated();
     Layout_Code = Splice_Calc_Prepared();
-    /* A refused value leaves no pattern: the spacings left to the program keep showing what
-    ** the last pattern had, and ticking one of them starts from that value. */
-    if (Layout_Code == 0) Present_Distances(&Page_Shadow.present);
+    Page_Present_Rec *pr = &Page_Shadow.present;
+    if (Layout_Code == 0) {
+        Present_Distances(pr);
+        return;
+    }
+    /* A refusal shows the spacings it judged: those of the pattern where it judged the pattern
+    ** laid out, and the values its text computes with; no other spacing is in force ("-"), not
+    ** even the last pattern's. Ticking one of them starts from the value shown. */
+    if (Fastener_Pattern.refusal.laid_out) Present_Distances(pr);
+    else {
+        *pr = Page_Present_Rec{};
+        pr->made = 1;
+        pr->vbm_type = Splice_Input.vbm_type;
+        pr->d = Splice_Input.d;
+    }
+    double v[REFUSAL_SPACINGS] = {0};
+    const int used = Refusal_Used(v);
+    double *field[REFUSAL_SPACINGS] = {&pr->a1, &pr->a2, &pr->a3, &pr->a4, &pr->e1};
+    for (int k = 0; k < REFUSAL_SPACINGS; k++)
+        if (used & (1 << k)) *field[k] = v[k];
+    pr->known |= used;
 }
 
 int Page_Present_In_Force(void)
@@ -938,12 +957,13 @@ static void Draw_Layout_Results(int x1, int y1, int x2, int y2, void *user)
 {
     Pop_RFont(4096);
     if (Layout_Code != 0) {
-        /* the refusal with its numbers, in lines that the page holds */
+        /* the refusal with its numbers, in lines that the page holds, each distance it names
+        ** from a line of its own */
         pxFgc(RED_CI);
-        const std::vector<std::string> refusal =
-            Refusal_Lines(Get_Refusal_Text(Layout_Code), 4096, x2 - x1 - 20);
-        for (size_t k = 0; k < refusal.size(); k++)
-            pxText(x1 + 10, y1 + 14 + PAGE_ROW * (int)k, refusal[k].c_str(), -1);
+        int row = 0;
+        for (const std::string &part : Get_Refusal_Parts(Layout_Code))
+            for (const std::string &line : Refusal_Lines(part.c_str(), 4096, x2 - x1 - 20))
+                pxText(x1 + 10, y1 + 14 + PAGE_ROW * row++, line.c_str(), -1);
         Push_RFont();
         return;
     }
@@ -996,7 +1016,8 @@ void Page_Anordnung(int area)
         {"a4 [cm] vorgeben", "a4", &s->a4, &s->a4_user, &pr->a4, false},
                 // clang-format on
                 {"e1 [cm] vorgeben (Blechende)", "e1", &s->e1, &s->e1_user, &pr->e1, true}};
-    for (auto &row : rows) {
+    for (size_t k = 0; k < sizeof rows / sizeof rows[0]; k++) {
+        auto &row = rows[k];
         if (row.plates_only && !Uses_Plates()) continue;
         Wdg_Draw_Check_Box(PAGE_LABEL_X + 10, Page_Row_Y(r), row.label, row.user, nullptr);
         if (*row.user) {
@@ -1004,12 +1025,12 @@ void Page_Anordnung(int area)
                                     /*factor=*/1.0, /*width=*/8, /*decimals=*/1, /*lower=*/0.1,
                                     /*upper=*/500.0, /*name=*/row.name, /*state=*/nullptr);
             SVA_Set_Last_Input_Tag(area, Layout_Field_Changed);
-        } else if (Page_Present_In_Force()) {
+        } else if (Page_Present_In_Force() && (pr->known & (1 << (REFUSAL_A1 + (int)k)))) {
             int state = WDG_READ_ONLY;
             Wdg_Float_Field(PAGE_FIELD_X, Page_Row_Y(r), row.present, 8, 1, &state);
         } else {
-            /* the fastener now chosen has no pattern yet (refused below): no spacing is in
-            ** force, and another fastener's would mislead */
+            /* the fastener now chosen has no pattern yet, or a refusal (below) did not compute
+            ** with this spacing: none is in force, and another pattern's would mislead */
             Wdg_Empty_Field(PAGE_FIELD_X, Page_Row_Y(r), 8, "-");
         }
         r++;

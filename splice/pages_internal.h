@@ -34,7 +34,9 @@ typedef struct Page_Present_Rec {
     double a3;        /* end distance (joint or member end) */
     double a4;        /* edge distance of the outer rows from the timber's edge */
     double e1, e2;    /* plates: to the plate's end and edge */
-    int32_t made;     /* 1 when a pattern gave them */
+    int32_t made;     /* 1 when a pattern or a refusal gave them */
+    int32_t known;    /* the values in force, bits 1 << REFUSAL_A1 ..: all of a pattern, those
+                      ** a refusal computed with; the page shows "-" for the others */
     int32_t vbm_type; /* the fastener of that pattern: its type and diameter (mm) */
     double d;
 } Page_Present_Rec;
@@ -70,7 +72,7 @@ const char *Page_Rules_Name(char *out, size_t size);
 void Page_Float(int row, const char *label, double *var, int decimals, double lower, double upper,
                 const char *name);
 /* 1 when the spacings the layout page shows as present (Page_Shadow.present) are those of the
-** fastener now chosen: its last pattern gave them, or the pattern of a value it refused. */
+** fastener now chosen: its last pattern gave them, or its last refusal computed with them. */
 int Page_Present_In_Force(void);
 /* A count's field (whole numbers from lower to upper): a fraction is refused with a hint. */
 void Page_Count(int row, const char *label, double *var, double lower, double upper,

@@ -295,14 +295,20 @@ TEST(Prepare, RefusalsInTheirOrder)
 
     Set_Layout(2, 4, LAYOUT_STAGGERED); /* even rows and too few columns: 98 first */
     EXPECT_EQ(Prepare_Splice_Calc(), 98);
+    /* in the words of the field "Reihen n_r", with its count and the odd ones beside it; no
+    ** spacing was computed with */
+    EXPECT_STREQ(Get_Refusal_Text(98), "Anzahl der Zeilen muss bei versetzter Anordnung ungerade "
+                                       "sein! Reihen n_r = 4 ist gerade: n_r = 3 oder 5 w\x84hlen");
+    double used[REFUSAL_SPACINGS] = {0};
+    EXPECT_EQ(Refusal_Used(used), 0);
     Set_Layout(2, 3, LAYOUT_STAGGERED);
     EXPECT_EQ(Prepare_Splice_Calc(), 100);
     /* one row is odd, but has no row to stagger against: so refused, not as a member too low */
     Set_Layout(3, 1, LAYOUT_STAGGERED);
     EXPECT_EQ(Prepare_Splice_Calc(), 98);
-    EXPECT_STREQ(Get_Refusal_Text(98), "Versetzte Anordnung mit nur einer Zeile: n_r = 1 < "
+    EXPECT_STREQ(Get_Refusal_Text(98), "Versetzte Anordnung mit nur einer Reihe: Reihen n_r = 1 < "
                                        "erforderlich 3 (versetzt stehen die Verbindungsmittel "
-                                       "benachbarter Spalten in abwechselnden Zeilen)");
+                                       "benachbarter Spalten in abwechselnden Reihen)");
     Set_Layout(6, 3, LAYOUT_REGULAR, 1); /* grouped needs an even count above 3 */
     Splice_Input.n_col[VBM_TYPE_SLOT(29)] = 5;
     EXPECT_EQ(Prepare_Splice_Calc(), 99);
@@ -564,6 +570,27 @@ TEST(Prepare, UserSpacingsBelowTheMinimum)
     EXPECT_EQ(Prepare_Splice_Calc(), 120);
     Splice_Input.a4 = 3.6;
     EXPECT_EQ(Prepare_Splice_Calc(), 0);
+    /* Every spacing of the user's that falls short is named at once, each with its numbers, the
+    ** first one's code answering: a4 = 3.5 < a4,c = 3 d = 36 mm, a3 = 8.3 < a3,t = max(7 d; 80)
+    ** = 84 mm, a1 = 5.9 < (3 + 2 |cos 0|) d = 60 mm (EN 1995-1-1, Table 8.5); the layout page
+    ** shows the values they were computed with. */
+    Splice_Input.a1 = 5.9;
+    Splice_Input.a3 = 8.3;
+    Splice_Input.a4 = 3.5;
+    EXPECT_EQ(Prepare_Splice_Calc(), 120);
+    EXPECT_EQ(std::string(Get_Refusal_Text(120)),
+              "Oberer/Unterer Mindestrandabstand (a4c, a4t) unterschritten: a4 = 3.50 cm < "
+              "erforderlich a4,c = 3.60 cm; Vorderer/Hinterer Mindestrandabstand (a3c, a3t) "
+              "unterschritten: a3 = 8.30 cm < erforderlich a3,t = 8.40 cm; Mindestabstand a1 "
+              "unterschritten: a1 = 5.90 cm < erforderlich 6.00 cm");
+    double used[REFUSAL_SPACINGS] = {0};
+    EXPECT_EQ(Refusal_Used(used), (1 << REFUSAL_A1) | (1 << REFUSAL_A3) | (1 << REFUSAL_A4));
+    EXPECT_EQ(used[REFUSAL_A1], 5.9);
+    EXPECT_EQ(used[REFUSAL_A3], 8.3);
+    EXPECT_EQ(used[REFUSAL_A4], 3.5);
+    Splice_Input.a1 = 6.0;
+    Splice_Input.a3 = 8.4;
+    Splice_Input.a4 = 3.6;
     /* a member too low for the rows at the minimum spacing a2 = 3 d = 3.6 cm: h_s = 2 a4 +
     ** a2 - 0.1 squeezes the rows to 3.5 cm; kept at 3.6 cm they leave the program's edge
     ** distance (10.7 - 3.6) / 2 = 3.55 cm < a4,c: the member is not high enough for it */
@@ -583,6 +610,11 @@ TEST(Prepare, UserSpacingsBelowTheMinimum)
     Splice_Input.L_user = 1;
     Splice_Input.L = 20.0;
     EXPECT_EQ(Prepare_Splice_Calc(), 95);
+    /* the refusal computes L = 2 x ((n_c - 1) a1 + 2 a3) = 2 x (2 x 6.00 + 2 x 8.40) with a1 and
+    ** a3 alone: the layout page shows those two, and no other spacing */
+    EXPECT_EQ(Refusal_Used(used), (1 << REFUSAL_A1) | (1 << REFUSAL_A3));
+    EXPECT_EQ(used[REFUSAL_A1], 6.0);
+    EXPECT_EQ(used[REFUSAL_A3], 8.4);
 
     /* A compression splice keeps a3 = a3,c, which grows with |sin alpha|: it is taken at the
     ** angle that asks the most of all combinations. One row of 3 dowels; N = -10 kN alone loads

@@ -336,9 +336,12 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         {9.0, 5.0, 3, 3.0, 0.0, 0.0, 25,
          "Mindestabstand a2 senkrecht zur Faserrichtung unterschritten: a2 = 1.50 cm < "
          "erforderlich 2.10 cm"},
+        /* the user's a4 leaves the rows (9.00 - 2 x 2.50) / 2 = 2.00 cm apart, below a2 = 5 d =
+        ** 2.10 cm (EN 1995-1-1, Table 8.2): both distances are named at once */
         {9.0, 5.0, 3, 2.5, 0.0, 0.0, 120,
          "Oberer/Unterer Mindestrandabstand (a4c, a4t) unterschritten: a4 = 2.50 cm < "
-         "erforderlich a4,t = 2.94 cm"},
+         "erforderlich a4,t = 2.94 cm; Mindestabstand a2 senkrecht zur Faserrichtung "
+         "unterschritten: a2 = 2.00 cm < erforderlich 2.10 cm"},
         /* the user's a4 = 2.402 cm leaves the three rows (9.0 - 2 x 2.402) / 2 = 2.098 cm apart
         ** against a2 = 5 d = 2.1 cm: both read alike to two decimals, so both take three */
         {9.0, 0.0, 3, 2.402, 0.0, 0.0, 25,
@@ -355,7 +358,8 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          true},
         {9.0, 5.0, 3, 2.5, 0.0, 0.0, 120,
          "Oberer/Unterer Mindestrandabstand (a2c, a2t) unterschritten: a4 = 2.50 cm < "
-         "erforderlich a2,t = 2.94 cm",
+         "erforderlich a2,t = 2.94 cm; Mindestabstand senkrecht zur Faserrichtung a2 "
+         "unterschritten: a2 = 2.00 cm < erforderlich 2.10 cm",
          true},
         /* The member too thin against splitting by unpredrilled nails 4.2 mm, named with both
         ** thicknesses: max(14 d; (13 d - 30) rho_k / 200) = max(58.8; 24.6 x 350 / 200 =

@@ -314,6 +314,49 @@ TEST_F(Pages, ARefusedSpacingLeavesTheOthersAsTheyWere)
     EXPECT_NEAR(atof(after[2].c_str()), 6.3, 1e-9);
 }
 
+/* The greyed spacings after a refusal are the values it computed with, else "-"; every spacing
+** of the user's that falls short is named at once. Nails 4.2 mm, not pre-drilled, tension
+** (EN 1995-1-1, Table 8.2): 20 columns ask L = 2 x ((n_c - 1) a1 + 2 a3) = 2 x (19 x 4.20 + 2 x
+** 6.30) = 184.80 cm with a1 = (5 + 5 |cos 0|) d = 4.20 cm and a3,t = (10 + 5 cos 0) d = 6.30 cm,
+** more than L = 120 cm: a1 and a3 show 4.2 and 6.3, where the last pattern had a1 = 6.8, and a2
+** and a4 "-". Four staggered rows are even: no spacing was computed with. The user's a1 = 1 cm
+** < 4.20 cm and a4 = 1 cm < a4,c = 5 d = 2.10 cm are named together. */
+TEST_F(Pages, ARefusalShowsTheSpacingsItComputedWith)
+{
+    const auto fields = [](void) {
+        std::vector<std::string> shown(4); /* the fields a1..a4 (rows 6 to 9) as drawn last */
+        for (const std::string &l : ZW_Test_Log_Lines())
+            for (int k = 0; k < 4; k++)
+                if (l.rfind("TEXT ", 0) == 0
+                    && l.find(" " + std::to_string(Row_Y(6 + k)) + " ") == 8)
+                    shown[k] = l.substr(l.rfind(' ') + 1);
+        return shown;
+    };
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel",
+                  Tab(PAGE_ANORDNUNG) + Enter_Value(360, 1, "20") + At("move", 600, 700)
+                      + "snapshot n_c20.png\n"),
+              1);
+    EXPECT_TRUE(Shown_Part("2 x (19 x 4.20 + 2 x 6.30) = 184.80 cm"));
+    EXPECT_EQ(fields(), (std::vector<std::string>{"4.2", "-", "6.3", "-"}));
+
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel",
+                  Tab(PAGE_ANORDNUNG) + Enter_Value(360, 2, "4") + Click_Row(PAGE_LABEL_X + 228, 3)
+                      + At("move", 600, 700) + "snapshot versetzt4.png\n"),
+              1);
+    EXPECT_TRUE(Shown_Part("Reihen n_r = 4 ist gerade: n_r = 3 oder 5 w\xc3\xa4hlen"));
+    EXPECT_EQ(fields(), (std::vector<std::string>{"-", "-", "-", "-"}));
+
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel",
+                  Tab(PAGE_ANORDNUNG) + Click_Row(38, 6) + Enter_Value(360, 6, "1")
+                      + Click_Row(38, 9) + Enter_Value(360, 9, "1") + At("move", 600, 700)
+                      + "snapshot a1a4.png\n"),
+              1);
+    /* each distance from a line of its own */
+    EXPECT_TRUE(Shown("Oberer/Unterer Mindestrandabstand (a4c, a4t) unterschritten: a4 = 1.00 cm < "
+                      "erforderlich a4,c = 2.10 cm"));
+    EXPECT_TRUE(Shown("Mindestabstand a1 unterschritten: a1 = 1.00 cm < erforderlich 4.20 cm"));
+}
+
 /* The fastener page: the steel of a bolt is chosen there and its design stands beside it. */
 TEST_F(Pages, TheFastenerPageEditsTheSteelAndShowsTheDesign)
 {

@@ -272,6 +272,22 @@ TEST_F(SheetInput, ARefusedPrintSaysWhyWithTheNumbers)
     EXPECT_EQ(Count("MESSAGE [Vorschau] Vorschau nicht m\xc3\xb6glich: | ", why), 1);
     EXPECT_GT(Count("TEXT 32 ", why), 0); /* the layout page's line */
     EXPECT_GT(Count("TEXT", why), 1);
+
+    /* The user's a1 = 1 cm < (5 + 5 |cos 0|) d = 4.20 cm and a4 = 1 cm < a4,c = 5 d = 2.10 cm
+    ** (EN 1995-1-1, Table 8.2): the box names both, each on a line of its own */
+    const auto tick = [](int row, const char *value) {
+        const int y = 80 + 28 + 26 * row - 4;
+        return At("click", 38, y) + At("click", 360, y) + "type " + value + "\nkey Enter\n"
+               + At("click", 1230, 940);
+    };
+    s = At("click", 385, 62) + tick(6, "1") + tick(9, "1") + At("click", Icon_X(4), ICON_Y);
+    ASSERT_EQ(Run("zugstoss_nagel", s), 1);
+    EXPECT_EQ(Count("MESSAGE [Drucken] Drucken nicht m\xc3\xb6glich: | Oberer/Unterer "
+                    "Mindestrandabstand (a4c, a4t) unterschritten: a4 = 1.00 cm < erforderlich "
+                    "a4,c = 2.10 cm | Mindestabstand a1 unterschritten: a1 = 1.00 cm < "
+                    "erforderlich 4.20 cm",
+                    ""),
+              1);
 }
 
 /* The in-place editor covers its field: the field of b shows its text at (347, 342) inside a
