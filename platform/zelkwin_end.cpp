@@ -52,8 +52,8 @@ void End_Unattended(int why)
     s.closed = true;
     s.queue.clear();
     s.keys.clear();
-    const std::string what = why == VEL_END_DISPLAY_LOST ? std::string("display lost")
-                                                         : "signal " + std::to_string(why);
+    const std::string what =
+        why == VEL_END_DISPLAY_LOST ? std::string("display lost") : "signal " + std::to_string(why);
     Log_Line("ENDED " + what);
     fprintf(stderr, "splice: %s, ended without the user\n", what.c_str());
     if (End_Fct) End_Fct(why);

@@ -12,10 +12,7 @@
 namespace zw {
 
 #if defined(SDL_VIDEO_DRIVER_X11)
-static int On_Connection_Lost(Display *)
-{
-    End_Unattended(VEL_END_DISPLAY_LOST);
-}
+static int On_Connection_Lost(Display *) { End_Unattended(VEL_END_DISPLAY_LOST); }
 #endif
 
 void Window_Watch_Connection(SDL_Window *window)

@@ -125,7 +125,8 @@ pid_t Start_Splice(const std::vector<std::string> &extra, const std::string &out
 }
 
 /* Whether done() came true within seconds, asked every 20 ms. */
-template <typename F> bool Within(double seconds, F done)
+template <typename F>
+bool Within(double seconds, F done)
 {
     const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     while (!done()) {
@@ -251,8 +252,8 @@ TEST(WindowEnd, AWindowWhoseDisplayEndsEndsAndKeepsWhatItHadNotSaved)
         Write_Long_Print_Splice();
         /* service class 2 (the radio button of the system page), for the print "Drucken" */
         std::ofstream("window.scr", std::ios::binary)
-            << At("click", 118, 233) << (row == PRINT_LOST ? Menu(MENU_PRINT) : "")
-            << "snapshot " << dir << "/window.png\n";
+            << At("click", 118, 233) << (row == PRINT_LOST ? Menu(MENU_PRINT) : "") << "snapshot "
+            << dir << "/window.png\n";
         std::string display;
         pid_t server = -1, window = -1;
         int status = 0;
@@ -275,13 +276,14 @@ TEST(WindowEnd, AWindowWhoseDisplayEndsEndsAndKeepsWhatItHadNotSaved)
             ASSERT_GT(window, 0);
             /* the change made (and the print at work), or the window gone */
             bool gone = false;
-            ready = Within(120, [&] {
-                        gone = waitpid(window, &status, WNOHANG) == window;
-                        return gone
-                               || (row == PRINT_LOST ? Print_At_Work()
-                                                     : Slurp("window.log").find("SNAPSHOT ")
-                                                           != std::string::npos);
-                    })
+            ready = Within(120,
+                           [&] {
+                               gone = waitpid(window, &status, WNOHANG) == window;
+                               return gone
+                                      || (row == PRINT_LOST ? Print_At_Work()
+                                                            : Slurp("window.log").find("SNAPSHOT ")
+                                                                  != std::string::npos);
+                           })
                     && !gone;
         }
         if (server < 0) {
@@ -306,9 +308,11 @@ TEST(WindowEnd, AWindowWhoseDisplayEndsEndsAndKeepsWhatItHadNotSaved)
         EXPECT_GE(took, 0.0) << "the window still ran 30 s later";
         EXPECT_LE(took, 10.0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == VEL_END_EXIT_CODE)
-            << status << "\n" << Slurp("window.out");
-        EXPECT_NE(Slurp("window.log").find(row == IDLE_TERM ? "ENDED signal 15" : "ENDED display lost"),
-                  std::string::npos);
+            << status << "\n"
+            << Slurp("window.out");
+        EXPECT_NE(
+            Slurp("window.log").find(row == IDLE_TERM ? "ENDED signal 15" : "ENDED display lost"),
+            std::string::npos);
         struct stat st;
         EXPECT_NE(lstat("Stoss.lck", &st), 0);
         EXPECT_EQ(Rt_Lock_Held_By_Other("Stoss.lck"), 0);
