@@ -21,3 +21,7 @@ add_custom_target(bitmaps ALL
   COMMAND $<TARGET_FILE:draw_bitmaps> ${CMAKE_SOURCE_DIR}/environment
   DEPENDS draw_bitmaps
   COMMENT "Drawing the bitmap strips of the example host folder")
+# The window watches its connection to the X server (Xlib's I/O error handler); libX11 comes with
+# SDL's development package.
+pkg_check_modules(X11 REQUIRED IMPORTED_TARGET x11)
+target_link_libraries(splice_platform PUBLIC PkgConfig::X11)

@@ -565,8 +565,19 @@ int Init_VEL_Graphics(void); /* opens the window or the headless screen (implici
 void Exit_VEL_Graphics(void); /* closes the window */
 typedef void (*VEL_Close_Fct)(void);
 void VELSetCloseCallback(
-    VEL_Close_Fct fct);                 /* called at every close request and when closed for good */
-int VEL_Is_Headless(void);              /* 1 when the events come from a script (or none) */
+    VEL_Close_Fct fct);    /* called at every close request and when closed for good */
+int VEL_Is_Headless(void); /* 1 when the events come from a script (or none) */
+/* The end of the program without its user: the display went away (the connection to the X server
+** broke: a remote session dropped, the server ended) or the process was told to end (SIGTERM,
+** SIGHUP; SIGINT stays a close request that asks the finish question). From then on nothing calls
+** the display: the back end is headless and closed for good, so that a box answers at once. fct is
+** called once (why: VEL_END_DISPLAY_LOST or the signal's number) to keep what must be kept, then
+** the process ends with VEL_END_EXIT_CODE. The signals are taken only while an fct is set (null
+** gives them back); one that the program does not serve within VEL_END_GRACE_S seconds (a wait
+** outside the event loop) ends the process at once, without fct. */
+typedef void (*VEL_End_Fct)(int why);
+void VELSetUnattendedEnd(VEL_End_Fct fct);
+enum { VEL_END_DISPLAY_LOST = -1, VEL_END_EXIT_CODE = 3, VEL_END_GRACE_S = 8 };
 int VEL_Snapshot(const char *png_path); /* writes the virtual screen as PNG; 1 on success */
 
 /* The print-list viewer's entry: shows the print list path (relative paths below base) until the

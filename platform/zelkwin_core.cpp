@@ -33,6 +33,8 @@ State &St()
 ** wait animation, leaves its drawing for the next wait of this one). */
 static std::thread::id Gui_Thread;
 
+bool On_Gui_Thread() { return std::this_thread::get_id() == Gui_Thread; }
+
 /* The screen outside every sheet (never a palette colour, so that tests can tell it). */
 static const uint32_t Desktop_Rgb = 0x7C8C9C;
 
@@ -236,6 +238,8 @@ static int64_t Dirty_Since = 0; /* ms of the library clock: the first drawing no
 
 void Mark_Dirty()
 {
+    /* a long run that draws and never waits still ends on a signal */
+    Serve_End_Request();
     State &s = St();
     if (s.headless) {
         s.dirty = true;

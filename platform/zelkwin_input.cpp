@@ -293,6 +293,7 @@ bool Next_Event(Event *ev, bool wait, int timeout_ms)
     State &s = St();
     auto start = std::chrono::steady_clock::now();
     for (;;) {
+        Serve_End_Request();
         if (!s.headless) Window_Pump(false, 0);
         if (!s.queue.empty()) {
             *ev = s.queue.front();
@@ -555,6 +556,7 @@ int GetVELMessage(VEL_MESSAGE *msg, int classes)
 int PollVELMessage(VEL_MESSAGE *msg, int classes)
 {
     Ensure_Init();
+    Serve_End_Request();
     State &s = St();
     if (!s.headless) {
         /* asking the display costs a round trip: a run that polls after every step asks it
@@ -597,6 +599,7 @@ int VELSetTimer(int on)
 void VELSleep(int ms)
 {
     Ensure_Init();
+    Serve_End_Request();
     if (ms <= 0) return;
     State &s = St();
     s.clock_ms += ms;

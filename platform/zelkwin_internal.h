@@ -13,6 +13,8 @@
 
 #include "platform/zelkwin.h"
 
+struct SDL_Window;
+
 namespace zw {
 
 /* ---- events ---- */
@@ -130,6 +132,11 @@ bool Window_Open();
 ** it (the screen is then drawn 1:1); false when there is no display to ask. */
 bool Window_Fit_Screen(int *w, int *h);
 void Window_Close();
+/* The window let go without a call into the display, whose connection is gone (the process ends). */
+void Window_Forget();
+/* Watches the connection of a window on an X server: its loss ends the program without the user
+** (End_Unattended), never by Xlib's exit(). */
+void Window_Watch_Connection(SDL_Window *window);
 /* Shows the screen (w x h pixels, rows stride bytes apart): what changed since the last time, or
 ** the whole of it (the window lost what it showed). */
 void Window_Present(const unsigned char *data, int stride, int w, int h, bool whole);
@@ -160,6 +167,11 @@ void Typed_Lacking_Characters(const std::string &utf8);
 ** with what it holds still. */
 void Say_Not_A_Number(const std::string &typed, const std::string &held);
 void Run_Call_Always();
+bool On_Gui_Thread(); /* the thread that opened the screen, the only one that talks to the window */
+
+/* the end without the user (VELSetUnattendedEnd) */
+[[noreturn]] void End_Unattended(int why); /* the display is gone, or a signal asked to end */
+void Serve_End_Request(); /* ends here when a signal asked to end meanwhile (the GUI thread) */
 
 /* drawing helpers used by the sheets and boxes */
 void Fill_Rect_Rgb(int x1, int y1, int x2, int y2, uint32_t rgb);

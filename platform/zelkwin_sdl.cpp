@@ -52,6 +52,7 @@ bool Window_Open()
         return false;
     }
     shown = {0, 0, NPIXEL_X, NPIXEL_Y};
+    Window_Watch_Connection(window);
     SDL_StartTextInput();
     return true;
 }
@@ -63,6 +64,13 @@ void Window_Close()
     on_window.clear();
     on_surface = nullptr;
     SDL_Quit();
+}
+
+void Window_Forget()
+{
+    window = nullptr;
+    on_window.clear();
+    on_surface = nullptr;
 }
 
 /* The rectangle of the screen (w x h pixels, rows stride bytes apart) that differs from what the

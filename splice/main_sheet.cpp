@@ -103,21 +103,6 @@ static void Set_Status(const char *text)
     Draw_Status();
 }
 
-/* The input file's bytes as a save would write them now. */
-static std::string Input_File_Bytes(void)
-{
-    char *buf = nullptr;
-    size_t n = 0;
-    FILE *f = open_memstream(&buf, &n);
-    if (f == nullptr) return std::string();
-    Write_Splice_Input_Stream(f, &Splice_Input);
-    Write_Active_NAD_Name_In(f, Splice_Input.text_code_page);
-    fclose(f);
-    std::string bytes(buf ? buf : "", n);
-    free(buf);
-    return bytes;
-}
-
 /* What the last save wrote, while its confirmation is shown. */
 static std::string Saved_Bytes;
 
@@ -469,7 +454,8 @@ int Ask_End_Program(void)
     if (a < 0) return 0;
     Trim_Page_Texts();
     if (a == 1 && !Write_Splice_Input_File(Inp_File_Name, &Splice_Input))
-        return 0; /* the save failed: stay, so that nothing is lost */
+        return 0;      /* the save failed: stay, so that nothing is lost */
+    Drop_Taken_Copy(); /* the user has decided about the values of a copy taken over */
     return 1;
 }
 
@@ -504,6 +490,7 @@ int Main_Menu_Action(int code)
             snprintf(text, sizeof text, "%s: %s", saved == 2 ? "Kopie gespeichert" : "gespeichert",
                      Rt_Whole_Path(Last_Saved_Input_Path()));
             Saved_Bytes = Input_File_Bytes();
+            if (saved == 1) Note_Input_Unchanged();
         } else {
             text[0] = 0;
         }

@@ -302,6 +302,25 @@ int Main_Menu_Action(int code);
 int Ask_End_Program(void);
 
 /*
+** The input a window had not saved when it ended without its user (the display went away, or
+** SIGTERM / SIGHUP): kept in a copy beside the input file, Unsaved_Copy_Path(), which the next
+** start offers. Input_File_Bytes: the input as a save would write it now. Note_Input_Unchanged:
+** the input file holds the input as it stands (after the start's read and after each save of
+** it). Keep_Unsaved_Input: the copy written (whole, renamed into place) where the input differs
+** from the input file, in a window that holds the component; 1 when written. Offer_Unsaved_Copy:
+** at the start, after the input file was read, notes it unchanged and, in a window that holds the
+** component and finds a copy, asks whether to take it over ("Übernehmen"), remove it ("Verwerfen")
+** or leave it ("Später"). Drop_Taken_Copy: a copy taken over goes (the input was
+** saved, or the finish question answered).
+*/
+std::string Input_File_Bytes(void);
+std::string Unsaved_Copy_Path(void);
+void Note_Input_Unchanged(void);
+int Keep_Unsaved_Input(void);
+void Offer_Unsaved_Copy(void);
+void Drop_Taken_Copy(void);
+
+/*
 ** Regenerate the combinations when they come from the characteristic actions, then write the
 ** print list: content 0 for the utilisation page's run, 1 for preview, print and plans. Return
 ** what Write_Print_List returns (0 written for a valid splice).

@@ -179,6 +179,22 @@ static void Remove_Stale_Input_Files(void)
     }
 }
 
+/* The component's lock while the main sheet runs; null where this window has none. */
+static Rt_Lock *Held_Lock = nullptr;
+
+/* The end without the user (the display went away, SIGTERM, SIGHUP): what was not saved goes
+** into the copy that the next start offers, and the component is given free; nothing is asked,
+** and nothing calls the display any more. */
+static void On_Unattended_End(int why)
+{
+    (void)why;
+    if (!Held_Lock) return;
+    Keep_Unsaved_Input();
+    Print_Set_Lock(nullptr);
+    Drop_Component_Lock(Held_Lock);
+    Held_Lock = nullptr;
+}
+
 /* The window's close box: the main sheet's loop sees the close as its break code and asks the
 ** finish question; nothing is ended here. */
 static void On_Window_Close(void) {}
@@ -230,8 +246,15 @@ int Splice_Main(int argc, char **argv)
         Print_Remove_Stale_Files();
         Remove_Stale_Input_Files();
     }
+    Offer_Unsaved_Copy();
+    /* from here a window whose display goes away, or that is told to end, keeps what it has not
+    ** saved and gives the component free */
+    Held_Lock = lock;
+    VELSetUnattendedEnd(On_Unattended_End);
 
     Run_Main_Sheet();
+    VELSetUnattendedEnd(nullptr);
+    Held_Lock = nullptr;
     Print_Set_Lock(nullptr);
     Drop_Component_Lock(lock);
     Exit_VEL_Graphics();

@@ -25,3 +25,6 @@ add_test(NAME TestScratch.AKilledTestLeavesNothingWhereItWasStarted
   COMMAND ${CMAKE_SOURCE_DIR}/tests/hardening/killed_test_scratch_test.sh $<TARGET_FILE:test_hardening>)
 set_tests_properties(TestScratch.AKilledTestLeavesNothingWhereItWasStarted PROPERTIES LABELS hardening
   TIMEOUT 300)
+# The tests of a window that ends without its user start the executable on a virtual display.
+target_compile_definitions(test_hardening PRIVATE SPLICE_EXECUTABLE="$<TARGET_FILE:splice>")
+add_dependencies(test_hardening splice)
