@@ -13,6 +13,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -136,7 +137,15 @@ bool Start_Xvfb(const std::string &xvfb, Virtual_Display *d)
     posix_spawn_file_actions_destroy(&quiet);
     close(fds[1]);
     char buf[32] = {0};
-    ssize_t n = spawned == 0 ? read(fds[0], buf, sizeof buf - 1) : -1;
+    /* the server writes the number and its newline apart, and ends where the newline finds the
+    ** pipe closed: read through the newline */
+    ssize_t n = spawned == 0 ? 0 : -1;
+    while (n >= 0 && (size_t)n < sizeof buf - 1 && memchr(buf, '\n', (size_t)n) == nullptr) {
+        const ssize_t got = read(fds[0], buf + n, sizeof buf - 1 - (size_t)n);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        n += got;
+    }
     close(fds[0]);
     if (n <= 0) {
         if (spawned == 0) {

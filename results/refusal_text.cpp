@@ -111,4 +111,3 @@ std::vector<std::string> Get_Refusal_Parts(int code)
     parts.insert(parts.end(), more.begin(), more.end());
     return parts;
 }
-

@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -80,7 +81,15 @@ pid_t Start_Xvfb(const std::string &xvfb, std::string *name)
     posix_spawn_file_actions_destroy(&quiet);
     close(fds[1]);
     char buf[32] = {0};
-    const ssize_t n = spawned == 0 ? read(fds[0], buf, sizeof buf - 1) : -1;
+    /* the server writes the number and its newline apart, and ends where the newline finds the
+    ** pipe closed: read through the newline */
+    ssize_t n = spawned == 0 ? 0 : -1;
+    while (n >= 0 && (size_t)n < sizeof buf - 1 && memchr(buf, '\n', (size_t)n) == nullptr) {
+        const ssize_t got = read(fds[0], buf + n, sizeof buf - 1 - (size_t)n);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        n += got;
+    }
     close(fds[0]);
     if (n <= 0) {
         if (spawned == 0) {
@@ -292,7 +301,7 @@ TEST(WindowEnd, AWindowWhoseDisplayEndsEndsAndKeepsWhatItHadNotSaved)
         }
         if (!ready) {
             kill(window, SIGKILL);
-            kill(server, SIGKILL);
+            kill(server, SIGTERM);
             waitpid(window, nullptr, 0);
             waitpid(server, nullptr, 0);
         }
@@ -303,7 +312,7 @@ TEST(WindowEnd, AWindowWhoseDisplayEndsEndsAndKeepsWhatItHadNotSaved)
         if (row == IDLE_TERM) kill(window, SIGTERM);
         else kill(server, SIGKILL);
         const double took = Seconds_To_End(window, &status, 30);
-        kill(server, SIGKILL);
+        kill(server, SIGTERM);
         waitpid(server, nullptr, 0);
         EXPECT_GE(took, 0.0) << "the window still ran 30 s later";
         EXPECT_LE(took, 10.0);
