@@ -32,6 +32,7 @@
 #include "platform/zelkwin.h"
 #include "results/results.h"
 #include "splice/splice_app.h"
+#include "tests/virtual_display.h"
 
 namespace {
 
@@ -43,45 +44,9 @@ const char *const Id = "fenster";
 void Write_Splice_Files(void)
 {
     Bench_Activate_Annex();
-    Init_Dowel_Bolt_Diameters();
-    Set_Splice_Input_Defaults(&Splice_Input);
-    Splice_Input_Record *si = &Splice_Input;
-    si->connection_kind = CONN_SIDE_TIMBERS;
-    si->splice_kind = SPLICE_BENDING;
-    si->b = 14.0;
-    si->h = 24.0;
-    si->t_s = 8.0;
-    si->t_s_user = 1;
-    si->h_s = 24.0;
-    si->L_user = 0;
-    si->vbm_type = VBM_BOLZEN;
-    si->vbm_row = 4; /* M16 */
-    si->d = 16.0;
-    si->l = 320.0; /* mm: 14 + 2 x 8 cm and the nut */
-    const int slot = VBM_TYPE_SLOT(VBM_BOLZEN);
-    si->n_col[slot] = 3;
-    si->n_row[slot] = 2;
-    for (int g = 0; g < 2; g++) {
-        Lkom_Group *grp = &si->lkom.groups[g];
-        grp->used = 1;
-        grp->kled = 1 + g;
-        grp->kmod = 0.7 + 0.1 * g;
-        grp->kmod_source = 0;
-        for (int e = 0; e < LKOM_ENTRIES; e++) {
-            Lkom_Entry *c = &grp->entries[e];
-            c->used = 1;
-            c->accidental = 0;
-            c->M_d = 4.0 + 2.0 * std::sin(0.01 * e + g);
-            c->N_d = 10.0 * std::cos(0.013 * e - g);
-            c->V_d = 3.0 + 1.0 * std::sin(0.007 * e * (g + 1));
-        }
-    }
-    si->print.fasteners = 1;
-    si->print.combinations = 1;
-    si->print.sections = PRINT_SEC_COORDINATES | PRINT_SEC_PLOT_VIEW | PRINT_SEC_PLOT_LONG
-                         | PRINT_SEC_PLOT_CROSS | PRINT_SEC_SKETCHES;
+    Fill_Long_Print_Splice(&Splice_Input);
     const std::string inp = std::string(Id) + "_01.inp";
-    if (!Write_Splice_Input_File(inp.c_str(), si)) abort();
+    if (!Write_Splice_Input_File(inp.c_str(), &Splice_Input)) abort();
     std::ofstream(std::string(Id) + "_01.txt", std::ios::binary)
         << "Biegestoss mit Seitenhoelzern, 2 x 1000 Kombinationen\n";
 }
@@ -98,73 +63,6 @@ void Write_Script(void)
            << "answer yes\nclose\n"
            << "click " << cx + 60 << " " << cy + 10 << "\nclick " << cx + 78 << " " << cy + 37
            << "\n";
-}
-
-/* The full path of a program found along PATH, or "" where it is missing. */
-std::string Find_Program(const char *name)
-{
-    const char *path = getenv("PATH");
-    std::string dirs = path ? path : "/usr/bin:/bin";
-    for (size_t from = 0; from <= dirs.size();) {
-        size_t to = dirs.find(':', from);
-        if (to == std::string::npos) to = dirs.size();
-        const std::string full = dirs.substr(from, to - from) + "/" + name;
-        if (access(full.c_str(), X_OK) == 0) return full;
-        from = to + 1;
-    }
-    return "";
-}
-
-/* A virtual display of its own: Xvfb started with -displayfd, which names the display it took. */
-struct Virtual_Display {
-    pid_t pid = -1;
-    std::string name; /* ":n" */
-};
-
-bool Start_Xvfb(const std::string &xvfb, Virtual_Display *d)
-{
-    int fds[2];
-    if (pipe(fds) != 0) return false;
-    const std::string fd = std::to_string(fds[1]);
-    const char *argv[] = {"Xvfb",         "-displayfd", fd.c_str(), "-screen", "0",
-                          "1600x1200x24", "-nolisten",  "tcp",      nullptr};
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addclose(&quiet, fds[0]);
-    const int spawned =
-        posix_spawn(&d->pid, xvfb.c_str(), &quiet, nullptr, const_cast<char **>(argv), environ);
-    posix_spawn_file_actions_destroy(&quiet);
-    close(fds[1]);
-    char buf[32] = {0};
-    /* the server writes the number and its newline apart, and ends where the newline finds the
-    ** pipe closed: read through the newline */
-    ssize_t n = spawned == 0 ? 0 : -1;
-    while (n >= 0 && (size_t)n < sizeof buf - 1 && memchr(buf, '\n', (size_t)n) == nullptr) {
-        const ssize_t got = read(fds[0], buf + n, sizeof buf - 1 - (size_t)n);
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) break;
-        n += got;
-    }
-    close(fds[0]);
-    if (n <= 0) {
-        if (spawned == 0) {
-            kill(d->pid, SIGTERM);
-            waitpid(d->pid, nullptr, 0);
-        }
-        d->pid = -1;
-        return false;
-    }
-    d->name = std::string(":") + std::to_string(atoi(buf));
-    return true;
-}
-
-void Stop_Xvfb(Virtual_Display *d)
-{
-    if (d->pid <= 0) return;
-    kill(d->pid, SIGTERM);
-    waitpid(d->pid, nullptr, 0);
-    d->pid = -1;
 }
 
 std::string Slurp(const std::string &path)

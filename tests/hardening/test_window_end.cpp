@@ -34,6 +34,7 @@
 #include "splice/splice_app.h"
 #include "tests/splice/example_host.h"
 #include "tests/temp_folder.h"
+#include "tests/virtual_display.h"
 
 extern char **environ;
 
@@ -45,61 +46,6 @@ std::string Slurp(const std::string &path)
     std::stringstream s;
     s << f.rdbuf();
     return s.str();
-}
-
-/* The full path of a program found along PATH, or "" where it is missing. */
-std::string Find_Program(const char *name)
-{
-    const char *path = getenv("PATH");
-    std::string dirs = path ? path : "/usr/bin:/bin";
-    for (size_t from = 0; from <= dirs.size();) {
-        size_t to = dirs.find(':', from);
-        if (to == std::string::npos) to = dirs.size();
-        const std::string full = dirs.substr(from, to - from) + "/" + name;
-        if (access(full.c_str(), X_OK) == 0) return full;
-        from = to + 1;
-    }
-    return "";
-}
-
-/* A virtual display of its own: Xvfb started with -displayfd, which names the display it took;
-** -1 where it did not start. */
-pid_t Start_Xvfb(const std::string &xvfb, std::string *name)
-{
-    int fds[2];
-    if (pipe(fds) != 0) return -1;
-    const std::string fd = std::to_string(fds[1]);
-    const char *argv[] = {"Xvfb",         "-displayfd", fd.c_str(), "-screen", "0",
-                          "1600x1200x24", "-nolisten",  "tcp",      nullptr};
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addclose(&quiet, fds[0]);
-    pid_t pid = -1;
-    const int spawned =
-        posix_spawn(&pid, xvfb.c_str(), &quiet, nullptr, const_cast<char **>(argv), environ);
-    posix_spawn_file_actions_destroy(&quiet);
-    close(fds[1]);
-    char buf[32] = {0};
-    /* the server writes the number and its newline apart, and ends where the newline finds the
-    ** pipe closed: read through the newline */
-    ssize_t n = spawned == 0 ? 0 : -1;
-    while (n >= 0 && (size_t)n < sizeof buf - 1 && memchr(buf, '\n', (size_t)n) == nullptr) {
-        const ssize_t got = read(fds[0], buf + n, sizeof buf - 1 - (size_t)n);
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) break;
-        n += got;
-    }
-    close(fds[0]);
-    if (n <= 0) {
-        if (spawned == 0) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
-        return -1;
-    }
-    *name = ":" + std::to_string(atoi(buf));
-    return pid;
 }
 
 /* The executable started in the current folder on the component Stoss, file 1, with the
@@ -165,44 +111,9 @@ double Seconds_To_End(pid_t pid, int *status, double limit)
 void Write_Long_Print_Splice(void)
 {
     Set_Active_NAD(NAD_NAME_GERMANY);
-    Init_Dowel_Bolt_Diameters();
-    Set_Splice_Input_Defaults(&Splice_Input);
+    Fill_Long_Print_Splice(&Splice_Input);
     Splice_Input_Record *si = &Splice_Input;
-    si->connection_kind = CONN_SIDE_TIMBERS;
-    si->splice_kind = SPLICE_BENDING;
-    si->b = 14.0;
-    si->h = 24.0;
-    si->t_s = 8.0;
-    si->t_s_user = 1;
-    si->h_s = 24.0;
-    si->L_user = 0;
-    si->vbm_type = VBM_BOLZEN;
-    si->vbm_row = 4; /* M16 */
-    si->d = 16.0;
-    si->l = 320.0;
-    const int slot = VBM_TYPE_SLOT(VBM_BOLZEN);
-    si->n_col[slot] = 3;
-    si->n_row[slot] = 2;
-    for (int g = 0; g < 2; g++) {
-        Lkom_Group *grp = &si->lkom.groups[g];
-        grp->used = 1;
-        grp->kled = 1 + g;
-        grp->kmod = 0.7 + 0.1 * g;
-        grp->kmod_source = 0;
-        for (int e = 0; e < LKOM_ENTRIES; e++) {
-            Lkom_Entry *c = &grp->entries[e];
-            c->used = 1;
-            c->accidental = 0;
-            c->M_d = 4.0 + 2.0 * std::sin(0.01 * e + g);
-            c->N_d = 10.0 * std::cos(0.013 * e - g);
-            c->V_d = 3.0 + 1.0 * std::sin(0.007 * e * (g + 1));
-        }
-    }
     si->service_class = 1;
-    si->print.fasteners = 1;
-    si->print.combinations = 1;
-    si->print.sections = PRINT_SEC_COORDINATES | PRINT_SEC_PLOT_VIEW | PRINT_SEC_PLOT_LONG
-                         | PRINT_SEC_PLOT_CROSS | PRINT_SEC_SKETCHES;
     ASSERT_EQ(Write_Splice_Input_File("Stoss_01.inp", si), 1);
     std::ofstream("Stoss_01.txt", std::ios::binary) << "Biegestoss, 2 x 1000 Kombinationen\n";
 }
@@ -268,14 +179,17 @@ TEST(WindowEnd, AWindowWhoseDisplayEndsEndsAndKeepsWhatItHadNotSaved)
         int status = 0;
         bool ready = false;
         for (int attempt = 0; attempt < 3 && !ready; attempt++) {
-            /* a display that another server takes at the same moment gives no window (the
-            ** program ends at once, "no window on the display"): once more on another */
+            /* a server that ends as soon as it started gives no window (the program ends at
+            ** once, "no window on the display"): once more on a new one */
             if (server > 0) {
                 kill(server, SIGTERM);
                 waitpid(server, nullptr, 0);
             }
-            server = Start_Xvfb(xvfb, &display);
-            if (server < 0) break;
+            server = -1;
+            Virtual_Display vd;
+            if (!Start_Xvfb(xvfb, &vd)) break;
+            server = vd.pid;
+            display = vd.name;
             unlink("window.log");
             window = Start_Splice({"SPLICE_GUI_SCRIPT=" + dir + "/window.scr",
                                    "SPLICE_GUI_LOG=" + dir + "/window.log", "SPLICE_GUI_WINDOW=1",
