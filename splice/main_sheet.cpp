@@ -143,12 +143,14 @@ const char *Page_Help_Key(int page)
 
 int Compute_And_Print(int content)
 {
+    const int unchanged = Input_Is_Unchanged();
     Trim_Page_Texts();
     Regenerate_Lkoms_If_Generated();
     /* what the print's computation writes into the record belongs to this input */
     const uint32_t generation = Splice_Input_Generation();
     const int r = Write_Print_List(content);
     Splice_Calc_Written(generation);
+    Note_Own_Fill_Ins(unchanged);
     return r;
 }
 
@@ -557,11 +559,14 @@ static void Page_Field_Done(int area)
 static void Draw_Current_Page(void)
 {
     if (Main_Area < 0) return;
+    /* the user's input is taken before: what the page computes is the program's own */
+    const int unchanged = Input_Is_Unchanged();
     int held = Wdg_Limited_Changes();
     Build_Current_Page();
     if (Wdg_Limited_Changes() != held) Build_Current_Page();
     SVA_Set_Active(Main_Area, 1);
     SVA_Update(Main_Area);
+    Note_Own_Fill_Ins(unchanged);
 }
 
 int Run_Main_Sheet(void)

@@ -311,7 +311,11 @@ int Ask_End_Program(void);
 ** at the start, after the input file was read, notes it unchanged and, in a window that holds the
 ** component and finds a copy, asks whether to take it over ("Übernehmen"), remove it ("Verwerfen")
 ** or leave it ("Später"). Drop_Taken_Copy: a copy taken over goes (the input was
-** saved, or the finish question answered).
+** saved, or the finish question answered). Input_Is_Unchanged: the input is what the input file
+** holds, in a window that holds the component. Note_Own_Fill_Ins: what the program filled in
+** itself since Input_Is_Unchanged answered was_unchanged (a design run's length, thickness,
+** spacings and partial factors, the combinations it generated, for a page or a print) counts as
+** the input file's where the user had changed nothing before: only the user's changes make a copy.
 */
 std::string Input_File_Bytes(void);
 std::string Unsaved_Copy_Path(void);
@@ -319,6 +323,8 @@ void Note_Input_Unchanged(void);
 int Keep_Unsaved_Input(void);
 void Offer_Unsaved_Copy(void);
 void Drop_Taken_Copy(void);
+int Input_Is_Unchanged(void);
+void Note_Own_Fill_Ins(int was_unchanged);
 
 /*
 ** Regenerate the combinations when they come from the characteristic actions, then write the

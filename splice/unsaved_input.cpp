@@ -57,6 +57,17 @@ void Note_Input_Unchanged(void)
     Drop_Taken_Copy();
 }
 
+int Input_Is_Unchanged(void)
+{
+    return Unchanged_Noted && Splice_Read_Only == SPLICE_WRITER
+           && Input_File_Bytes() == Unchanged_Bytes;
+}
+
+void Note_Own_Fill_Ins(int was_unchanged)
+{
+    if (was_unchanged) Unchanged_Bytes = Input_File_Bytes();
+}
+
 int Keep_Unsaved_Input(void)
 {
     if (!Unchanged_Noted || Splice_Read_Only != SPLICE_WRITER) return 0;

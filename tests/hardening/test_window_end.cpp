@@ -31,6 +31,7 @@
 #include "platform/runtime.h"
 #include "platform/zelkwin.h"
 #include "platform/zelkwin_test.h"
+#include "results/print_list.h"
 #include "splice/splice_app.h"
 #include "tests/splice/example_host.h"
 #include "tests/temp_folder.h"
@@ -273,6 +274,39 @@ TEST(WindowEnd, AWindowWhoseDisplayEndsEndsAndKeepsWhatItHadNotSaved)
         free(saved->Vorbemerkungen_Text);
         free(saved);
         EXPECT_FALSE(Print_At_Work()); /* what the print at work left is cleared */
+        ASSERT_EQ(chdir(old_cwd), 0);
+        if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
+    }
+}
+
+/* A print of an input the user did not change leaves no copy at the window's end: the length,
+** spacings, partial factors and shear planes its design run fills in and the combinations it
+** generates are the program's own. A change of the user's after the print is kept. Every
+** example of examples/. */
+TEST(WindowEnd, APrintWithoutAChangeLeavesNoCopy)
+{
+    char old_cwd[1024];
+    ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
+    for (const char *ex : {"zugstoss_nagel", "biegestoss_stabduebel", "druckstoss_bolzen"}) {
+        SCOPED_TRACE(ex);
+        const std::string dir = Make_Temp_Folder("printonly_");
+        ASSERT_FALSE(dir.empty());
+        const std::string from = std::string(SPLICE_SOURCE_DIR) + "/examples/" + ex;
+        ASSERT_EQ(system(("cp '" + from + "'/* '" + dir + "'/").c_str()), 0);
+        ASSERT_EQ(chdir(dir.c_str()), 0);
+        Use_Example_Host();
+        setenv("TEMP", dir.c_str(), 1);
+        ZW_Test_Reset();
+        ASSERT_EQ(Form_Component_File_Names(ex, 1), 1);
+        ASSERT_EQ(Open_Input_As_Program(Inp_File_Name), 1);
+        Set_Print_List_Names(Oli_File_Name, ex);
+        Offer_Unsaved_Copy();
+        EXPECT_EQ(Compute_And_Print(1), 0);
+        EXPECT_EQ(Keep_Unsaved_Input(), 0);
+        EXPECT_NE(access(Unsaved_Copy_Path().c_str(), F_OK), 0);
+        Splice_Input.service_class = Splice_Input.service_class == 1 ? 2 : 1;
+        EXPECT_EQ(Keep_Unsaved_Input(), 1);
+        EXPECT_EQ(access(Unsaved_Copy_Path().c_str(), F_OK), 0);
         ASSERT_EQ(chdir(old_cwd), 0);
         if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
     }
