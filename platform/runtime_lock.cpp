@@ -125,32 +125,34 @@ static int Open_Folder(const std::string &path)
     return open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
 
+/* A lock of type (F_RDLCK, F_WRLCK) on the byte of path in the folder's handle: set (cmd
+** F_OFD_SETLK) or asked for (F_OFD_GETLK, the answer in *lock); true where fcntl took it. */
+static bool Folder_Byte_Lock(int folder, const std::string &path, short type, int cmd,
+                             struct flock *lock)
+{
+    memset(lock, 0, sizeof *lock);
+    lock->l_type = type;
+    lock->l_whence = SEEK_SET;
+    lock->l_start = Hold_Byte(path);
+    lock->l_len = 1;
+    return fcntl(folder, cmd, lock) == 0;
+}
+
 /* 1 when another window holds the component of path on its folder (folder: a handle of it, also
 ** this process's other windows count), 0 when none does or the folder takes no such lock. */
 static bool Held_In_Folder(int folder, const std::string &path)
 {
-    if (folder < 0) return false;
     struct flock probe;
-    memset(&probe, 0, sizeof probe);
-    probe.l_type = F_WRLCK;
-    probe.l_whence = SEEK_SET;
-    probe.l_start = Hold_Byte(path);
-    probe.l_len = 1;
-    return fcntl(folder, F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
+    return folder >= 0 && Folder_Byte_Lock(folder, path, F_WRLCK, F_OFD_GETLK, &probe)
+           && probe.l_type != F_UNLCK;
 }
 
 /* Hold the component of path on the folder's handle: true, or false where the folder takes no
 ** such lock. */
 static bool Hold_In_Folder(int folder, const std::string &path)
 {
-    if (folder < 0) return false;
     struct flock hold;
-    memset(&hold, 0, sizeof hold);
-    hold.l_type = F_RDLCK;
-    hold.l_whence = SEEK_SET;
-    hold.l_start = Hold_Byte(path);
-    hold.l_len = 1;
-    return fcntl(folder, F_OFD_SETLK, &hold) == 0;
+    return folder >= 0 && Folder_Byte_Lock(folder, path, F_RDLCK, F_OFD_SETLK, &hold);
 }
 
 /* ---------------------------------------------------------------- the lock file */

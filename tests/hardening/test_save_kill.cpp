@@ -198,6 +198,34 @@ char Plot_Of(const std::string &path, const std::string &a, const std::string &b
     return bytes == a ? 'A' : bytes == b ? 'B' : '?';
 }
 
+/* A scratch folder (named from prefix) with the example zugstoss_nagel, made the working folder
+** with the example host; old_cwd the folder before. Run or window A takes the example's input,
+** B the same splice 20 cm longer whose print draws no cross section. */
+struct Two_Runs {
+    char old_cwd[1024];
+    std::string dir, input_a, input_b;
+};
+
+void Make_Two_Runs(const char *prefix, Two_Runs *r)
+{
+    ZW_Test_Reset();
+    ASSERT_NE(getcwd(r->old_cwd, sizeof r->old_cwd), nullptr);
+    r->dir = Make_Temp_Folder(prefix);
+    ASSERT_FALSE(r->dir.empty());
+    const std::string src = std::string(SPLICE_SOURCE_DIR) + "/examples/zugstoss_nagel";
+    ASSERT_EQ(system(("cp '" + src + "'/* '" + r->dir + "'").c_str()), 0);
+    ASSERT_EQ(chdir(r->dir.c_str()), 0);
+    Use_Example_Host();
+    setenv("TEMP", r->dir.c_str(), 1);
+    unsetenv("SPLICE_GUI_SCRIPT");
+    r->input_a = Slurp("zugstoss_nagel_01.inp");
+    r->input_b = r->input_a;
+    const size_t system_at = r->input_b.find("SYSTEM 0 1 1 0 5 0 5 0 0 10 20 6 20 120 1 1");
+    ASSERT_NE(system_at, std::string::npos);
+    r->input_b.replace(system_at + 36, 3, "140");
+    r->input_b.insert(r->input_b.find("\nEND\n") + 1, "PRINT 0 0 45 10 8 10 8 10 8\n");
+}
+
 /* Print A is in place; a run B of the print, the preview or the plans is killed before each of
 ** its steps in turn (and at last runs to its end). Run B is of a longer splice and draws no cross
 ** section. The print list, the plots and the PDF beside it always come from one run: the print
@@ -209,27 +237,14 @@ char Plot_Of(const std::string &path, const std::string &a, const std::string &b
 ** while it drops the files kept aside; run to its end, that preview says so itself. */
 TEST(SaveKill, AKilledPrintNeverLeavesAPdfBesideAnotherPrintList)
 {
-    ZW_Test_Reset();
-    char old_cwd[1024];
-    ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
-    const std::string dir = Make_Temp_Folder("printkill_");
-    ASSERT_FALSE(dir.empty());
-    const std::string src = std::string(SPLICE_SOURCE_DIR) + "/examples/zugstoss_nagel";
-    ASSERT_EQ(system(("cp '" + src + "'/* '" + dir + "'").c_str()), 0);
-    ASSERT_EQ(chdir(dir.c_str()), 0);
-    Use_Example_Host();
-    setenv("TEMP", dir.c_str(), 1);
-    unsetenv("SPLICE_GUI_SCRIPT");
+    Two_Runs two;
+    Make_Two_Runs("printkill_", &two);
+    if (HasFatalFailure()) return;
+    char *const old_cwd = two.old_cwd;
+    const std::string &dir = two.dir, &input_a = two.input_a, &input_b = two.input_b;
     const std::string list = "zugstoss_nagel_01.oli", pdf = list + ".pdf";
     const std::string plots[3] = {"zugstoss_nagel01.SPF", "zugstoss_nagel02.SPF",
                                   "zugstoss_nagel03.SPF"};
-    /* the input of run B: the splice 20 cm longer, the print without the cross section */
-    const std::string input_a = Slurp("zugstoss_nagel_01.inp");
-    std::string input_b = input_a;
-    const size_t system_at = input_b.find("SYSTEM 0 1 1 0 5 0 5 0 0 10 20 6 20 120 1 1");
-    ASSERT_NE(system_at, std::string::npos);
-    input_b.replace(system_at + 36, 3, "140");
-    input_b.insert(input_b.find("\nEND\n") + 1, "PRINT 0 0 45 10 8 10 8 10 8\n");
     const char *argv[] = {"splice", "zugstoss_nagel", "1", "1", "1", nullptr};
     /* run `name` with its input; entry -1 only starts the program and ends it; with no_pdf a
     ** folder under the PDF's temporary name keeps the PDF from being printed */
@@ -347,27 +362,14 @@ void Hold_At(const char *)
 ** plots of B beside A's print list, and B's save is kept in a file of its own. */
 TEST(SaveKill, AWindowWhoseLockFileIsRemovedStillHoldsItsComponent)
 {
-    ZW_Test_Reset();
-    char old_cwd[1024];
-    ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
-    const std::string dir = Make_Temp_Folder("lockgone_");
-    ASSERT_FALSE(dir.empty());
-    const std::string src = std::string(SPLICE_SOURCE_DIR) + "/examples/zugstoss_nagel";
-    ASSERT_EQ(system(("cp '" + src + "'/* '" + dir + "'").c_str()), 0);
-    ASSERT_EQ(chdir(dir.c_str()), 0);
-    Use_Example_Host();
-    setenv("TEMP", dir.c_str(), 1);
-    unsetenv("SPLICE_GUI_SCRIPT");
+    Two_Runs two;
+    Make_Two_Runs("lockgone_", &two);
+    if (HasFatalFailure()) return;
+    char *const old_cwd = two.old_cwd;
+    const std::string &dir = two.dir, &input_a = two.input_a, &input_b = two.input_b;
     const std::string list = "zugstoss_nagel_01.oli", pdf = list + ".pdf";
     const std::string plots[3] = {"zugstoss_nagel01.SPF", "zugstoss_nagel02.SPF",
                                   "zugstoss_nagel03.SPF"};
-    /* window B's splice is 20 cm longer and its print draws no cross section */
-    const std::string input_a = Slurp("zugstoss_nagel_01.inp");
-    std::string input_b = input_a;
-    const size_t system_at = input_b.find("SYSTEM 0 1 1 0 5 0 5 0 0 10 20 6 20 120 1 1");
-    ASSERT_NE(system_at, std::string::npos);
-    input_b.replace(system_at + 36, 3, "140");
-    input_b.insert(input_b.find("\nEND\n") + 1, "PRINT 0 0 45 10 8 10 8 10 8\n");
     const char *argv[] = {"splice", "zugstoss_nagel", "1", "1", "1", nullptr};
     /* start window `name` with its input and title, the script, held at step hold (-1 never) */
     int at[2] = {-1, -1}, go[2] = {-1, -1};
