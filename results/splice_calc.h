@@ -783,6 +783,25 @@ typedef struct Connector_Section_Loss {
 */
 int Calc_Connector_Section_Loss(int side, Connector_Section_Loss *r);
 
+/* 1 where two or more inner plates split the timber into lamellas, some of them between two
+** plates, else 0. */
+int Lamellas_Between_Plates(void);
+
+/*
+** The loss of one lamella at one bolt of the current connector where two or more inner plates split
+** the timber (Lamellas_Between_Plates): inner 1 a lamella between two plates, with a connector in
+** both faces, inner 0 an outer lamella beside one plate, with one. Return 0 (r cleared) otherwise.
+*/
+int Calc_Lamella_Connector_Loss(int inner, Connector_Section_Loss *r);
+
+/*
+** Net area (cm²), moment of inertia (cm⁴) and section modulus (cm³) of one lamella at the joint
+** where two or more inner plates split the timber: inner 1 a lamella between two plates, 0 an outer
+** one; each loses the holes that lie in it (a connector by the faces it holds). Each pointer
+** optional. Return 1, or 0 (nothing written) without such lamellas.
+*/
+int Calc_Lamella_Net_Section_Values(int inner, double *A, double *I, double *W);
+
 /*
 ** Net area, moment of inertia and section modulus of the middle member and of one side
 ** member at the joint (each pointer optional). Side values only for side timbers and outer

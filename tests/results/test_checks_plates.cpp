@@ -223,6 +223,68 @@ TEST(Sections, ConnectorsDeductWhatLiesInEachMember)
         << sys;
 }
 
+TEST(Sections, EachLamellaBetweenPlatesLosesWhatLiesInItsFaces)
+{
+    /* Toothed plates C2 62 (single-sided, h_e 7.5 mm, d_c 62 mm) on M12 in holes d_L = 13 mm
+    ** beside two inner plates 10 mm in C24 14/24: three lamellas of (140 - 2 x 10) / 3 = 40 mm,
+    ** 2 x 2 per half, N_d 40 kN, kmod 0.8. The lamella between the plates holds a plate in both
+    ** faces at each bolt, an outer lamella one (EN 1995-1-1, 5.2(3)):
+    ** inner: 2 x 7.5 x 62 + (40 - 2 x 7.5) x 13 = 930 + 325 = 1255 mm²,
+    **        A_n = 4 x 24 - 2 x 12.55 = 70.90 cm²;
+    ** outer: 7.5 x 62 + (40 - 7.5) x 13 = 465 + 422.5 = 887.5 mm², A_n = 96 - 2 x 8.875 = 78.25 cm²
+    ** (one third of all three, (288 - 2 x (4 x 465 + 90 x 13) / 100) / 3 = 75.80 cm², each before).
+    ** The inner lamella takes 2 / 4 of N_d: sigma_t,0,d = 20000 / 7090 = 2.820874 N/mm²,
+    ** f_t,0,d = 14.5 x 0.8 / 1.3 = 8.923077 N/mm², u = 0.316132 (0.295697 on 75.80 cm²); the
+    ** outer one 10000 / 7825 = 1.277955 N/mm², u = 0.143219. */
+    const Host_Catalogues catalogues;
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_C2;
+    Splice_Input.connector_index = 1;
+    Splice_Input.d = 62.0;
+    Splice_Input.d_bolt = 12.0;
+    Splice_Input.bolt_index = 3;
+    Splice_Input.b = 14.0;
+    Splice_Input.h = 24.0;
+    Splice_Input.plate_count = 2.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.h_p = 20.0;
+    Set_Layout(2, 2);
+    Tension_Splice(40.0);
+    Splice_Input.lkom.groups[0].kmod = 0.8;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    double A_in = 0, A_out = 0;
+    ASSERT_EQ(Calc_Lamella_Net_Section_Values(1, &A_in, nullptr, nullptr), 1);
+    ASSERT_EQ(Calc_Lamella_Net_Section_Values(0, &A_out, nullptr, nullptr), 1);
+    EXPECT_NEAR(A_in, 70.90, 1e-9);
+    EXPECT_NEAR(A_out, 78.25, 1e-9);
+    Timber_Check r;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.mid.A_n, 70.90, 1e-9);
+    EXPECT_NEAR(r.mid.u, 0.316132, 1e-6);
+    EXPECT_NEAR(r.lam_outer.A_n, 78.25, 1e-9);
+    EXPECT_NEAR(r.lam_outer.u, 0.143219, 1e-6);
+    /* the page gives each lamella's deduction with its formula and numbers */
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Oli_Systemdarstellung(f);
+    const std::string sys = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(sys.find("innere Lamelle: \xA3"
+                       "A = 2 h\xCE\\e\xCEr d\xCE\\c\xCEr + (t - 2 h\xCE\\e\xCEr) "
+                       "d\xCE\\L\xCEr = 2 x 7.5 x 62 + (40 - 2 x 7.5) x 13 = 1255.0 mm\xCE/2\xCEr "
+                       "=> A\xCE\\n\xCEr = 4.0 x 24.0 - 2 x 12.550 = 70.90 cm\xCE/2\xCEr\n"),
+              std::string::npos)
+        << sys;
+    EXPECT_NE(sys.find("\x84u\xE1"
+                       "ere Lamelle: \xA3"
+                       "A = h\xCE\\e\xCEr d\xCE\\c\xCEr + (t - h\xCE\\e\xCEr) d\xCE\\L\xCEr = "
+                       "7.5 x 62 + (40 - 7.5) x 13 = 887.5 mm\xCE/2\xCEr => A\xCE\\n\xCEr = 4.0 x "
+                       "24.0 - 2 x 8.875 = 78.25 cm\xCE/2\xCEr\n"),
+              std::string::npos)
+        << sys;
+}
+
 TEST(Sections, LabelsAndPredicates)
 {
     Fresh_Splice(false);
