@@ -256,9 +256,11 @@ double Min_Mid_Timber_Thickness(int *code, int split_rule);
 ** (0 under an annex; without one DIN 1052's 2.4 cm). */
 double Min_Side_Timber_Thickness(int *code, int split_rule);
 
-/* The same for the middle member (side 0) or the outer member (side 1), with the rule of the
-** least thickness and its operands in mm into how ("max(14 x 4.2; (13 x 4.2 - 30) x 350 / 200)",
-** "" where the least value is a fixed one). */
+/* The same for the middle member (side 0) or the outer member (side 1: a side timber, a half of a
+** lap, a lamella beside inner plates), with the rule of the least thickness and its operands in mm
+** into how ("max(14 x 4.2; (13 x 4.2 - 30) x 350 / 200)", "" where the least value is a fixed
+** one). A connector asks 3.75 h_e of a member that holds one in both faces (the middle member, a
+** lamella between two inner plates), 2.25 h_e of one that holds one in one face. */
 double Min_Timber_Thickness_Rule(int side, int split_rule, int *code, char *how, size_t size);
 
 /* Thickness against splitting of an unpredrilled nail: max(k d, (13 d - 30) rho_k / q), mm
