@@ -128,13 +128,15 @@ TEST(Sections, NetSectionsDeductRows)
 TEST(Sections, StaggeredHolesShareASectionWhateverTheActions)
 {
     /* Side timbers 2 x 8/24 on a middle member 14/24 (C24), dowels 12 mm staggered in 3 rows with
-    ** the user's a1 = 6.0 cm, N_d = 120 kN, V_d = 0, 1.02 and 5 kN. Which holes share a net section is geometry: those within half the least
-    ** spacing along the grain, a1 = (3 + 2 |cos 0|) 12 = 60 mm (EN 1995-1-1, Table 8.5, 5.2(4)),
-    ** whatever angle a shear force turns the forces to (at 0.1 degrees a1 would be 59.99998 mm and
-    ** the neighbouring column, 30 mm away, would drop out). Each side timber loses d t = 1.2 x 8 =
-    ** 9.6 cm² per hole, 3 holes: A_n = 8 x 24 - 3 x 9.6 = 163.20 cm²; the middle member
-    ** 1.2 x 14 = 16.8 cm² per hole: 14 x 24 - 3 x 16.8 = 285.60 cm². */
-    for (const double V : {0.0, 1.02, 5.0}) {
+    ** the user's a1 = 6.0 cm, N_d = 120 kN, V_d = 0, 1.02, 5 and 120 kN. Which holes share a net
+    ** section is geometry: those within half the least spacing along the grain, a1 = (3 + 2
+    ** |cos 0|) 12 = 60 mm (EN 1995-1-1, Table 8.5, 5.2(4)), whatever angle a shear force turns the
+    ** forces to (at 0.1 degrees a1 would be 59.99998 mm and the neighbouring column, 30 mm away,
+    ** would drop out; with V_d = N_d = 120 kN the least angle of the forces is 6.98 degrees,
+    ** (3 + 2 cos 6.98) 12 = 59.82 mm, half of it 2.99 cm < 3.00 cm). Each side timber loses
+    ** d t = 1.2 x 8 = 9.6 cm² per hole, 3 holes: A_n = 8 x 24 - 3 x 9.6 = 163.20 cm² (172.80 with
+    ** 2); the middle member 1.2 x 14 = 16.8 cm² per hole: 14 x 24 - 3 x 16.8 = 285.60 cm². */
+    for (const double V : {0.0, 1.02, 5.0, 120.0}) {
         Fresh_Splice(true);
         Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
         Splice_Input.splice_kind = SPLICE_TENSION;
