@@ -805,22 +805,7 @@ TEST(BlockShear, EachLamellaTakesTheHolesOfItsOwnFaces)
     };
     for (const auto &c : rows) {
         SCOPED_TRACE(c.dc);
-        Fresh_Splice(true);
-        Splice_Input.connection_kind = CONN_INNER_PLATES;
-        Splice_Input.vbm_type = c.type;
-        Splice_Input.connector_index = c.row;
-        Splice_Input.d = c.dc;
-        Splice_Input.d_bolt = 12.0;
-        Splice_Input.bolt_index = 3;
-        Splice_Input.b = c.b;
-        Splice_Input.h = 24.0;
-        Splice_Input.plate_count = 2.0;
-        Splice_Input.t_p = 1.0;
-        Splice_Input.h_p = 20.0;
-        Splice_Input.block_shear = 1;
-        Set_Layout(2, 2);
-        Tension_Splice(40.0);
-        Splice_Input.lkom.groups[0].kmod = 0.8;
+        Inner_Plate_Connector_Splice(c.type, c.row, c.dc, c.b);
         ASSERT_EQ(Prepare_Splice_Calc(), 0);
         Block_Shear_Check r;
         ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);

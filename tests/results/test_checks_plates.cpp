@@ -239,21 +239,7 @@ TEST(Sections, EachLamellaBetweenPlatesLosesWhatLiesInItsFaces)
     ** f_t,0,d = 14.5 x 0.8 / 1.3 = 8.923077 N/mm², u = 0.316132 (0.295697 on 75.80 cm²); the
     ** outer one 10000 / 7825 = 1.277955 N/mm², u = 0.143219. */
     const Host_Catalogues catalogues;
-    Fresh_Splice(true);
-    Splice_Input.connection_kind = CONN_INNER_PLATES;
-    Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_C2;
-    Splice_Input.connector_index = 1;
-    Splice_Input.d = 62.0;
-    Splice_Input.d_bolt = 12.0;
-    Splice_Input.bolt_index = 3;
-    Splice_Input.b = 14.0;
-    Splice_Input.h = 24.0;
-    Splice_Input.plate_count = 2.0;
-    Splice_Input.t_p = 1.0;
-    Splice_Input.h_p = 20.0;
-    Set_Layout(2, 2);
-    Tension_Splice(40.0);
-    Splice_Input.lkom.groups[0].kmod = 0.8;
+    Inner_Plate_Connector_Splice(VBM_SCHEIBENDUEBEL_C2, 1, 62.0, 14.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     double A_in = 0, A_out = 0;
     ASSERT_EQ(Calc_Lamella_Net_Section_Values(1, &A_in, nullptr, nullptr), 1);

@@ -51,6 +51,19 @@ void Combination_Of_Kind(int splice_kind)
     else Set_Lkom(0, 0, 0.0, splice_kind == SPLICE_TENSION ? 20.0 : -20.0, 0.0);
 }
 
+/* A tension splice of kind `kind`, N_d 20 kN, C24 of 40 cm height and b (cm) thick, the length
+** computed; the built-in annex, no fastener chosen. */
+void Tension_Splice_Of_Kind(int kind, double b)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = kind;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Set_Lkom(0, 0, 0.0, 20.0, 0.0);
+    Splice_Input.L_user = 0;
+    Splice_Input.h = Splice_Input.h_s = Splice_Input.h_p = 40.0;
+    Splice_Input.b = b;
+}
+
 std::string Refusal_Or_Empty(int code)
 {
     const char *t = Get_Refusal_Text(code);
@@ -182,13 +195,7 @@ TEST(PrepareRules, FastenersTheConnectionCannotTake)
         {VBM_SPAX_SENKKOPF_TG, CONN_OUTER_PLATES, 0},
     };
     for (const auto &k : cases) {
-        Fresh_Splice(true);
-        Splice_Input.connection_kind = k.kind;
-        Splice_Input.splice_kind = SPLICE_TENSION;
-        Set_Lkom(0, 0, 0.0, 20.0, 0.0);
-        Splice_Input.L_user = 0;
-        Splice_Input.h = Splice_Input.h_s = Splice_Input.h_p = 40.0;
-        Splice_Input.b = 16.0;
+        Tension_Splice_Of_Kind(k.kind, 16.0);
         Splice_Input.plate_count = k.plates;
         Splice_Input.split_rule = 1;
         if (k.type == VBM_KLAMMER) {
@@ -403,13 +410,7 @@ TEST(PrepareRules, ConnectorsAskTheLeastThicknessOfTheFacesTheyHold)
     };
     for (const auto &k : cases) {
         SCOPED_TRACE(testing::Message() << k.type << " " << k.kind << " " << k.b);
-        Fresh_Splice(true);
-        Splice_Input.connection_kind = k.kind;
-        Splice_Input.splice_kind = SPLICE_TENSION;
-        Set_Lkom(0, 0, 0.0, 20.0, 0.0);
-        Splice_Input.L_user = 0;
-        Splice_Input.h = Splice_Input.h_s = Splice_Input.h_p = 40.0;
-        Splice_Input.b = k.b;
+        Tension_Splice_Of_Kind(k.kind, k.b);
         if (k.t_s > 0.0) Splice_Input.t_s = k.t_s;
         Splice_Input.plate_count = k.plates;
         Splice_Input.t_p = 1.0;
