@@ -237,7 +237,10 @@ TEST(Sections, EachLamellaBetweenPlatesLosesWhatLiesInItsFaces)
     ** (one third of all three, (288 - 2 x (4 x 465 + 90 x 13) / 100) / 3 = 75.80 cm², each before).
     ** The inner lamella takes 2 / 4 of N_d: sigma_t,0,d = 20000 / 7090 = 2.820874 N/mm²,
     ** f_t,0,d = 14.5 x 0.8 / 1.3 = 8.923077 N/mm², u = 0.316132 (0.295697 on 75.80 cm²); the
-    ** outer one 10000 / 7825 = 1.277955 N/mm², u = 0.143219. */
+    ** outer one 10000 / 7825 = 1.277955 N/mm², u = 0.143219. Shear plates B1 65 (h_e 15 mm) in
+    ** lamellas of (200 - 20) / 3 = 60 mm (at least 3.75 h_e = 56.25 mm between the plates):
+    ** inner 2 x 15 x 65 + (60 - 30) x 13 = 2340 mm², A_n = 6 x 24 - 2 x 23.40 = 97.20 cm²;
+    ** outer 15 x 65 + (60 - 15) x 13 = 1560 mm², A_n = 144 - 2 x 15.60 = 112.80 cm². */
     const Host_Catalogues catalogues;
     Inner_Plate_Connector_Splice(VBM_SCHEIBENDUEBEL_C2, 1, 62.0, 14.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
@@ -271,6 +274,11 @@ TEST(Sections, EachLamellaBetweenPlatesLosesWhatLiesInItsFaces)
                        "24.0 - 2 x 8.875 = 78.25 cm\xCE/2\xCEr\n"),
               std::string::npos)
         << sys;
+    Inner_Plate_Connector_Splice(VBM_SCHEIBENDUEBEL_B1, 0, 65.0, 20.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.mid.A_n, 97.20, 1e-9);
+    EXPECT_NEAR(r.lam_outer.A_n, 112.80, 1e-9);
 }
 
 TEST(Sections, LabelsAndPredicates)
