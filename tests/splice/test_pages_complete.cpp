@@ -103,19 +103,16 @@ std::vector<std::string> Texts(size_t from = 0)
     return out;
 }
 
-bool Shown(const std::string &text)
+/* Whether one of the texts is text (part: holds text). */
+bool One_Is(const std::vector<std::string> &texts, const std::string &text, bool part)
 {
-    for (const std::string &t : Texts())
-        if (t == text) return true;
+    for (const std::string &t : texts)
+        if (part ? t.find(text) != std::string::npos : t == text) return true;
     return false;
 }
 
-bool Shown_Part(const std::string &part)
-{
-    for (const std::string &t : Texts())
-        if (t.find(part) != std::string::npos) return true;
-    return false;
-}
+bool Shown(const std::string &text) { return One_Is(Texts(), text, false); }
+bool Shown_Part(const std::string &part) { return One_Is(Texts(), part, true); }
 
 /* The texts of the page's last drawing: from the last time the page's first text was drawn (the
 ** leftmost on the base line of row 0, its heading, where every drawing of the page starts) to the
@@ -133,19 +130,8 @@ std::vector<std::string> Last_Drawing(void)
     return Texts(from);
 }
 
-bool Drawn_Last(const std::string &text)
-{
-    for (const std::string &t : Last_Drawing())
-        if (t == text) return true;
-    return false;
-}
-
-bool Drawn_Last_Part(const std::string &part)
-{
-    for (const std::string &t : Last_Drawing())
-        if (t.find(part) != std::string::npos) return true;
-    return false;
-}
+bool Drawn_Last(const std::string &text) { return One_Is(Last_Drawing(), text, false); }
+bool Drawn_Last_Part(const std::string &part) { return One_Is(Last_Drawing(), part, true); }
 
 /* The last utilisation in percent the page showed, -1 for none. */
 double Last_Utilisation(void)
