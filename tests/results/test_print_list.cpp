@@ -441,23 +441,35 @@ TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
     Expect_Nothing_Aside(names);
 }
 
-/* The immutable flag of a file set (on) or cleared, as chattr does: 1, or 0 where this process
-** may not (no privilege, a file system without the flag). */
-static int Set_Immutable(const std::string &path, int on)
+/* Runs at each step of a print that changes a file: at the removal of the old PDF (Refused_Pdf)
+** the working folder lets nothing be taken away (no write permission; root, whom no permission
+** stops, is the user nobody for that step), as a folder of another user's does; at the next step
+** the folder and the user are as before. No privilege is needed, as the immutable flag needs. */
+static std::string Refused_Pdf;
+static mode_t Refusing_Mode = 0; /* the folder's mode while it refuses, else 0 */
+static uid_t Refusing_User = 0;
+static void End_Refusal(void)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK);
-    if (fd < 0) return 0;
-    int flags = 0;
-    int ok = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-        ok = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (Refusing_Mode == 0) return;
+    if (Refusing_User == 0 && seteuid(0) != 0) ADD_FAILURE() << "seteuid(0): " << errno;
+    if (chmod(".", Refusing_Mode) != 0) ADD_FAILURE() << "chmod: " << errno;
+    Refusing_Mode = 0;
+}
+static void Refuse_The_Removal(const char *path)
+{
+    if (Refusing_Mode != 0) {
+        End_Refusal();
+        return;
     }
-    close(fd);
-    return ok;
+    struct stat st;
+    if (Refused_Pdf != path || stat(".", &st) != 0) return;
+    Refusing_Mode = st.st_mode & 07777;
+    Refusing_User = geteuid();
+    if (chmod(".", 0555) != 0) ADD_FAILURE() << "chmod: " << errno;
+    if (Refusing_User == 0 && seteuid(65534) != 0) ADD_FAILURE() << "seteuid(65534): " << errno;
 }
 
-/* An old PDF that cannot be taken away (an immutable file) keeps every file of the print out:
+/* An old PDF that cannot be taken away (its folder refuses) keeps every file of the print out:
 ** the box names it and says what stands, the last print list and its plots, which stand byte for
 ** byte, the PDF too, with nothing left aside. */
 TEST(PrintList, APdfThatCannotBeRemovedKeepsTheLastPrintAndSaysSo)
@@ -469,11 +481,15 @@ TEST(PrintList, APdfThatCannotBeRemovedKeepsTheLastPrintAndSaysSo)
     ASSERT_NE(old_pdf, nullptr);
     fputs("%PDF- der letzte Druck\n", old_pdf);
     fclose(old_pdf);
-    if (!Set_Immutable(pdf, 1)) GTEST_SKIP() << "no immutable files here";
-    struct Mutable {
-        std::string path;
-        ~Mutable() { Set_Immutable(path, 0); }
-    } mutable_again{pdf};
+    Refused_Pdf = pdf;
+    struct Refused {
+        ~Refused()
+        {
+            Rt_Set_Install_Hook(nullptr);
+            End_Refusal();
+        }
+    } refused;
+    Rt_Set_Install_Hook(Refuse_The_Removal);
     const std::vector<std::string> names = Print_Files();
     const std::vector<std::string> before = Read_All(names);
     Set_Print_List_Names(Oli_Name, "Stoss 2");

@@ -812,18 +812,17 @@ TEST_F(SheetInput, TheComponentNameStandsForAMissingTitle)
     EXPECT_EQ(Count("SHEET 1 0 0 ", "zugstoss_nagel"), 1);
     EXPECT_EQ(Count("MESSAGE", "gedruckt"), 1);
     EXPECT_STREQ(Get_Print_List_Title(), "zugstoss_nagel");
-    if (system("command -v pdfinfo > /dev/null 2>&1") == 0) {
-        ASSERT_EQ(system("pdfinfo zugstoss_nagel_01.oli.pdf > info.txt"), 0);
-        FILE *f = fopen("info.txt", "rb");
-        ASSERT_NE(f, nullptr);
-        char line[256];
-        bool titled = false;
-        while (fgets(line, sizeof line, f))
-            if (strncmp(line, "Title:", 6) == 0)
-                titled = strstr(line, " zugstoss_nagel\n") != nullptr;
-        fclose(f);
-        EXPECT_TRUE(titled);
-    }
+    ASSERT_EQ(system("command -v pdfinfo > /dev/null 2>&1"), 0)
+        << "poppler-utils (pdfinfo) not installed";
+    ASSERT_EQ(system("pdfinfo zugstoss_nagel_01.oli.pdf > info.txt"), 0);
+    FILE *f = fopen("info.txt", "rb");
+    ASSERT_NE(f, nullptr);
+    char line[256];
+    bool titled = false;
+    while (fgets(line, sizeof line, f))
+        if (strncmp(line, "Title:", 6) == 0) titled = strstr(line, " zugstoss_nagel\n") != nullptr;
+    fclose(f);
+    EXPECT_TRUE(titled);
 }
 
 /* Before any load the length left to the program has not been chosen: the field says so instead
