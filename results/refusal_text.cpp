@@ -84,6 +84,23 @@ std::string Refusal_Distance_Text(const Spacing_Refusal *r)
         const size_t used = strlen(least);
         snprintf(least + used, sizeof least - used, " bei a2 = %.2f cm %s", r->pitch, r->a2_of);
     }
+    /* or the user's a2 */
+    if (r->rows > 1 && r->a2_given > 0.0 && !r->a4_given) {
+        const size_t used = strlen(least);
+        snprintf(least + used, sizeof least - used, " bei vorgegebenem a2 = %.2f cm", r->a2_given);
+    }
+    if (r->rows > 1 && r->a2_given > 0.0 && r->a4_given) {
+        /* the user's a2 and a4 together do not fit the height: both, and what they ask of it
+        ** (a staggered layout's rows stand half its a2 apart) */
+        const bool half = r->pitch != r->a2_given;
+        snprintf(text, sizeof text,
+                 "%s: (n_r - 1) a2%s + 2 a4 = %d x %.2f%s + 2 x %.2f = %.2f cm > Höhe %.2f cm%s%s "
+                 "(a2 und a4 vorgegeben)"_cp850,
+                 head.c_str(), half ? " / 2" : "", r->rows - 1, r->a2_given, half ? " / 2" : "",
+                 r->required, (r->rows - 1) * r->pitch + 2.0 * r->required, r->height,
+                 r->where[0] ? " " : "", r->where);
+        return text;
+    }
     if (r->beyond)
         snprintf(text, sizeof text, "%s: %s, erforderlich %s > %s", head.c_str(), kept, r->name,
                  least);
