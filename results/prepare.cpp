@@ -420,13 +420,11 @@ static int Refuse_Nail_Spacing(const Pass_Spacings *p, bool across, double value
     r.most = 1;
     snprintf(r.how, sizeof r.how, "%.0f d = %.0f x %g", k, k, d_cm);
     snprintf(r.of, sizeof r.of, "%s", of);
+    if (across && si->a2_user) r.a2_given = value;
     if (across) {
         Refusal_Uses(REFUSAL_A2, value);
-        /* beside the user's a2 the edge distance is what the height leaves */
-        const double pitch = staggered ? value / 2.0 : value;
-        Refusal_Uses(REFUSAL_A4, si->a2_user
-                                     ? (Layout_Height() - (Splice_N_Row(si) - 1) * pitch) / 2.0
-                                     : p->a4);
+        /* beside the user's a2 the refusal judged a2 alone */
+        if (!si->a2_user) Refusal_Uses(REFUSAL_A4, p->a4);
     } else {
         Refusal_Uses(REFUSAL_A1, value);
         Refusal_Uses(REFUSAL_A3, p->a3);

@@ -53,6 +53,9 @@ std::string Refusal_Distance_Text(const Spacing_Refusal *r)
     const char *why = Get_Error_Text(r->code);
     std::string head(why ? why : "");
     while (!head.empty() && head.back() == ' ') head.pop_back();
+    /* the user's a2 too wide is no matter of the height the code's text names beside it */
+    const size_t comma = head.find(',');
+    if (r->most && r->a2_given > 0.0 && comma != std::string::npos) head.erase(comma);
     /* the least thickness of nails and screws names the fastener the splice has */
     const std::string nail = "Nageldurchmesser";
     const size_t at = head.find(nail);

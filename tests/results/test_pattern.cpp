@@ -665,6 +665,19 @@ TEST(Prepare, UserSpacingsBelowTheMinimum)
         EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[0].y, -5.0);
         EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[1].y, 5.0);
     }
+    /* Plain nails 4.2 mm stand at most 20 d = 8.40 cm apart across the grain: the user's 9 cm is
+    ** refused, in two groups too, where the groups narrowed it to 8.40 cm */
+    for (int grouped = 0; grouped <= 1; grouped++) {
+        Side_Timber_Nail_Splice();
+        Tension_Splice(10.0);
+        Set_Layout(4, 3, LAYOUT_REGULAR, grouped);
+        Splice_Input.a2_user = 1;
+        Splice_Input.a2 = 9.0;
+        ASSERT_EQ(Prepare_Splice_Calc(), DERR_SPACING_TOO_HIGH) << grouped;
+        EXPECT_EQ(std::string(Get_Refusal_Text(DERR_SPACING_TOO_HIGH)),
+                  "Nagelabst\x84nde zu gro\xe1: a2 = 9.00 cm > h\x94"
+                  "chstens 20 d = 20 x 0.42 = 8.40 cm");
+    }
 
     /* A compression splice keeps a3 = a3,c, which grows with |sin alpha|: it is taken at the
     ** angle that asks the most of all combinations. One row of 3 dowels; N = -10 kN alone loads
