@@ -1162,6 +1162,9 @@ static int Refuse_Length(const Pass_Spacings *p, int n_c)
     }
     Refuse(code, "L", "L", Splice_Input.L, p->L_req);
     snprintf(Fastener_Pattern.refusal.how, sizeof Fastener_Pattern.refusal.how, "%s", how);
+    /* the way out: the length the columns ask, or fewer columns in the length given */
+    snprintf(Fastener_Pattern.refusal.remedy, sizeof Fastener_Pattern.refusal.remedy, "%s",
+             "Länge automatisch wählen oder weniger Verbindungsmittel in Faserrichtung n_c"_cp850);
     Refusal_Uses(REFUSAL_A1, p->a1);
     Refusal_Uses(REFUSAL_A3, p->a3);
     if (code == DERR_PLATES_TOO_SHORT) Refusal_Uses(REFUSAL_E1, p->e1);

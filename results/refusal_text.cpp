@@ -110,6 +110,10 @@ std::string Refusal_Distance_Text(const Spacing_Refusal *r)
     else if (r->most)
         snprintf(text, sizeof text, "%s: %s > höchstens %s"_cp850, head.c_str(), kept, least);
     else snprintf(text, sizeof text, "%s: %s < erforderlich %s", head.c_str(), kept, least);
+    if (r->remedy[0]) {
+        const size_t used = strlen(text);
+        snprintf(text + used, sizeof text - used, " (%s)", r->remedy);
+    }
     return text;
 }
 
