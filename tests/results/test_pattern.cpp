@@ -297,7 +297,7 @@ TEST(Prepare, RefusalsInTheirOrder)
     EXPECT_EQ(Prepare_Splice_Calc(), 98);
     /* in the words of the field "Reihen n_r", with its count and the odd ones beside it; no
     ** spacing was computed with */
-    EXPECT_STREQ(Get_Refusal_Text(98), "Anzahl der Zeilen muss bei versetzter Anordnung ungerade "
+    EXPECT_STREQ(Get_Refusal_Text(98), "Anzahl der Reihen muss bei versetzter Anordnung ungerade "
                                        "sein! Reihen n_r = 4 ist gerade: n_r = 3 oder 5 w\x84hlen");
     double used[REFUSAL_SPACINGS] = {0};
     EXPECT_EQ(Refusal_Used(used), 0);
