@@ -506,6 +506,21 @@ TEST(PrintList, APdfThatCannotBeRemovedKeepsTheLastPrintAndSaysSo)
     Expect_Nothing_Aside({pdf});
 }
 
+/* The lines of the message boxes logged with the given head ("MESSAGE [Fehler] "), in order. */
+static std::vector<std::string> Box_Lines(const std::string &head)
+{
+    std::vector<std::string> lines;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        if (l.rfind(head, 0) != 0) continue;
+        for (size_t from = head.size(), bar; from <= l.size(); from = bar + 3) {
+            bar = l.find(" | ", from);
+            if (bar == std::string::npos) bar = l.size();
+            lines.push_back(l.substr(from, bar - from));
+        }
+    }
+    return lines;
+}
+
 /* A print list in a deep folder: its PDF's name, 1027 bytes, is longer than a path buffer of 1024
 ** bytes. A folder of that name keeps the print out, and the box names the whole path, broken
 ** over as many lines as it takes, each of which the box can show. */
@@ -524,15 +539,7 @@ TEST(PrintList, TheFailureBoxShowsTheWholeOfALongPath)
     Set_Print_List_Names(list.c_str(), "Stoss 1");
     ZW_Test_Reset();
     EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
-    std::vector<std::string> lines;
-    for (const std::string &l : ZW_Test_Log_Lines()) {
-        if (l.rfind("MESSAGE [Fehler] ", 0) != 0) continue;
-        for (size_t from = 17, bar; from <= l.size(); from = bar + 3) {
-            bar = l.find(" | ", from);
-            if (bar == std::string::npos) bar = l.size();
-            lines.push_back(l.substr(from, bar - from));
-        }
-    }
+    std::vector<std::string> lines = Box_Lines("MESSAGE [Fehler] ");
     const auto first = std::find_if(lines.begin(), lines.end(), [](const std::string &l) {
         return l.rfind("Die Datei ", 0) == 0;
     });
@@ -549,6 +556,34 @@ TEST(PrintList, TheFailureBoxShowsTheWholeOfALongPath)
     EXPECT_TRUE(Message_Says("| Der Name bezeichnet einen Ordner. | Es gab noch keine Druckliste; "
                              "es wurde keine geschrieben."));
     ASSERT_EQ(system("rm -rf aaaaaaaaaa*"), 0);
+
+    /* A sentence breaks between its words, never inside one (the blank stays at the end of its
+    ** line), where no folder's name of its path ends late enough in the line: the box of an
+    ** unsaved input's copy, its words moved along the line by a first word of 1 to 6 characters */
+    for (int k = 1; k <= 6; k++) {
+        const std::string said =
+            std::string(k, 'S')
+            + " Eingaben stehen in der Datei /home/planung/"
+              "Stoss_01.inp.ungespeichert; die Eingabedatei Stoss_01.inp blieb, "
+              "wie sie zuletzt gespeichert wurde, und Speichern schreibt die "
+              "Eingaben der Kopie erst dann in die Eingabedatei, wenn die Seiten "
+              "sie zeigen.";
+        ZW_Test_Reset();
+        Init_Message();
+        Fill_Message_Wrapped(said.c_str());
+        Draw_Message();
+        lines = Box_Lines("MESSAGE [] ");
+        ASSERT_GT(lines.size(), 1u);
+        named.clear();
+        for (size_t n = 0; n < lines.size(); n++) {
+            named += lines[n];
+            EXPECT_LE(Text_Width_In_Font(lines[n].c_str(), 0x1000), NPIXEL_X - 76) << lines[n];
+            if (n + 1 < lines.size()) {
+                EXPECT_TRUE(lines[n].back() == ' ' || lines[n].back() == '/') << lines[n];
+            }
+        }
+        EXPECT_EQ(named, said);
+    }
 }
 
 /* Another process (a second window, a window of another machine on the folder) writes the print
