@@ -310,8 +310,8 @@ TEST_F(Pages, ATickedSpacingStartsFromThePresentValue)
     s = Tab(PAGE_ANORDNUNG) + Click_Row(38, 7) + Enter_Value(360, 7, "7") + save;
     ASSERT_EQ(Run("druckstoss_bolzen", "druckstoss_bolzen", s), 1);
     EXPECT_TRUE(
-        Shown("Mindestabstand a2 senkrecht zur Faserrichtung unterschritten: a2 = 7.00 cm < "
-              "erforderlich 8.00 cm"));
+        Drawn_Last("Mindestabstand a2 senkrecht zur Faserrichtung unterschritten: a2 = 7.00 cm < "
+                   "erforderlich 8.00 cm"));
     EXPECT_NE(Slurp_File("druckstoss_bolzen_01.inp").find("\nSPACINGS 10 7 0 0 0 1 0 0 "),
               std::string::npos);
     s = Tab(PAGE_ANORDNUNG) + Enter_Value(360, 2, "2") + Click_Row(38, 7)
