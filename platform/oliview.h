@@ -13,10 +13,11 @@
 /* ---- entries ---- */
 
 /* Show the print list in the window: pages scroll with the wheel, Up/Down, PgUp/PgDn,
-** Home/End; '+' and '-' zoom; Esc, 'q' or closing the window ends. A page starts as high as
-** the screen; the bar says the zoom against the paper size at 96 pixels per inch (a page of
-** 29.7 cm on 714 pixels reads "Zoom 64 %"). Answers 1 when the list was shown, 0 when it cannot
-** be read. */
+** Home/End; '+' and '-' zoom; Esc, 'q' or closing the window ends. A page starts at the paper's
+** size, where the text is as high as the program's own (narrower where the screen is not as
+** wide as the page, whole where the screen holds it larger); the bar says the zoom against the
+** paper size at 96 pixels per inch (a page of 29.7 cm on 714 pixels reads "Zoom 64 %"). Answers
+** 1 when the list was shown, 0 when it cannot be read. */
 int Oli_View_File(const char *path);
 /* The same in two steps. Oli_View_Open lays the list out into the preview's temporary file,
 ** telling the progress hook of every page: null when it cannot be read or kept (after a box

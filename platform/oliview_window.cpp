@@ -1,8 +1,9 @@
 /*
 ** Preview of a print list in the window of the GUI stand-in: the pages one below the other on
-** a grey desk, scrolled with the mouse wheel and keys, zoomed with '+' and '-', ended with Esc,
-** 'q' or closing the window. The screen under the preview is restored afterwards. The list is
-** laid out page by page into a temporary file, and only the pages in view are held.
+** a grey desk, scrolled with the mouse wheel and keys, zoomed with '+' and '-' from the paper's
+** size (or the screen's width) it opens at, ended with Esc, 'q' or closing the window. The screen
+** under the preview is restored afterwards. The list is laid out page by page into a temporary
+** file, and only the pages in view are held.
 */
 #include <cairo.h>
 
@@ -41,6 +42,16 @@ struct View {
         return (int)std::lround(100.0 * page_h() / (OLI_PAGE_H / 2.54 * SCREEN_PX_PER_INCH));
     }
     double page_w() const { return page_h() * OLI_PAGE_W / OLI_PAGE_H; }
+    /* The zoom a preview opens at: the paper's own size (100 %), where the print's body text of
+    ** 9 pt is 12 pixels high, as the program's own text; narrower where the screen is not as
+    ** wide as the page; a screen that holds the whole page higher keeps it whole. */
+    static double opening_zoom()
+    {
+        const double fit_h = NPIXEL_Y - BAR - 2 * GAP; /* a page's height at zoom 1 */
+        const double real = OLI_PAGE_H / 2.54 * SCREEN_PX_PER_INCH / fit_h;
+        const double wide = (NPIXEL_X - 2 * GAP) / (fit_h * OLI_PAGE_W / OLI_PAGE_H);
+        return std::max(1.0, std::min(real, wide));
+    }
     double total() const { return count * (page_h() + GAP); }
     void clamp()
     {
@@ -189,6 +200,8 @@ void Oli_View_Show(Oli_View *view)
     View &v = view->v;
     Save_Screen_Rectangle(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
     int old_buff = pxBuff(-1);
+    v.zoom = View::opening_zoom();
+    v.scroll = 0;
     draw(v);
     for (;;) {
         VEL_MESSAGE msg;

@@ -110,11 +110,18 @@ static void Draw_Symbol_Icon(int symbol, int x, int y)
     Text_Rgb(x + 12 - w / 2, y + 17, marks[symbol], 0xFFFFFF, 0x11000);
 }
 
+/* The title of a message box without a title of its own: what it is, by its symbol. */
+static std::string Message_Title(const std::string &own, int symbol)
+{
+    if (!own.empty()) return own;
+    return symbol == 3 ? "Fehler" : symbol == 2 ? "Warnung" : "Hinweis";
+}
+
 /* Lays out and draws a box with the title, the symbol, the lines and the buttons. */
 static Box Open_Box(const std::string &own_title, int symbol, const std::vector<std::string> &lines,
                     const std::vector<std::string> &buttons)
 {
-    /* a box without a title of its own (a hint, a question) bears the program's */
+    /* a question without a title of its own bears the program's */
     const std::string &title = own_title.empty() ? St().window_title : own_title;
     int w = Text_Width(title.c_str(), 0x11000) + 40;
     for (auto &l : lines) w = std::max(w, Text_Width(l.c_str(), 0x1000) + (symbol >= 0 ? 70 : 40));
@@ -401,7 +408,7 @@ int Draw_Message(void)
     Ensure_Init();
     Message_State &m = Msg();
     Log_Line("MESSAGE [" + To_Utf8(m.title.c_str(), -1) + "] " + Joined(m.lines));
-    Box b = Open_Box(m.title, m.symbol, m.lines, {"OK"});
+    Box b = Open_Box(Message_Title(m.title, m.symbol), m.symbol, m.lines, {"OK"});
     Wait_Box(b, 0);
     Restore_Under(b);
     return 1;
@@ -535,7 +542,7 @@ void Show_Message(void)
     Message_State &m = Msg();
     if (m.shown) Quit_Message();
     Log_Line("SHOW [" + To_Utf8(m.title.c_str(), -1) + "] " + Joined(m.lines));
-    Box b = Open_Box(m.title, m.symbol, m.lines, {});
+    Box b = Open_Box(Message_Title(m.title, m.symbol), m.symbol, m.lines, {});
     m.shown_rect = b.under;
     m.shown = true;
 }
@@ -567,7 +574,7 @@ void PrintMessage(const char *text)
     }
     while (!lines.empty() && lines.back().empty()) lines.pop_back();
     Log_Line("PRINT " + Joined(lines));
-    Box b = Open_Box("", 1, lines, {"OK"});
+    Box b = Open_Box(Message_Title("", 1), 1, lines, {"OK"});
     Wait_Box(b, 0);
     Restore_Under(b);
 }

@@ -133,6 +133,14 @@ const char *Get_Refusal_Text(int code)
 {
     static char text[4096]; /* 4 distances of Refusal_Distance_Text and their "; " */
     const char *why = Get_Error_Text(code);
+    /* the rows' count in the word of its field ("Reihen n_r"), not "Zeilen" beside it */
+    std::string rows_why;
+    if (why != nullptr && code == DERR_STAGGERED_ROWS_ODD) {
+        rows_why = why;
+        const size_t at = rows_why.find("Zeilen");
+        if (at != std::string::npos) rows_why.replace(at, 6, "Reihen");
+        why = rows_why.c_str();
+    }
     const Splice_Input_Record *si = &Splice_Input;
     const double joint_mm = 10.0 * Splice_Joint_Thickness();
     if (code == DERR_LENGTH_TOO_SMALL && Is_Vbm_Dowel_Or_Bolt(si->vbm_type) && si->l < joint_mm) {

@@ -408,8 +408,11 @@ static int Refuse_Nail_Spacing(const Pass_Spacings *p, bool across, double value
                : plates ? DERR_SPACING_TOO_HIGH_PLATES
                         : DERR_SPACING_TOO_HIGH;
         const char *h = !own ? "h" : plates ? "h_p" : "h_s";
-        snprintf(of, sizeof of, "%s(%s - 2 a4) / (n_r - 1) = %s(%.2f - 2 x %.2f) / %d", twice, h,
-                 times, own ? h_own : si->h, p->a4, n);
+        /* the user's a2 is the value itself; the program's spreads the rows over the height */
+        if (si->a2_user) of[0] = '\0';
+        else
+            snprintf(of, sizeof of, "%s(%s - 2 a4) / (n_r - 1) = %s(%.2f - 2 x %.2f) / %d", twice,
+                     h, times, own ? h_own : si->h, p->a4, n);
     }
     Spacing_Refusal &r = Fastener_Pattern.refusal;
     const char *name = across ? "a2" : "a1";
@@ -417,9 +420,11 @@ static int Refuse_Nail_Spacing(const Pass_Spacings *p, bool across, double value
     r.most = 1;
     snprintf(r.how, sizeof r.how, "%.0f d = %.0f x %g", k, k, d_cm);
     snprintf(r.of, sizeof r.of, "%s", of);
+    if (across && si->a2_user) r.a2_given = value;
     if (across) {
         Refusal_Uses(REFUSAL_A2, value);
-        Refusal_Uses(REFUSAL_A4, p->a4);
+        /* beside the user's a2 the refusal judged a2 alone */
+        if (!si->a2_user) Refusal_Uses(REFUSAL_A4, p->a4);
     } else {
         Refusal_Uses(REFUSAL_A1, value);
         Refusal_Uses(REFUSAL_A3, p->a3);
@@ -447,13 +452,24 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
     double x0 = lap ? p->a3 - si->L / 2.0 : p->a3;
     const double x_end = plates ? si->L / 2.0 - p->e1 : si->L / 2.0 - p->a3;
     double y0 = -H / 2.0 + p->a4;
-    const double y_end = -y0;
     const double d_cm = si->d / 10.0;
 
-    /* Rows: a single row lies on the axis; its step is never used. */
+    /* Rows: a single row lies on the axis; its step is never used. The user's a2 stands as
+    ** given, the rows a2 apart about the member's axis (a staggered layout's a2 is the spacing
+    ** within a column, two steps), and the edge distance is what the height leaves beside them
+    ** (Fit_Rows checks it); else the rows spread over the height between the edge distances. */
+    const bool user_a2 = si->a2_user && n_r >= 2;
+    if (user_a2) y0 = -(n_r - 1) * (staggered ? si->a2 / 2.0 : si->a2) / 2.0;
+    const double y_end = -y0;
     double step_y = 0.0;
-    if (n_r >= 2) step_y = (y_end - y0) / (n_r - 1);
+    if (user_a2) step_y = staggered ? si->a2 / 2.0 : si->a2;
+    else if (n_r >= 2) step_y = (y_end - y0) / (n_r - 1);
     else y0 = 0.0;
+
+    /* plain nails stand at most 20 d apart across the grain (10 d a staggered layout's step):
+    ** the user's a2 is refused where it stands farther, whatever the grouping */
+    if (user_a2 && type == VBM_NAGEL && step_y > (staggered ? 10.0 : 20.0) * d_cm)
+        return Refuse_Nail_Spacing(p, true, si->a2, staggered);
 
     const long mirror = grouped ? 2 : 1;
     if ((long)n_c * n_r > PATTERN_MAX || (long)n_c * n_r * mirror > PATTERN_MAX)
@@ -464,7 +480,8 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
         step_x = p->a1;
         if (type == VBM_NAGEL) {
             step_x = std::fmin(step_x, 40.0 * d_cm);
-            step_y = std::fmin(step_y, 20.0 * d_cm);
+            /* the user's a2 is never narrowed: one too wide is refused below */
+            if (!user_a2) step_y = std::fmin(step_y, 20.0 * d_cm);
         }
         int ok;
         if (!staggered) ok = Build_Regular_Pattern(x0, y0, step_x, step_y, n_c / 2);
@@ -500,9 +517,10 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
     ** is the spacing the design takes (the effective number in a row, the plates' bearing) */
     const double a1_laid = staggered ? 2.0 * step_x : step_x;
     if (!si->a1_user) si->a1 = a1_laid;
-    si->a2 = staggered ? 2.0 * step_y : step_y;
     si->p1 = a1_laid;
-    si->p2 = si->a2;
+    si->p2 = staggered ? 2.0 * step_y : step_y;
+    /* the user's a2 stays as given (the pattern keeps it; one row has none) */
+    if (!si->a2_user) si->a2 = si->p2;
     return 0;
 }
 
@@ -518,11 +536,11 @@ static int Check_Plate_Bearing(const Lkom_Entry *c, const Pass_Spacings *p)
         Calc_Plate_Hole_Geometry(hole.d0, 1, &e, &e1, &e2, &e3);
         return Calc_Plate_Bearing_Din(nullptr, nullptr, e, e1, e2, e3, Lkom_Accidental_Factors(c));
     }
-    si->e2 = (si->h_p - (n_r - 1) * si->a2) / 2.0;
+    si->e2 = (si->h_p - (n_r - 1) * si->p2) / 2.0;
     const double f_ub = Plate_Bearing_Fu_B();
     return Calc_Plate_Bearing_Ec(/*d0=*/hole.d0, /*d=*/hole.d, /*t=*/si->t_p * 10.0,
                                  /*e1=*/p->e1 * 10.0,
-                                 /*e2=*/si->e2 * 10.0, /*p1=*/si->p1 * 10.0, /*p2=*/si->a2 * 10.0,
+                                 /*e2=*/si->e2 * 10.0, /*p1=*/si->p1 * 10.0, /*p2=*/si->p2 * 10.0,
                                  /*f_ub=*/f_ub, /*f_u=*/Get_Plate_Fu(), /*F_b_edge=*/nullptr,
                                  /*F_b_inner=*/nullptr, /*alpha_b_end=*/nullptr,
                                  /*alpha_b_inner=*/nullptr, /*k1_edge=*/nullptr,
@@ -1093,7 +1111,10 @@ static int Check_User_Spacings(double alpha_1, double alpha_2, int n_r)
     ** distance shares the height with the rows: where the rows at their least pitch leave less
     ** than it (a loaded edge distance a4,t grown with a shear force, or the larger a2 of the
     ** other member), the member is too low for that edge distance, and the refusal names it. */
-    if (n_r >= 2 && m.a2 > si->a2 + LENGTH_TOL) {
+    if (n_r >= 2 && si->a2_user && m.a2 > si->a2 + LENGTH_TOL) {
+        /* the user's a2, below its least value */
+        note(Refuse_Member_Value(DERR_SPACING_A2, &m, 1, REFUSAL_A2, "a2", "a2", si->a2, m.a2));
+    } else if (n_r >= 2 && m.a2 > si->a2 + LENGTH_TOL) {
         const int slot = VBM_TYPE_SLOT(si->vbm_type);
         const double pitch = si->layout[slot] == LAYOUT_STAGGERED ? m.a2 / 2.0 : m.a2;
         const int low = a4u ? 0 : Check_Row_Members(&m, false, n_r, pitch, LENGTH_TOL);
@@ -1141,6 +1162,9 @@ static int Refuse_Length(const Pass_Spacings *p, int n_c)
     }
     Refuse(code, "L", "L", Splice_Input.L, p->L_req);
     snprintf(Fastener_Pattern.refusal.how, sizeof Fastener_Pattern.refusal.how, "%s", how);
+    /* the way out: the length the columns ask, or fewer columns in the length given */
+    snprintf(Fastener_Pattern.refusal.remedy, sizeof Fastener_Pattern.refusal.remedy, "%s",
+             "Länge automatisch wählen oder weniger Verbindungsmittel in Faserrichtung n_c"_cp850);
     Refusal_Uses(REFUSAL_A1, p->a1);
     Refusal_Uses(REFUSAL_A3, p->a3);
     if (code == DERR_PLATES_TOO_SHORT) Refusal_Uses(REFUSAL_E1, p->e1);
@@ -1156,12 +1180,20 @@ static int Fit_Rows(const Pass_Spacings *p, int n_r)
     const int kind = si->connection_kind;
     const int slot = VBM_TYPE_SLOT(si->vbm_type);
     const double H = fp->layout_height;
-    /* the pitch of the rows: a staggered layout stores the spacing within a column, 2 pitches */
-    const double pitch = si->layout[slot] == LAYOUT_STAGGERED ? si->a2 / 2.0 : si->a2;
+    /* the pitch of the rows: a staggered layout's a2 is the spacing within a column, 2 pitches */
+    const double pitch = si->layout[slot] == LAYOUT_STAGGERED ? si->p2 / 2.0 : si->p2;
     const double a2_used = n_r >= 2 ? pitch : 0.0;
-    /* every member keeps its edge distance within its own height */
+    /* every member keeps its edge distance within its own height; beside the user's a2 that is
+    ** the user's a4 where given, else each member's least one */
     const int low = Check_Row_Members(p, si->a4_user != 0, n_r, a2_used, LENGTH_TOL / 2.0);
-    if (low != 0) return low;
+    if (low != 0) {
+        Spacing_Refusal &r = Fastener_Pattern.refusal;
+        if (si->a2_user && n_r >= 2) {
+            r.a2_given = si->a2;
+            r.a4_given = si->a4_user && strcmp(r.name, "a4") == 0;
+        }
+        return low;
+    }
     if (kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES) {
         si->e2 = (si->h_p - (n_r - 1) * a2_used) / 2.0;
         si->e_rand_ec = si->e1;
@@ -1170,7 +1202,8 @@ static int Fit_Rows(const Pass_Spacings *p, int n_r)
 
     /* clamp bolts of large connectors */
     if (Is_Big_Connector_Multi()) {
-        const double y0 = -H / 2.0 + p->a4;
+        /* at the outer rows: the user's a2 sets them about the axis */
+        const double y0 = si->a2_user && n_r >= 2 ? -(n_r - 1) * a2_used / 2.0 : -H / 2.0 + p->a4;
         fp->clamp_x[0] = fp->clamp_x[1] = si->L / 2.0 - p->a3 / 2.0;
         fp->clamp_y[0] = y0;
         fp->clamp_y[1] = -y0;

@@ -265,7 +265,9 @@ static void Begin_Print(void)
     Failed_Removal = 0;
 }
 
-/* The widest box beside its symbol is the limit of each line. */
+/* The widest box beside its symbol is the limit of each line. A line breaks after a folder's name
+** of a path, when that is not too early, else between words (the blank stays at the line's end,
+** so that the lines joined are the text); only a word wider than the box is cut. */
 void Fill_Message_Wrapped(const char *line)
 {
     const std::string text = line ? line : "";
@@ -277,10 +279,14 @@ void Fill_Message_Wrapped(const char *line)
         while (end < text.size()
                && Text_Width_In_Font(text.substr(from, end + 1 - from).c_str(), 0x1000) <= room)
             end++;
-        if (end < text.size()) {
+        if (end < text.size() && text[end] == ' ') {
+            end++; /* the blank between this word and the next */
+        } else if (end < text.size()) {
+            const size_t blank = text.rfind(' ', end - 1);
             const size_t slash = text.rfind('/', end - 1);
             if (slash != std::string::npos && slash >= from && slash + 1 > from + (end - from) / 2)
                 end = slash + 1; /* the break after a folder's name, when it is not too early */
+            else if (blank != std::string::npos && blank >= from) end = blank + 1;
         }
         Fill_Message(text.substr(from, end - from).c_str());
         from = end;

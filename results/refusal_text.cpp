@@ -53,6 +53,9 @@ std::string Refusal_Distance_Text(const Spacing_Refusal *r)
     const char *why = Get_Error_Text(r->code);
     std::string head(why ? why : "");
     while (!head.empty() && head.back() == ' ') head.pop_back();
+    /* the user's a2 too wide is no matter of the height the code's text names beside it */
+    const size_t comma = head.find(',');
+    if (r->most && r->a2_given > 0.0 && comma != std::string::npos) head.erase(comma);
     /* the least thickness of nails and screws names the fastener the splice has */
     const std::string nail = "Nageldurchmesser";
     const size_t at = head.find(nail);
@@ -84,12 +87,33 @@ std::string Refusal_Distance_Text(const Spacing_Refusal *r)
         const size_t used = strlen(least);
         snprintf(least + used, sizeof least - used, " bei a2 = %.2f cm %s", r->pitch, r->a2_of);
     }
+    /* or the user's a2 */
+    if (r->rows > 1 && r->a2_given > 0.0 && !r->a4_given) {
+        const size_t used = strlen(least);
+        snprintf(least + used, sizeof least - used, " bei vorgegebenem a2 = %.2f cm", r->a2_given);
+    }
+    if (r->rows > 1 && r->a2_given > 0.0 && r->a4_given) {
+        /* the user's a2 and a4 together do not fit the height: both, and what they ask of it
+        ** (a staggered layout's rows stand half its a2 apart) */
+        const bool half = r->pitch != r->a2_given;
+        snprintf(text, sizeof text,
+                 "%s: (n_r - 1) a2%s + 2 a4 = %d x %.2f%s + 2 x %.2f = %.2f cm > Höhe %.2f cm%s%s "
+                 "(a2 und a4 vorgegeben)"_cp850,
+                 head.c_str(), half ? " / 2" : "", r->rows - 1, r->a2_given, half ? " / 2" : "",
+                 r->required, (r->rows - 1) * r->pitch + 2.0 * r->required, r->height,
+                 r->where[0] ? " " : "", r->where);
+        return text;
+    }
     if (r->beyond)
         snprintf(text, sizeof text, "%s: %s, erforderlich %s > %s", head.c_str(), kept, r->name,
                  least);
     else if (r->most)
         snprintf(text, sizeof text, "%s: %s > höchstens %s"_cp850, head.c_str(), kept, least);
     else snprintf(text, sizeof text, "%s: %s < erforderlich %s", head.c_str(), kept, least);
+    if (r->remedy[0]) {
+        const size_t used = strlen(text);
+        snprintf(text + used, sizeof text - used, " (%s)", r->remedy);
+    }
     return text;
 }
 

@@ -80,6 +80,10 @@ typedef struct Spacing_Refusal {
     double spacing[REFUSAL_SPACINGS]; /* cm, a1, a2, a3, a4, e1 as it computed with them */
     int32_t laid_out; /* 1: refused after every pass laid out its pattern: the distances the
                       ** pattern has are those the refusal judged, except what `used` names */
+    double a2_given;  /* cm, the user's a2 that set the rows (of an edge distance, or too wide
+                      ** for nails), 0 for none */
+    int32_t a4_given; /* 1: that edge distance's least value is the user's a4 */
+    char remedy[160]; /* what the user may change instead, "" where the text names nothing */
 } Spacing_Refusal;
 
 typedef struct Fastener_Pattern_Rec {

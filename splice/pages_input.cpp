@@ -536,8 +536,10 @@ void Page_Draw_Wrapped(int x, int *r, int width, const char *text)
     const auto measure = [](const char *t, int font) {
         return Wdg_Text_Width_In_Font(t, (unsigned)font);
     };
-    for (const std::string &line : Wrapped_Lines(text, width, measure, 4096))
+    for (std::string line : Wrapped_Lines(text, width, measure, 4096)) {
+        std::replace(line.begin(), line.end(), PAGE_FIXED_BLANK, ' ');
         Wdg_Draw_Text(x, Page_Row_Y((*r)++), line.c_str(), nullptr);
+    }
 }
 
 /* Why the DIN 1052 wording has no effect: every run designs to DIN EN 1995-1-1 with the
@@ -674,10 +676,12 @@ static void Other_Groups_Line(int group, int *r)
         Get_Group_Kmod(g, &kmod_mid, &kmod_side, nullptr);
         char one[80];
         /* member 1 is the side timber beside side timbers, else a member of the middle
-        ** member's k_mod, as on the line above */
+        ** member's k_mod, as on the line above; a group and its k_mod stand on one line */
         snprintf(one, sizeof one, "%sGruppe %d: k_mod = %.2f / %.2f", line.empty() ? "" : ", ",
                  Lkom_Shown_Group(g), kmod_side, kmod_mid);
-        line += one;
+        std::string kept(one);
+        std::replace(kept.begin() + (line.empty() ? 0 : 2), kept.end(), ' ', PAGE_FIXED_BLANK);
+        line += kept;
     }
     if (line.empty()) return;
     line = "weitere Gruppen mit ihrem k_mod (" + line

@@ -64,7 +64,10 @@ int Page_Row_Y(int row);
 void Page_Heading(int row, const char *text);
 void Page_Label(int row, const char *text);
 /* A text in rows of the page from row *r on, broken where it is wider than width pixels: after
-** its last ": " that fits (the reason before the numbers), else between words. */
+** its last ": " that fits (the reason before the numbers), else between words. A blank written
+** as PAGE_FIXED_BLANK (code page 850's no-break space) holds its words together and shows as a
+** blank. */
+#define PAGE_FIXED_BLANK '\xFF'
 void Page_Draw_Wrapped(int x, int *r, int width, const char *text);
 /* The rules and the annex that design the splice as the report names them (Design_Rules_Name),
 ** or "" while no annex has been activated: a drawing never activates one. Answers out. */

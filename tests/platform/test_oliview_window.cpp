@@ -48,11 +48,11 @@ TEST(OliviewWindow, PagesScrollZoomAndEnd)
     ASSERT_EQ(Oli_View_File("fenster_01.oli"), 1);
     std::string total = "/" + std::to_string(n);
     /* the zoom against the paper: A4, 29.7 cm = 11.69 in at 96 pixels per inch = 1122.5 pixels;
-    ** the page starts 960 - 26 - 2 * 14 = 906 pixels high: 80.7 %, after '+' x 1.25: 100.9 % */
+    ** the page starts at that size, 100 %, after '+' x 1.25: 125 % */
     std::vector<std::string> want = {
-        "OLI-View fenster_01.oli", "OLI-VIEW PAGE 2" + total + " ZOOM 81",
-        "OLI-VIEW PAGE 2" + total + " ZOOM 101", "OLI-VIEW PAGE 2" + total + " ZOOM 101",
-        "OLI-VIEW PAGE " + std::to_string(n) + total + " ZOOM 101"};
+        "OLI-View fenster_01.oli", "OLI-VIEW PAGE 2" + total + " ZOOM 100",
+        "OLI-VIEW PAGE 2" + total + " ZOOM 125", "OLI-VIEW PAGE 2" + total + " ZOOM 125",
+        "OLI-VIEW PAGE " + std::to_string(n) + total + " ZOOM 125"};
     EXPECT_EQ(view_lines(), want);
     EXPECT_EQ(ZW_Test_Pending_Events(), 1);   /* Esc ended the preview before the last key */
     EXPECT_EQ(ZW_Test_Pixel(5, 500), before); /* the screen under the preview is back */
@@ -76,16 +76,22 @@ TEST(OliviewWindow, PagesScrollZoomAndEnd)
     EXPECT_GT(desk, 1000);
 }
 
-/* The bar says the real zoom of the page shrunk to fit the screen: on 1366 x 768 the page is
-** 768 - 26 - 2 * 14 = 714 pixels high against 1122.5 of A4 at 96 pixels per inch, 63.6 %; on
-** 1280 x 960, 906 pixels, 80.7 %. */
-TEST(OliviewWindow, TheBarSaysTheRealZoomOfAShrunkPage)
+/* The preview opens at the paper's size, where the body text of 9 pt is 12 pixels high (A4,
+** 29.7 cm at 96 pixels per inch: 1122.5 pixels), on 1366 x 768 as on 1280 x 960, where the
+** whole page (768 - 26 - 2 x 14 = 714, 906 pixels high) would be 63.6 % and 80.7 %; a screen
+** 800 pixels wide holds a page 800 - 2 x 14 = 772 pixels wide, 772 / 21 x 29.7 = 1091.8 pixels
+** high, 97.3 %; one 1600 pixels high the whole page larger, 1546 pixels, 137.7 %. The bar says
+** the real zoom. */
+TEST(OliviewWindow, ThePreviewOpensAtThePapersSizeAndSaysItsZoom)
 {
     ASSERT_EQ(Viewer_Write_Sample_List("zoom_01.oli", 0, 10), 1);
     const struct {
         int w, h;
         const char *bar;
-    } rows[] = {{1366, 768, "Zoom 64 %"}, {1280, 960, "Zoom 81 %"}};
+    } rows[] = {{1366, 768, "Zoom 100 %"},
+                {800, 600, "Zoom 97 %"},
+                {1920, 1600, "Zoom 138 %"},
+                {1280, 960, "Zoom 100 %"}}; /* the tests' screen last */
     for (const auto &row : rows) {
         SCOPED_TRACE(row.w);
         ZW_Test_Set_Screen(row.w, row.h);

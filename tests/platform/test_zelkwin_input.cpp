@@ -185,13 +185,26 @@ TEST(ZelkwinMessage, BoxesAreLoggedAndLeaveTheScreenAsItWas)
     EXPECT_EQ(ZW_Test_Pixel(NPIXEL_X / 2, NPIXEL_Y / 2 - 20), centre);
     EXPECT_TRUE(Has_Line("SHOW [] Bitte etwas Geduld"));
     EXPECT_TRUE(Has_Line("QUIT"));
-    /* a hint has no title of its own: its title band shows the program's, whose tab stands
-    ** as the blank that the print shows */
+    /* a hint has no title of its own: its title band says what it is, not the program's
+    ** title; a question without one bears the program's title, whose tab stands as the blank
+    ** that the print shows */
     VELSetWindowTitle("Zugsto\xe1\tAchse 4");
     ZW_Test_Clear_Log();
-    ZW_Test_Set_Script("key Enter\n");
+    ZW_Test_Set_Script("key Enter\nkey Enter\nkey Enter\n");
     PrintMessage("HINWEIS: n_c darf den Wert 50 nicht \x81"
                  "berschreiten.");
+    Init_Message();
+    Fill_Message("Die Eingabe ist leer.");
+    Draw_Message();
+    int titled = 0; /* the title bands of both boxes */
+    for (const std::string &l : ZW_Test_Log_Lines())
+        if (l.rfind("TEXT ", 0) == 0 && l.size() > 8 && l.compare(l.size() - 8, 8, " Hinweis") == 0)
+            titled++;
+    EXPECT_EQ(titled, 2);
+    EXPECT_FALSE(Has_Text("Zugstoß Achse 4"));
+    Init_Message();
+    Fill_Message("Speichern?");
+    Answer_is_Yes(1);
     EXPECT_TRUE(Has_Text("Zugstoß Achse 4"));
 }
 

@@ -297,7 +297,7 @@ TEST(Prepare, RefusalsInTheirOrder)
     EXPECT_EQ(Prepare_Splice_Calc(), 98);
     /* in the words of the field "Reihen n_r", with its count and the odd ones beside it; no
     ** spacing was computed with */
-    EXPECT_STREQ(Get_Refusal_Text(98), "Anzahl der Zeilen muss bei versetzter Anordnung ungerade "
+    EXPECT_STREQ(Get_Refusal_Text(98), "Anzahl der Reihen muss bei versetzter Anordnung ungerade "
                                        "sein! Reihen n_r = 4 ist gerade: n_r = 3 oder 5 w\x84hlen");
     double used[REFUSAL_SPACINGS] = {0};
     EXPECT_EQ(Refusal_Used(used), 0);
@@ -615,6 +615,69 @@ TEST(Prepare, UserSpacingsBelowTheMinimum)
     EXPECT_EQ(Refusal_Used(used), (1 << REFUSAL_A1) | (1 << REFUSAL_A3));
     EXPECT_EQ(used[REFUSAL_A1], 6.0);
     EXPECT_EQ(used[REFUSAL_A3], 8.4);
+
+    /* The user's a2 stands as given, the rows a2 apart about the axis, as a1, a3 and a4 do.
+    ** Bolts M16, tension along the grain, 2 x 2 in C24 12/24 beside side timbers 8/24
+    ** (EN 1995-1-1, Table 8.4): a2 >= 4 d = 6.40 cm, a4 >= a4,c = 3 d = 4.80 cm (a4,t =
+    ** max((2 + 2 sin 0) d; 3 d) = 4.80 cm). a2 = 10 cm: rows at -5 and +5 cm, the edge distance
+    ** (24 - 10) / 2 = 7.00 cm >= 4.80 cm; the program's own a2 would be 24 - 2 x 4.80 = 14.40 cm.
+    ** a2 = 5 cm < 6.40 cm is refused; a2 = 16 cm leaves (24 - 16) / 2 = 4.00 cm < 4.80 cm, and
+    ** with the user's a4 = 4.8 cm both are named: 16 + 2 x 4.80 = 25.60 cm > 24 cm. */
+    const struct {
+        double a2, a4; /* cm, a4 0: the program's */
+        int code;
+        const char *text;
+    } given[] = {
+        {10.0, 0.0, 0, ""},
+        {5.0, 0.0, 25,
+         "Mindestabstand a2 senkrecht zur Faserrichtung unterschritten: a2 = 5.00 cm < "
+         "erforderlich 6.40 cm"},
+        {16.0, 0.0, 96,
+         "Mindestabstand a4,tc unterschritten, Holz nicht hoch genug: a4 im Mittelholz und in den "
+         "Seitenh\x94lzern = (24.00 - 1 x 16.00) / 2 = 4.00 cm < erforderlich a4,c = 4.80 cm bei "
+         "vorgegebenem a2 = 16.00 cm"},
+        {16.0, 4.8, 96,
+         "Mindestabstand a4,tc unterschritten, Holz nicht hoch genug: (n_r - 1) a2 + 2 a4 = 1 x "
+         "16.00 + 2 x 4.80 = 25.60 cm > H\x94he 24.00 cm im Mittelholz und in den Seitenh\x94lzern "
+         "(a2 und a4 vorgegeben)"},
+    };
+    for (const auto &k : given) {
+        Fresh_Splice(true);
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Splice_Input.L_user = 0;
+        Splice_Input.vbm_type = VBM_BOLZEN;
+        Splice_Input.d = 16.0;
+        Splice_Input.l = 300.0;
+        Set_Layout(2, 2);
+        Set_Lkom(0, 0, 0.0, 10.0, 0.0);
+        Splice_Input.a2_user = 1;
+        Splice_Input.a2 = k.a2;
+        Splice_Input.a4_user = k.a4 > 0.0;
+        Splice_Input.a4 = k.a4;
+        const int code = Prepare_Splice_Calc();
+        EXPECT_EQ(code, k.code) << k.a2 << " " << k.a4;
+        EXPECT_EQ(Splice_Input.a2, k.a2); /* kept as given, also in the file */
+        if (code != 0) {
+            EXPECT_EQ(std::string(Get_Refusal_Text(code)), k.text);
+            continue;
+        }
+        EXPECT_DOUBLE_EQ(Fastener_Pattern.a2_actual, 10.0);
+        EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[0].y, -5.0);
+        EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[1].y, 5.0);
+    }
+    /* Plain nails 4.2 mm stand at most 20 d = 8.40 cm apart across the grain: the user's 9 cm is
+    ** refused, in two groups too, where the groups narrowed it to 8.40 cm */
+    for (int grouped = 0; grouped <= 1; grouped++) {
+        Side_Timber_Nail_Splice();
+        Tension_Splice(10.0);
+        Set_Layout(4, 3, LAYOUT_REGULAR, grouped);
+        Splice_Input.a2_user = 1;
+        Splice_Input.a2 = 9.0;
+        ASSERT_EQ(Prepare_Splice_Calc(), DERR_SPACING_TOO_HIGH) << grouped;
+        EXPECT_EQ(std::string(Get_Refusal_Text(DERR_SPACING_TOO_HIGH)),
+                  "Nagelabst\x84nde zu gro\xe1: a2 = 9.00 cm > h\x94"
+                  "chstens 20 d = 20 x 0.42 = 8.40 cm");
+    }
 
     /* A compression splice keeps a3 = a3,c, which grows with |sin alpha|: it is taken at the
     ** angle that asks the most of all combinations. One row of 3 dowels; N = -10 kN alone loads

@@ -424,14 +424,16 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
         /* 50 nails in a row along the grain at a1 = 10 d = 4.20 cm with a3,t = 15 d = 6.30 cm at
         ** both ends of both halves (tension along the grain, EN 1995-1-1, Table 8.2): side
         ** timbers of 2 x (49 x 4.20 + 2 x 6.30) = 436.80 cm against 120 cm; a lap holds its
-        ** joint in one pattern: 49 x 4.20 + 2 x 6.30 = 218.40 cm */
+        ** joint in one pattern: 49 x 4.20 + 2 x 6.30 = 218.40 cm. Each names its way out. */
         {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_SIDE_TIMBER_TOO_SHORT,
          "Seitenholz zu kurz: L = 120.00 cm < erforderlich 2 x ((n_c - 1) a1 + 2 a3) = "
-         "2 x (49 x 4.20 + 2 x 6.30) = 436.80 cm",
+         "2 x (49 x 4.20 + 2 x 6.30) = 436.80 cm (L\x84nge automatisch w\x84hlen oder weniger "
+         "Verbindungsmittel in Faserrichtung n_c)",
          false, CONN_SIDE_TIMBERS, 0, 12.0, 6.0, 4.2, 110.0, 50, 120.0},
         {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_LAP_TOO_SHORT,
          "Blatt zu kurz: L = 120.00 cm < erforderlich (n_c - 1) a1 + 2 a3 = 49 x 4.20 + 2 x 6.30 "
-         "= 218.40 cm",
+         "= 218.40 cm (L\x84nge automatisch w\x84hlen oder weniger Verbindungsmittel in "
+         "Faserrichtung n_c)",
          false, CONN_LAP, 0, 14.0, 6.0, 4.2, 90.0, 50, 120.0},
         /* the same lap with nails of 60 mm: into the second half 70 + 4 x 4.2 = 86.8 mm */
         {9.0, 0.0, 3, 0.0, 0.0, 0.0, DERR_SHORT_OR_LAP_THICK,

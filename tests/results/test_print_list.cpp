@@ -441,23 +441,35 @@ TEST(PrintList, AFileThatCannotBeRenamedFailsThePrint)
     Expect_Nothing_Aside(names);
 }
 
-/* The immutable flag of a file set (on) or cleared, as chattr does: 1, or 0 where this process
-** may not (no privilege, a file system without the flag). */
-static int Set_Immutable(const std::string &path, int on)
+/* Runs at each step of a print that changes a file: at the removal of the old PDF (Refused_Pdf)
+** the working folder lets nothing be taken away (no write permission; root, whom no permission
+** stops, is the user nobody for that step), as a folder of another user's does; at the next step
+** the folder and the user are as before. No privilege is needed, as the immutable flag needs. */
+static std::string Refused_Pdf;
+static mode_t Refusing_Mode = 0; /* the folder's mode while it refuses, else 0 */
+static uid_t Refusing_User = 0;
+static void End_Refusal(void)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK);
-    if (fd < 0) return 0;
-    int flags = 0;
-    int ok = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-        ok = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (Refusing_Mode == 0) return;
+    if (Refusing_User == 0 && seteuid(0) != 0) ADD_FAILURE() << "seteuid(0): " << errno;
+    if (chmod(".", Refusing_Mode) != 0) ADD_FAILURE() << "chmod: " << errno;
+    Refusing_Mode = 0;
+}
+static void Refuse_The_Removal(const char *path)
+{
+    if (Refusing_Mode != 0) {
+        End_Refusal();
+        return;
     }
-    close(fd);
-    return ok;
+    struct stat st;
+    if (Refused_Pdf != path || stat(".", &st) != 0) return;
+    Refusing_Mode = st.st_mode & 07777;
+    Refusing_User = geteuid();
+    if (chmod(".", 0555) != 0) ADD_FAILURE() << "chmod: " << errno;
+    if (Refusing_User == 0 && seteuid(65534) != 0) ADD_FAILURE() << "seteuid(65534): " << errno;
 }
 
-/* An old PDF that cannot be taken away (an immutable file) keeps every file of the print out:
+/* An old PDF that cannot be taken away (its folder refuses) keeps every file of the print out:
 ** the box names it and says what stands, the last print list and its plots, which stand byte for
 ** byte, the PDF too, with nothing left aside. */
 TEST(PrintList, APdfThatCannotBeRemovedKeepsTheLastPrintAndSaysSo)
@@ -469,11 +481,15 @@ TEST(PrintList, APdfThatCannotBeRemovedKeepsTheLastPrintAndSaysSo)
     ASSERT_NE(old_pdf, nullptr);
     fputs("%PDF- der letzte Druck\n", old_pdf);
     fclose(old_pdf);
-    if (!Set_Immutable(pdf, 1)) GTEST_SKIP() << "no immutable files here";
-    struct Mutable {
-        std::string path;
-        ~Mutable() { Set_Immutable(path, 0); }
-    } mutable_again{pdf};
+    Refused_Pdf = pdf;
+    struct Refused {
+        ~Refused()
+        {
+            Rt_Set_Install_Hook(nullptr);
+            End_Refusal();
+        }
+    } refused;
+    Rt_Set_Install_Hook(Refuse_The_Removal);
     const std::vector<std::string> names = Print_Files();
     const std::vector<std::string> before = Read_All(names);
     Set_Print_List_Names(Oli_Name, "Stoss 2");
@@ -488,6 +504,21 @@ TEST(PrintList, APdfThatCannotBeRemovedKeepsTheLastPrintAndSaysSo)
     EXPECT_EQ(Read_File(pdf.c_str()), "%PDF- der letzte Druck\n");
     Expect_Nothing_Aside(names);
     Expect_Nothing_Aside({pdf});
+}
+
+/* The lines of the message boxes logged with the given head ("MESSAGE [Fehler] "), in order. */
+static std::vector<std::string> Box_Lines(const std::string &head)
+{
+    std::vector<std::string> lines;
+    for (const std::string &l : ZW_Test_Log_Lines()) {
+        if (l.rfind(head, 0) != 0) continue;
+        for (size_t from = head.size(), bar; from <= l.size(); from = bar + 3) {
+            bar = l.find(" | ", from);
+            if (bar == std::string::npos) bar = l.size();
+            lines.push_back(l.substr(from, bar - from));
+        }
+    }
+    return lines;
 }
 
 /* A print list in a deep folder: its PDF's name, 1027 bytes, is longer than a path buffer of 1024
@@ -508,15 +539,7 @@ TEST(PrintList, TheFailureBoxShowsTheWholeOfALongPath)
     Set_Print_List_Names(list.c_str(), "Stoss 1");
     ZW_Test_Reset();
     EXPECT_EQ(Write_Print_List(1), WRITE_PRINT_LIST_NO_FILE);
-    std::vector<std::string> lines;
-    for (const std::string &l : ZW_Test_Log_Lines()) {
-        if (l.rfind("MESSAGE [Fehler] ", 0) != 0) continue;
-        for (size_t from = 17, bar; from <= l.size(); from = bar + 3) {
-            bar = l.find(" | ", from);
-            if (bar == std::string::npos) bar = l.size();
-            lines.push_back(l.substr(from, bar - from));
-        }
-    }
+    std::vector<std::string> lines = Box_Lines("MESSAGE [Fehler] ");
     const auto first = std::find_if(lines.begin(), lines.end(), [](const std::string &l) {
         return l.rfind("Die Datei ", 0) == 0;
     });
@@ -533,6 +556,34 @@ TEST(PrintList, TheFailureBoxShowsTheWholeOfALongPath)
     EXPECT_TRUE(Message_Says("| Der Name bezeichnet einen Ordner. | Es gab noch keine Druckliste; "
                              "es wurde keine geschrieben."));
     ASSERT_EQ(system("rm -rf aaaaaaaaaa*"), 0);
+
+    /* A sentence breaks between its words, never inside one (the blank stays at the end of its
+    ** line), where no folder's name of its path ends late enough in the line: the box of an
+    ** unsaved input's copy, its words moved along the line by a first word of 1 to 6 characters */
+    for (int k = 1; k <= 6; k++) {
+        const std::string said =
+            std::string(k, 'S')
+            + " Eingaben stehen in der Datei /home/planung/"
+              "Stoss_01.inp.ungespeichert; die Eingabedatei Stoss_01.inp blieb, "
+              "wie sie zuletzt gespeichert wurde, und Speichern schreibt die "
+              "Eingaben der Kopie erst dann in die Eingabedatei, wenn die Seiten "
+              "sie zeigen.";
+        ZW_Test_Reset();
+        Init_Message();
+        Fill_Message_Wrapped(said.c_str());
+        Draw_Message();
+        lines = Box_Lines("MESSAGE [] ");
+        ASSERT_GT(lines.size(), 1u);
+        named.clear();
+        for (size_t n = 0; n < lines.size(); n++) {
+            named += lines[n];
+            EXPECT_LE(Text_Width_In_Font(lines[n].c_str(), 0x1000), NPIXEL_X - 76) << lines[n];
+            if (n + 1 < lines.size()) {
+                EXPECT_TRUE(lines[n].back() == ' ' || lines[n].back() == '/') << lines[n];
+            }
+        }
+        EXPECT_EQ(named, said);
+    }
 }
 
 /* Another process (a second window, a window of another machine on the folder) writes the print

@@ -511,6 +511,7 @@ static void End_Holder(const char *)
 TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
 {
     enum { HELD, REMOVED, OTHER_USER, FOLDER, LINK, PIPE };
+    bool other_user_left_out = false; /* the row OTHER_USER, which a skip names at the end */
     const struct {
         int how;
         const char *opened, *print;
@@ -594,7 +595,7 @@ TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
             close(ready[0]);
             if (taken == 2) { /* root that may not become another user: no such holder here */
                 End_Holder(nullptr);
-                fprintf(stderr, "note: no other user to hold the lock, row left out\n");
+                other_user_left_out = true;
                 continue;
             }
             EXPECT_EQ(taken, 1);
@@ -675,6 +676,9 @@ TEST_F(Program, ASecondWindowOpensTheComponentReadOnly)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
         << "signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0) << " exit "
         << (WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+    if (other_user_left_out)
+        GTEST_SKIP() << "root here may not become another user (setresuid to 65534 refused): "
+                        "the row of a lock held by another user was left out";
 }
 
 /* A pipe (FIFO) or a link to a device standing under a name the program reads at its start (the
