@@ -158,16 +158,23 @@ int Check_Connection_Input_Rho(const Connection_Input &in, double rho_1, double 
             && (din || Nad_Params->variant != 0))
             return DERR_ALU_CONNECTOR_SERVICE_CLASS;
         if (Is_Vbm_Toothed_Plate(type)) {
+            /* EN 1995-1-1, 8.9(2) by 8.10: an outer member, with a plate in one face, at least
+            ** 2.25 h_e, an inner member, with one in both faces, 3.75 h_e; 3 h_e is where k1 of
+            ** the side member reaches 1 ((8.73)), no least thickness (the DIN 1052 rules keep
+            ** their test of it). Beside a steel plate that is member 2 the timber is an outer
+            ** member (a lamella between two inner plates is the splice's to test). */
             const double he = Get_Connector_Value(type, in.vbm_row, "he");
             if (!plate1 && !plate2) {
                 if (in.shear_planes == 1 && (in.t1 < 2.25 * he || in.t2 < 2.25 * he))
                     return DERR_CONNECTOR_SIDE_2_25HE;
-                if (in.t1 < 3.0 * he) return DERR_CONNECTOR_SIDE_2_25HE;
+                if (in.t1 < (din ? 3.0 : 2.25) * he) return DERR_CONNECTOR_SIDE_2_25HE;
                 if (in.shear_planes == 2 && in.t2 < 3.75 * he) return DERR_CONNECTOR_MIDDLE_3_75HE;
             } else {
                 const double t = plate2 ? in.t1 : in.t2;
-                if (in.shear_planes == 1 && t < 2.25 * he) return DERR_CONNECTOR_SIDE_2_25HE;
-                if (in.shear_planes == 2 && t < 3.75 * he) return DERR_CONNECTOR_MIDDLE_3_75HE;
+                const bool inner = in.shear_planes == 2 && (din || plate1);
+                const bool outer = in.shear_planes == 1 || (in.shear_planes == 2 && !inner);
+                if (outer && t < 2.25 * he) return DERR_CONNECTOR_SIDE_2_25HE;
+                if (inner && t < 3.75 * he) return DERR_CONNECTOR_MIDDLE_3_75HE;
             }
         }
     }

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "design/design.h"
@@ -19,22 +20,29 @@
 /* ---------------------------------------------------------------- net lengths */
 
 /* Faces of the member of thickness t1 that hold a connector at each bolt: between outer plates
-** both, beside an inner plate the one towards it. */
+** both, beside an inner plate the one towards it (a lamella between two plates has a block of its
+** own, with both: Own_Outer_Block). */
 static int Connector_Faces(void)
 {
     return Splice_Input.connection_kind == CONN_OUTER_PLATES ? 2 : 1;
 }
 
-/* Width of a hole in the timber (mm): the area the net section loses over a thickness t (mm),
-** divided by t; no hole where the section keeps its fibres (thin nails and screws). Between
-** outer plates each half of t loses its own, as the net section takes it: a connector sits in
-** either face (for dowel-type fasteners the same as the whole t). */
-static double Timber_Hole_Width(double t)
+/* 1 where the lamellas between two inner plates and those beside one have holes of different
+** widths: a connector sits in both faces of the one, in one face of the other. */
+static int Own_Outer_Block(void)
+{
+    return Lamellas_Between_Plates() && Is_Vbm_Connector(Splice_Input.vbm_type);
+}
+
+/* Width of a hole in the timber (mm): the area the net section loses over a thickness t (mm)
+** whose `faces` faces hold a connector, divided by t; no hole where the section keeps its fibres
+** (thin nails and screws). Between outer plates each half of t loses its own, as the net section
+** takes it: a connector sits in either face (for dowel-type fasteners the same as the whole t). */
+static double Timber_Hole_Width(double t, int faces)
 {
     const Splice_Input_Record *si = &Splice_Input;
     if (!(t > 0.0)) return 0.0;
     const int row = Is_Vbm_Connector(si->vbm_type) ? si->connector_index : si->vbm_row;
-    const int faces = Connector_Faces();
     return faces
            * Calc_Vbm_Net_Section_Loss(si->vbm_type, si->d, row, si->bolt_index, si->predrilled,
                                        si->fitted_bolt, t / faces)
@@ -180,16 +188,60 @@ static void Block_Shares(Block_Shear_Check *r)
     r->N = r->parts != 1.0 ? r->F_Ed / r->parts : r->F_Ed;
 }
 
-/* Failure load, design resistance, share and utilisation of the record's block. */
-static void Block_Shear_Of_Block(int inner, double gamma, Block_Shear_Check *r)
+/* Lengths, areas and failure load of the record's block with its hole width d0, and its design
+** resistance. */
+static void Block_Resistance(int inner, double gamma, Block_Shear_Check *r)
 {
     Block_Shear_Lengths(r);
     r->A_t = r->t1 * r->L_t;
     r->A_v = r->t1 * r->L_v;
     Calc_Block_Shear_Load(inner, r);
-    Block_Shares(r);
     r->F_Rd = r->F_Rk * r->kmod / gamma;
+}
+
+/* Exchange the record's block with that of its outer lamella (r->outer), field for field. */
+static void Swap_Outer_Lamella(Block_Shear_Check *r)
+{
+    Block_Shear_Outer &b = r->outer;
+    std::swap(r->d0, b.d0);
+    std::swap(r->holes_t, b.holes_t);
+    std::swap(r->holes_v, b.holes_v);
+    std::swap(r->L_t, b.L_t);
+    std::swap(r->L_v, b.L_v);
+    std::swap(r->A_t, b.A_t);
+    std::swap(r->A_v, b.A_v);
+    std::swap(r->t_ef, b.t_ef);
+    std::swap(r->mode, b.mode);
+    std::swap(r->mode_thin, b.mode_thin);
+    std::swap(r->own_mode, b.own_mode);
+    std::swap(r->F_Rk, b.F_Rk);
+    std::swap(r->F_Rd, b.F_Rd);
+}
+
+/* The record's outer lamella on its own holes (r->outer) as a record of its own. */
+static Block_Shear_Check Outer_Lamella_Record(const Block_Shear_Check *r)
+{
+    Block_Shear_Check o = *r;
+    Swap_Outer_Lamella(&o);
+    o.N = r->N_outer;
+    return o;
+}
+
+/* Failure load, design resistance, share and utilisation of the record's block; where an outer
+** lamella has narrower holes than one between two plates, its own block as well, and the larger
+** utilisation of the two. */
+static void Block_Shear_Of_Block(int inner, double gamma, Block_Shear_Check *r)
+{
+    Block_Resistance(inner, gamma, r);
+    Block_Shares(r);
     r->u = r->F_Rd > 0.0 ? r->N / r->F_Rd : 0.0;
+    if (r->lamellas <= 0 || !(r->outer.d0 > 0.0)) return;
+    Block_Shear_Check o = *r;
+    Swap_Outer_Lamella(&o);
+    Block_Resistance(inner, gamma, &o);
+    Swap_Outer_Lamella(&o);
+    r->outer = o.outer;
+    if (r->outer.F_Rd > 0.0) r->u = std::fmax(r->u, r->N_outer / r->outer.F_Rd);
 }
 
 /*
@@ -255,7 +307,9 @@ static int Block_Shear_Run(int group, int entry, const Tearing_Block *only, Bloc
     r.d_modes = d_ef;
 
     r.t1 = r.values.t;
-    r.d0 = Timber_Hole_Width(r.t1);
+    /* a lamella between two plates holds a connector in both faces, an outer lamella in one */
+    r.d0 = Timber_Hole_Width(r.t1, Own_Outer_Block() ? 2 : Connector_Faces());
+    if (Own_Outer_Block()) r.outer.d0 = Timber_Hole_Width(r.t1, 1);
     r.fastener_mode = Vbm_Failure_Mode(group, entry, rule.alpha1, &r.fastener_mode_thin);
     Get_Group_Kmod(group, &r.kmod, nullptr, nullptr);
     /* block shear is a resistance of the connection: gamma_M of connections (EN 1995-1-1,
@@ -354,15 +408,18 @@ static std::string D0_Text(double d0)
 
 /*
 ** The line that derives a connector's hole width d0 from what it takes out of the member over
-** t1 (Timber_Hole_Width): in each face that holds a connector the part of it that lies there,
-** h_e d_c, and the bolt hole d_L over the thickness less h_e in each such face, divided by t1.
+** t1 (Timber_Hole_Width): in each of its `faces` faces that hold a connector the part of it that
+** lies there, h_e d_c, and the bolt hole d_L over the thickness less h_e in each such face,
+** divided by t1. lead (or null) names the lamella whose hole it is; the line that says what the
+** letters stand for follows where `explain`.
 */
-static void Write_Connector_Hole(FILE *file, const Block_Shear_Check *r, const std::string &d0)
+static void Write_Connector_Hole(FILE *file, const Block_Shear_Check *r, const std::string &d0,
+                                 int faces, const char *lead, bool explain)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
     const double dl = Connector_Bolt_Hole(si->bolt_index, si->fitted_bolt);
-    const bool two = Connector_Faces() == 2;
+    const bool two = faces == 2;
     const std::string t1 = Mm_Digits(r->t1, 3).t, hole = Mm_Digits(dl, 3).t;
     const std::string he = Mm_Digits(Get_Connector_Value(type, si->connector_index, "he"), 3).t;
     const std::string dc = Mm_Digits(Get_Connector_Value(type, si->connector_index, "dc"), 3).t;
@@ -373,7 +430,9 @@ static void Write_Connector_Hole(FILE *file, const Block_Shear_Check *r, const s
              two ? "2 " : "", two ? "2 " : "", t1.c_str(), two ? "2 x " : "", he.c_str(),
              hole.c_str(), two ? "2 x " : "", he.c_str(), dc.c_str(), t1.c_str());
     /* the formula and what its letters stand for, each on a line of its own */
-    Oli_Write_Text(file, "d\xCE\\0\xCEr = %s = %s mm", sum, d0.c_str());
+    Oli_Write_Text(file, "%s%sd\xCE\\0\xCEr = %s = %s mm", lead ? lead : "", lead ? ": " : "", sum,
+                   d0.c_str());
+    if (!explain) return;
     Oli_Write_Text(file,
                    "mit dem Bohrloch des Bolzens d\xCE\\L\xCEr = %s \x81"
                    "ber die Dicke ohne die Einlasstiefe h\xCE\\e\xCEr und dem Teil "
@@ -415,46 +474,27 @@ static int Area_Decimals(const Block_Shear_Check *r)
     return decimals;
 }
 
-void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
+/*
+** The hole width and the net areas of record r's block: a connector's d0 with its formula (faces:
+** the faces of t1 that hold one; lead names the lamella, explain adds what its letters stand
+** for), the net lengths as (A.4) and (A.5) take them with t1, and the shear area of the governing
+** mode.
+*/
+static void Write_Block_Areas(FILE *file, const Block_Shear_Check *r, int faces, const char *lead,
+                              bool explain)
 {
-    if (file == nullptr || r->state == BLOCK_SHEAR_NOT_APPLIED) return;
-    Oli_Write_Heading(file, 3, "%s",
-                      "Nachweis Blockscherversagen gemäß DIN EN 1995-1-1, Anhang A"_cp850);
-    if (r->state == BLOCK_SHEAR_NOT_MADE) {
-        if (r->calc_method != 1)
-            Oli_Write_Text(file,
-                           "Blockscherversagen \xCE"
-                           "bnicht nachgewiesen\xCEr: nur im genauen Nachweis gef\x81hrt "
-                           "(Berechnungsverfahren: %s)",
-                           Get_Proof_Method_Text(r->calc_method, 0));
-        else
-            Oli_Write_Text(file, "Blockscherversagen \xCE"
-                                 "bnicht nachgewiesen\xCEr: nur eine Reihe von "
-                                 "Verbindungsmitteln");
-        return;
-    }
-    if (r->state == BLOCK_SHEAR_NO_GAMMA) {
-        Oli_Write_Text_Flagged(file,
-                               SYM_GAMMA "\xCE\\M\xCEr nicht bestimmbar => \xCE"
-                                         "bNachweis "
-                                         "kann nicht gef\x81hrt werden!\xCEr",
-                               0);
-        return;
-    }
     /* The net lengths as (A.4) and (A.5) take them: the length between the hole centres (along
     ** the grain from the member end, both outer rows) less the holes of width d0 on it */
     char ht[16], hv[16];
     Format_Holes(ht, sizeof ht, r->holes_t);
     Format_Holes(hv, sizeof hv, r->holes_v);
-    /* the blocks of the set that were tried and the one that governs */
-    Write_Tearing_Set(file, &r->rows, 0, &r->block);
     /* every length with the digits its area recomputes from */
     const int dec = Area_Decimals(r);
     /* a connector is no dowel-type fastener: its block names M_y,k and the dowels' modes only
     ** where a mode's effective thickness, which takes them, lowered the area */
     const bool connector = Is_Vbm_Connector(Splice_Input.vbm_type) != 0;
     const std::string d0 = D0_Text(r->d0);
-    if (connector) Write_Connector_Hole(file, r, d0);
+    if (connector) Write_Connector_Hole(file, r, d0, faces, lead, explain);
     /* with the embedment strength at the block's angle and the diameter that t_ef takes */
     char my[160] = "";
     if (!connector || (r->mode != '-' && strchr("bdegh", r->mode) != nullptr)) {
@@ -509,29 +549,84 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
                        "(Versagensmechanismus %s)",
                        gross.t, hv, d0.c_str(), Lv.t, tv.t, Lv.t, Lt.t, tv.t, r->A_v, mode);
     }
+}
+
+void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
+{
+    if (file == nullptr || r->state == BLOCK_SHEAR_NOT_APPLIED) return;
+    Oli_Write_Heading(file, 3, "%s",
+                      "Nachweis Blockscherversagen gemäß DIN EN 1995-1-1, Anhang A"_cp850);
+    if (r->state == BLOCK_SHEAR_NOT_MADE) {
+        if (r->calc_method != 1)
+            Oli_Write_Text(file,
+                           "Blockscherversagen \xCE"
+                           "bnicht nachgewiesen\xCEr: nur im genauen Nachweis gef\x81hrt "
+                           "(Berechnungsverfahren: %s)",
+                           Get_Proof_Method_Text(r->calc_method, 0));
+        else
+            Oli_Write_Text(file, "Blockscherversagen \xCE"
+                                 "bnicht nachgewiesen\xCEr: nur eine Reihe von "
+                                 "Verbindungsmitteln");
+        return;
+    }
+    if (r->state == BLOCK_SHEAR_NO_GAMMA) {
+        Oli_Write_Text_Flagged(file,
+                               SYM_GAMMA "\xCE\\M\xCEr nicht bestimmbar => \xCE"
+                                         "bNachweis "
+                                         "kann nicht gef\x81hrt werden!\xCEr",
+                               0);
+        return;
+    }
+    /* the blocks of the set that were tried and the one that governs */
+    Write_Tearing_Set(file, &r->rows, 0, &r->block);
+    /* a lamella between two plates and an outer one each on its own holes where they differ */
+    const bool own_outer = r->lamellas > 0 && r->outer.d0 > 0.0;
+    Write_Block_Areas(file, r, own_outer ? 2 : Connector_Faces(),
+                      own_outer ? "innere Lamelle (zwischen zwei Blechen)" : nullptr, true);
+    const Block_Shear_Check outer = own_outer ? Outer_Lamella_Record(r) : *r;
+    if (own_outer)
+        Write_Block_Areas(file, &outer, 1,
+                          "\x84u\xE1"
+                          "ere Lamelle (neben einem Blech)",
+                          false);
     /* the block's force, row by row from the top, per shear plane */
     const char *force = "F\xCE\\Ed\xCEr";
     Write_Tearing_Force(file, &r->rows, &r->block, r->planes, r->F_Ed, r->N_d, "Tr\x84gerende");
     if (r->lamellas > 0) {
-        Oli_Write_Text(file,
-                       "F\xCE\\"
-                       "bs,Rk\xCEr = %.2lf kN, k\xCE\\mod\xCEr = %.2lf, " SYM_GAMMA
-                       "\xCE\\M\xCEr = %.2lf " SYM_ARROW " F\xCE\\"
-                       "bs,Rd\xCEr = %.2lf kN je Lamelle (%d Lamellen, %d Scherfugen je "
-                       "Verbindungsmittel mit gleicher Kraft)",
-                       r->F_Rk, r->kmod, r->gamma_M, r->F_Rd, r->lamellas, 2 * (r->lamellas - 1));
+        const int planes = 2 * (r->lamellas - 1);
+        if (own_outer) {
+            Oli_Write_Text(file,
+                           "F\xCE\\"
+                           "bs,Rk\xCEr = %.2lf kN, k\xCE\\mod\xCEr = %.2lf, " SYM_GAMMA
+                           "\xCE\\M\xCEr = %.2lf " SYM_ARROW " F\xCE\\"
+                           "bs,Rd\xCEr = %.2lf kN der inneren Lamelle (%d Lamellen, %d "
+                           "Scherfugen je Verbindungsmittel mit gleicher Kraft)",
+                           r->F_Rk, r->kmod, r->gamma_M, r->F_Rd, r->lamellas, planes);
+            Oli_Write_Text(file,
+                           "F\xCE\\"
+                           "bs,Rk\xCEr = %.2lf kN " SYM_ARROW " F\xCE\\"
+                           "bs,Rd\xCEr = %.2lf kN einer \x84u\xE1"
+                           "eren Lamelle",
+                           outer.F_Rk, outer.F_Rd);
+        } else
+            Oli_Write_Text(file,
+                           "F\xCE\\"
+                           "bs,Rk\xCEr = %.2lf kN, k\xCE\\mod\xCEr = %.2lf, " SYM_GAMMA
+                           "\xCE\\M\xCEr = %.2lf " SYM_ARROW " F\xCE\\"
+                           "bs,Rd\xCEr = %.2lf kN je Lamelle (%d Lamellen, %d Scherfugen je "
+                           "Verbindungsmittel mit gleicher Kraft)",
+                           r->F_Rk, r->kmod, r->gamma_M, r->F_Rd, r->lamellas, planes);
+        /* each lamella's share on its own resistance */
         const bool done = r->state == BLOCK_SHEAR_DONE;
+        const double shown = Block_Shear_Shown_Util(r);
         Oli_Write_Text(
             file, "innere Lamelle (zwischen zwei Blechen): %s x 2 / %d = %.2lf kN " SYM_ARROW " %s",
-            force, 2 * (r->lamellas - 1), r->N,
-            Util_Of(Block_Shear_Shown_Util(r), "u\xCE\\bs\xCEr = ", 3).t);
-        Oli_Write_Text(
-            file,
-            "\x84u\xE1"
-            "ere Lamelle (neben einem Blech): %s x 1 / %d = %.2lf kN " SYM_ARROW " %s",
-            force, 2 * (r->lamellas - 1), r->N_outer,
-            Util_Of(done ? r->N_outer / r->F_Rd : Block_Shear_Shown_Util(r), "u\xCE\\bs\xCEr = ", 3)
-                .t);
+            force, planes, r->N, Util_Of(done ? r->N / r->F_Rd : shown, "u\xCE\\bs\xCEr = ", 3).t);
+        Oli_Write_Text(file,
+                       "\x84u\xE1"
+                       "ere Lamelle (neben einem Blech): %s x 1 / %d = %.2lf kN " SYM_ARROW " %s",
+                       force, planes, r->N_outer,
+                       Util_Of(done ? r->N_outer / outer.F_Rd : shown, "u\xCE\\bs\xCEr = ", 3).t);
         return;
     }
     /* the share of one timber part: between one inner plate each of the two lamellas, with

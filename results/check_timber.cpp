@@ -306,12 +306,17 @@ static void Calc_One_Sided_Tension(const Section_Check_Input *rec, double f_t_0_
     r->f_t_0_d = f_t_0_d;
 }
 
-/* The section of one of `lamellas` equal lamellas from that of all of them together (Init_Member). */
-static void One_Lamella_Of(int lamellas, Section_Dims *dims, double *geo)
+/* The record (its overrides geo) and section of one lamella between inner plates, inner 1 one
+** between two plates, 0 an outer one, each on its own net section (Calc_Lamella_Net_Section_Values)
+** from the record of all of them together (Init_Member). */
+static void Lamella_Section(int inner, Section_Check_Input *rec, Section_Dims *dims, double *geo)
 {
-    const double f = 1.0 / lamellas;
-    dims->v[0] = (float)(dims->v[0] * f);
-    for (int k : {SV_A, SV_W_U, SV_W_O_NEG, SV_A_QZ, SV_I_Y}) geo[k] *= f;
+    double A = 0.0, I = 0.0, W = 0.0;
+    Calc_Lamella_Net_Section_Values(inner, &A, &I, &W);
+    const double h = Splice_Input.h;
+    dims->v[0] = (float)(h > 0.0 ? A / h : 0.0);
+    Set_Section_Geometry(geo, A, W, I);
+    rec->overrides = geo;
 }
 
 /* Check a member's section for its axial force N, shear V and moment M (kN, kNm). */
@@ -512,14 +517,19 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     if (kind == CONN_INNER_PLATES && n_p >= 2) {
         /* Every shear plane of a fastener takes the same force: a lamella between two plates
         ** carries two planes' share of N, M and V, an outer lamella one, each on its own net
-        ** section (the lamellas are of one thickness). */
+        ** section (the lamellas are of one thickness; a connector takes out of each what lies in
+        ** it, in both faces of a lamella between two plates). */
         r.lamellas = n_p + 1;
         r.planes = 2 * n_p; /* both faces of every plate */
-        One_Lamella_Of(r.lamellas, &dim_m, geo_m);
+        Section_Check_Input rec_o = rec_m;
+        Section_Dims dim_o = dim_m;
+        double geo_o[10];
+        Lamella_Section(1, &rec_m, &dim_m, geo_m);
+        Lamella_Section(0, &rec_o, &dim_o, geo_o);
         const double s_in = 2.0 / r.planes, s_out = 1.0 / r.planes;
         r.mid = Check_Member_Section(&rec_m, &dim_m, N * s_in, V * s_in, r.M_sec * s_in,
                                      si->mat_mid, &sm);
-        r.lam_outer = Check_Member_Section(&rec_m, &dim_m, N * s_out, V * s_out, r.M_sec * s_out,
+        r.lam_outer = Check_Member_Section(&rec_o, &dim_o, N * s_out, V * s_out, r.M_sec * s_out,
                                            si->mat_mid, nullptr);
     } else {
         r.mid = Check_Member_Section(&rec_m, &dim_m, N, V, r.M_sec, si->mat_mid, &sm);

@@ -241,15 +241,16 @@ double Min_Timber_Thickness_Rule(int side, int split_rule, int *code, char *how,
                 Nail_Split_Thickness(si->d, Rho_K(mat, grade, t_cm), split_rule, how, size) / 10.0;
             c = DERR_SIDE_THIN_OR_NAIL_THICK;
         }
-    } else if (!side && Is_Vbm_Connector(t)) {
+    } else if (Is_Vbm_Connector(t) && (!side || si->connection_kind != CONN_OUTER_PLATES)) {
+        /* EN 1995-1-1, 8.9(2), for toothed plates by 8.10: a timber member with a connector in
+        ** both faces (an inner member) at least 3.75 h_e, one with a connector in one face (an
+        ** outer member) 2.25 h_e, of every connector type, one- or two-sided: the middle member
+        ** holds them in both faces, a side timber, a half of a lap and a lamella beside a single
+        ** inner plate in one, a lamella between two inner plates in both */
         const double he = Get_Connector_Value(t, si->connector_index, "he");
-        if (how) snprintf(how, size, "3.75 h_e = 3.75 x %g", he);
-        tmin = 3.75 * he / 10.0;
-        c = DERR_CONNECTOR_TOO_HIGH;
-    } else if (side && Is_Vbm_Connector_Two_Sided(t)) {
-        const double he = Get_Connector_Value(t, si->connector_index, "he");
-        if (how) snprintf(how, size, "2.25 h_e = 2.25 x %g", he);
-        tmin = 2.25 * he / 10.0;
+        const double k = !side || Lamellas_Between_Plates() ? 3.75 : 2.25;
+        if (how) snprintf(how, size, "%g h_e = %g x %g", k, k, he);
+        tmin = k * he / 10.0;
         c = DERR_CONNECTOR_TOO_HIGH;
     }
     if (side && Nad_Params == nullptr && tmin < 2.4) {

@@ -198,11 +198,15 @@ int Refuse_Size(int code, const char *name, double value_mm, double required_mm,
 /* The code that names the member of a refused least thickness: 97 (splitting of plain nails)
 ** and 113 (the thickness rule of nails, screws and staples) name the side timbers; the middle
 ** member, the halves of a lap and the lamellas beside inner plates have codes of their own, as
-** has a half of a lap below 24 mm. */
+** has a half of a lap below 24 mm. A lamella too thin for its connectors is refused in the words
+** of the connectors' rule, an inner member's between two plates, else an outer member's. */
 static int Thin_Member_Code(int code, int member)
 {
     if (member == MEMBER_LAMELLA && code == DERR_SPLIT_SIDE_OR_NAIL_THICK)
         return DERR_SPLIT_LAMELLA_OR_NAIL_THICK;
+    if (member == MEMBER_LAMELLA && code == DERR_CONNECTOR_TOO_HIGH)
+        return Lamellas_Between_Plates() ? DERR_CONNECTOR_MIDDLE_3_75HE
+                                         : DERR_CONNECTOR_SIDE_2_25HE;
     if (member == MEMBER_MIDDLE) {
         if (code == DERR_SPLIT_SIDE_OR_NAIL_THICK) return DERR_SPLIT_MIDDLE_OR_NAIL_THICK;
         if (code == DERR_SIDE_THIN_OR_NAIL_THICK) return DERR_MIDDLE_THIN_OR_NAIL_THICK;
@@ -317,9 +321,10 @@ static const char *Joint_Member_Name(int member)
 ** The design refuses a member thinner than the approval of its screws (ETA-12/0114,
 ** ETA-11/0190) or the rules of toothed-plate connectors ask, in its own words: "Seitenholz" for
 ** its member 1, "Mittenholz" for its member 2. Add the member of the splice that it is with both
-** thicknesses (mm). Toothed plates in the design's order: in single shear (a lap) both members at
-** least 2.25 h_e, member 1 at least 3 h_e; in double shear the timber beside the plates, or the
-** middle member, at least 3.75 h_e. Any other code, or a member that keeps the value found, is
+** thicknesses (mm). Toothed plates in the design's order (EN 1995-1-1, 8.9(2) by 8.10): an outer
+** member, with a plate in one face, at least 2.25 h_e, member 1 and in single shear (a lap)
+** member 2 as well (without an annex member 1 of two timbers at least 3 h_e); the middle member
+** in double shear at least 3.75 h_e. Any other code, or a member that keeps the value found, is
 ** answered as it is.
 */
 int Name_Thin_Design_Member(int code)
@@ -389,18 +394,22 @@ int Name_Thin_Design_Member(int code)
     if (Is_Vbm_Toothed_Plate(si->vbm_type)
         && (code == DERR_CONNECTOR_SIDE_2_25HE || code == DERR_CONNECTOR_MIDDLE_3_75HE)) {
         const double he = Get_Connector_Value(si->vbm_type, si->connector_index, "he");
-        const bool lap = si->connection_kind == CONN_LAP;
+        const int kind = si->connection_kind;
         struct {
             int member;
             double factor;
-        } rule[3] = {{1, 2.25}, {2, 2.25}, {1, 3.0}};
-        int first = lap ? 0 : 2, last = 3;
+        } rule[3];
+        int last = 0;
         if (code == DERR_CONNECTOR_MIDDLE_3_75HE) {
-            rule[0] = {si->connection_kind == CONN_INNER_PLATES ? 1 : 2, 3.75};
-            first = 0;
-            last = 1;
+            rule[last++] = {kind == CONN_INNER_PLATES ? 1 : 2, 3.75};
+        } else {
+            rule[last++] = {1, 2.25};
+            if (kind == CONN_LAP) rule[last++] = {2, 2.25};
+            /* the rules without an annex keep their own test of member 1 between timbers */
+            if (Nad_Params == nullptr && (kind == CONN_SIDE_TIMBERS || kind == CONN_LAP))
+                rule[last++] = {1, 3.0};
         }
-        for (int i = first; i < last && member == 0; i++)
+        for (int i = 0; i < last && member == 0; i++)
             if (rule[i].factor * he > (rule[i].member == 1 ? m.t1 : m.t2)) {
                 member = rule[i].member;
                 t_min = rule[i].factor * he;
@@ -599,8 +608,11 @@ int Prepare_Thicknesses(void)
         if (k <= 0.0) return Refuse_Too_Short(&m);
     }
 
-    /* minimum thicknesses */
+    /* minimum thicknesses; the lamellas beside inner plates by the faces that hold a connector */
     if (lap && (rc = Check_Member_Thickness(MEMBER_LAP_HALF, false)) != 0) return rc;
+    if (kind == CONN_INNER_PLATES && Is_Vbm_Connector(type)
+        && (rc = Check_Member_Thickness(MEMBER_LAMELLA, false)) != 0)
+        return rc;
     if ((rc = Check_Member_Thickness(MEMBER_MIDDLE, false)) != 0) return rc;
     if (kind == CONN_SIDE_TIMBERS && (rc = Check_Member_Thickness(MEMBER_SIDE, false)) != 0)
         return rc;

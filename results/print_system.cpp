@@ -243,11 +243,43 @@ static void Write_Section_Holes_Line(FILE *file)
                    h.own, next, h.count);
 }
 
+/* A thickness in cm as the print gives it: one decimal, or up to three where one would round it
+** (a lamella of (140 - 2 x 10) / 3 mm). */
+static std::string Cm_Text(double t)
+{
+    char text[32];
+    Format_N(text, sizeof text, "%.1lf", t);
+    if (std::fabs(strtod(text, nullptr) - t) < 1e-9) return text;
+    Format_N(text, sizeof text, "%.3lf", t);
+    return text;
+}
+
+/* One member's line of Write_Connector_Loss_Lines: its deduction with the formula and numbers,
+** then its net area of thickness t (cm) and height h (cm) with the `holes` of one section. */
+static void Write_Connector_Loss_Line(FILE *file, const char *lead, const Connector_Section_Loss *r,
+                                      double t, double h, int holes, double A_n)
+{
+    char n[16] = "", nx[16] = "";
+    if (r->faces > 1) {
+        Format_N(n, sizeof n, "%d ", r->faces);
+        Format_N(nx, sizeof nx, "%d x ", r->faces);
+    }
+    Oli_Write_Text(file,
+                   "%s: \xA3"
+                   "A = %sh\xCE\\e\xCEr d\xCE\\c\xCEr + (t - %sh\xCE\\e\xCEr) "
+                   "d\xCE\\L\xCEr = %s%g x %g + (%g - %s%g) x %g = %.1lf mm\xCE/2\xCEr => "
+                   "A\xCE\\n\xCEr = %s x %.1lf - %d x %.3lf = %.2lf cm\xCE/2\xCEr",
+                   lead, n, n, nx, r->he, r->dc, r->t, nx, r->he, r->dL, r->dA, Cm_Text(t).c_str(),
+                   h, holes, r->dA / 100.0, A_n);
+}
+
 /*
 ** What a connector takes out of each member's net section above, at every bolt (EN 1995-1-1,
 ** 5.2(3)): the part of the connector that lies in the member, h_e d_c in each face that holds one,
 ** and the bolt hole d_L over the rest of its thickness; then the net area with the holes of one
-** section. Sizes in mm as the catalogue gives them, the areas in mm² and cm².
+** section. Where two or more inner plates split the timber, each lamella by the faces it holds:
+** both faces between two plates, one beside a single plate. Sizes in mm as the catalogue gives
+** them, the areas in mm² and cm².
 */
 static void Write_Connector_Loss_Lines(FILE *file, double A_mid, double A_side)
 {
@@ -265,26 +297,26 @@ static void Write_Connector_Loss_Lines(FILE *file, double A_mid, double A_side)
                    "che, die einen h\x84lt, und das Bohrloch d\xCE\\L\xCEr = %s = %g mm \x81"
                    "ber die restliche Dicke; h\xCE\\e\xCEr = %g mm, d\xCE\\c\xCEr = %g mm",
                    si->fitted_bolt ? "d" : "d + 1 mm", c[0].dL, c[0].he, c[0].dc);
-    for (int k = side ? 1 : 0; k >= 0; k--) {
-        const Connector_Section_Loss *r = &c[k];
-        const char *lead = k == 1                                     ? "Seitenholz"
-                           : si->connection_kind == CONN_SIDE_TIMBERS ? "Mittelholz"
-                           : si->connection_kind == CONN_LAP          ? "Blatth\x84lfte"
-                                                                      : "Holz";
-        char n[16] = "", nx[16] = "";
-        if (r->faces > 1) {
-            Format_N(n, sizeof n, "%d ", r->faces);
-            Format_N(nx, sizeof nx, "%d x ", r->faces);
+    if (side)
+        Write_Connector_Loss_Line(file, "Seitenholz", &c[1], si->t_s, si->h_s, holes.count, A_side);
+    Connector_Section_Loss lam;
+    if (Calc_Lamella_Connector_Loss(1, &lam)) {
+        for (int inner = 1; inner >= 0; inner--) {
+            double A = 0.0;
+            Calc_Lamella_Connector_Loss(inner, &lam);
+            Calc_Lamella_Net_Section_Values(inner, &A, nullptr, nullptr);
+            Write_Connector_Loss_Line(file,
+                                      inner ? "innere Lamelle"
+                                            : "\x84u\xE1"
+                                              "ere Lamelle",
+                                      &lam, lam.t / 10.0, si->h, holes.count, A);
         }
-        const double h = k == 1 ? si->h_s : si->h;
-        Oli_Write_Text(file,
-                       "%s: \xA3"
-                       "A = %sh\xCE\\e\xCEr d\xCE\\c\xCEr + (t - %sh\xCE\\e\xCEr) "
-                       "d\xCE\\L\xCEr = %s%g x %g + (%g - %s%g) x %g = %.1lf mm\xCE/2\xCEr => "
-                       "A\xCE\\n\xCEr = %.1lf x %.1lf - %d x %.3lf = %.2lf cm\xCE/2\xCEr",
-                       lead, n, n, nx, r->he, r->dc, r->t, nx, r->he, r->dL, r->dA, r->t / 10.0, h,
-                       holes.count, r->dA / 100.0, k == 1 ? A_side : A_mid);
+        return;
     }
+    const char *lead = si->connection_kind == CONN_SIDE_TIMBERS ? "Mittelholz"
+                       : si->connection_kind == CONN_LAP        ? "Blatth\x84lfte"
+                                                                : "Holz";
+    Write_Connector_Loss_Line(file, lead, &c[0], c[0].t / 10.0, si->h, holes.count, A_mid);
 }
 
 /* The members' lines by connection kind. */

@@ -140,48 +140,85 @@ int Timber_Net_Section_Has_Holes(void)
                : 0;
 }
 
+/* What a member of t_mm loses at one bolt of the current connector where `faces` of its faces hold
+** one: each face what Calc_Vbm_Net_Section_Loss gives for its share of t. 0 (r cleared) without a
+** face. */
+static int Fill_Connector_Loss(int faces, double t_mm, Connector_Section_Loss *r)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    *r = Connector_Section_Loss{};
+    if (faces <= 0) return 0;
+    const int type = si->vbm_type, row = si->connector_index;
+    r->faces = faces;
+    r->t = t_mm;
+    r->he = Get_Connector_Value(type, row, "he");
+    r->dc = Get_Connector_Value(type, row, "dc");
+    r->dL = Connector_Bolt_Hole(si->bolt_index, si->fitted_bolt);
+    r->dA = r->faces
+            * Calc_Vbm_Net_Section_Loss(type, si->d, row, si->bolt_index, si->predrilled,
+                                        si->fitted_bolt, r->t / r->faces);
+    return 1;
+}
+
 int Calc_Connector_Section_Loss(int side, Connector_Section_Loss *r)
 {
     const Splice_Input_Record *si = &Splice_Input;
     *r = Connector_Section_Loss{};
-    const int type = si->vbm_type;
-    if (!Is_Vbm_Connector(type)) return 0;
+    if (!Is_Vbm_Connector(si->vbm_type)) return 0;
     /* a connector at each bolt in every face that meets another member: the side timber's inner
     ** face, both faces of the middle member, every face of the timber parts against an inner
     ** plate, the one face of a lap half */
     switch (si->connection_kind) {
     case CONN_SIDE_TIMBERS:
-        r->faces = side ? 1 : 2;
-        r->t = (side ? si->t_s : si->b) * 10.0;
-        break;
-    case CONN_OUTER_PLATES:
-        if (side) return 0;
-        r->faces = 2;
-        r->t = si->b * 10.0;
-        break;
+        return Fill_Connector_Loss(side ? 1 : 2, (side ? si->t_s : si->b) * 10.0, r);
+    case CONN_OUTER_PLATES: return side ? 0 : Fill_Connector_Loss(2, si->b * 10.0, r);
     case CONN_INNER_PLATES:
-        if (side) return 0;
-        r->faces = 2 * (int32_t)si->plate_count;
-        r->t = (si->b - (int)si->plate_count * si->t_p) * 10.0;
-        break;
-    default:
-        if (side) return 0;
-        r->faces = 1;
-        r->t = si->b / 2.0 * 10.0;
-        break;
+        return side ? 0
+                    : Fill_Connector_Loss(2 * (int32_t)si->plate_count,
+                                          (si->b - (int)si->plate_count * si->t_p) * 10.0, r);
+    default: return side ? 0 : Fill_Connector_Loss(1, si->b / 2.0 * 10.0, r);
     }
-    if (r->faces <= 0) {
-        *r = Connector_Section_Loss{};
-        return 0;
-    }
-    const int row = si->connector_index;
-    r->he = Get_Connector_Value(type, row, "he");
-    r->dc = Get_Connector_Value(type, row, "dc");
-    r->dL = Connector_Bolt_Hole(si->bolt_index, si->fitted_bolt);
-    /* each face loses what Calc_Vbm_Net_Section_Loss gives for its share of t */
-    r->dA = r->faces
-            * Calc_Vbm_Net_Section_Loss(type, si->d, row, si->bolt_index, si->predrilled,
-                                        si->fitted_bolt, r->t / r->faces);
+}
+
+int Lamellas_Between_Plates(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    return si->connection_kind == CONN_INNER_PLATES && (int)si->plate_count >= 2 ? 1 : 0;
+}
+
+int Calc_Lamella_Connector_Loss(int inner, Connector_Section_Loss *r)
+{
+    *r = Connector_Section_Loss{};
+    if (!Is_Vbm_Connector(Splice_Input.vbm_type) || !Lamellas_Between_Plates()) return 0;
+    /* the lamella between two plates holds a connector in both faces, one beside a single plate
+    ** in the face towards it */
+    return Fill_Connector_Loss(inner ? 2 : 1, Calc_Timber_Part_Thickness() * 10.0, r);
+}
+
+/* Width (cm) of the band a hole row takes off the timber's I: the fastener's d, with the
+** clearance of a bolt that is not fitted (and of a dowel's hole, as the sections take it). */
+static double Timber_Band_Width(void)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    return (si->d + ((si->fitted_bolt && si->vbm_type != VBM_STABDUEBEL) ? 0.0 : 1.0)) / 10.0;
+}
+
+int Calc_Lamella_Net_Section_Values(int inner, double *A, double *I, double *W)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    if (!Lamellas_Between_Plates()) return 0;
+    const double t = Calc_Timber_Part_Thickness(); /* cm */
+    double loss = Calc_Vbm_Net_Section_Loss(si->vbm_type, si->d, Catalogue_Row(), si->bolt_index,
+                                            si->predrilled, si->fitted_bolt, t * 10.0)
+                  / 100.0;
+    /* a connector takes out of each lamella what lies in it, by the faces it holds */
+    Connector_Section_Loss c;
+    if (Calc_Lamella_Connector_Loss(inner, &c)) loss = c.dA / 100.0;
+    double Il = si->h * si->h * si->h * t / 12.0, Al = t * si->h;
+    Deduct_Rows(&Il, &Al, Timber_Band_Width(), loss);
+    if (A) *A = Al;
+    if (I) *I = Il;
+    if (W) *W = si->h > 0.0 ? 2.0 * Il / si->h : 0.0;
     return 1;
 }
 
@@ -191,7 +228,7 @@ void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, doubl
     const Splice_Input_Record *si = &Splice_Input;
     const int type = si->vbm_type;
     const int row = Catalogue_Row();
-    double w = (si->d + ((si->fitted_bolt && type != VBM_STABDUEBEL) ? 0.0 : 1.0)) / 10.0;
+    double w = Timber_Band_Width();
     double b_mid = si->b, t_side = 0.0, loss_mid = 0.0, loss_side = 0.0, w_side = 0.0;
     bool side = false;
     auto loss = [&](double t_mm) {

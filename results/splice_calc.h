@@ -260,9 +260,11 @@ double Min_Mid_Timber_Thickness(int *code, int split_rule);
 ** (0 under an annex; without one DIN 1052's 2.4 cm). */
 double Min_Side_Timber_Thickness(int *code, int split_rule);
 
-/* The same for the middle member (side 0) or the outer member (side 1), with the rule of the
-** least thickness and its operands in mm into how ("max(14 x 4.2; (13 x 4.2 - 30) x 350 / 200)",
-** "" where the least value is a fixed one). */
+/* The same for the middle member (side 0) or the outer member (side 1: a side timber, a half of a
+** lap, a lamella beside inner plates), with the rule of the least thickness and its operands in mm
+** into how ("max(14 x 4.2; (13 x 4.2 - 30) x 350 / 200)", "" where the least value is a fixed
+** one). A connector asks 3.75 h_e of a member that holds one in both faces (the middle member, a
+** lamella between two inner plates), 2.25 h_e of one that holds one in one face. */
 double Min_Timber_Thickness_Rule(int side, int split_rule, int *code, char *how, size_t size);
 
 /* Thickness against splitting of an unpredrilled nail: max(k d, (13 d - 30) rho_k / q), mm
@@ -786,6 +788,25 @@ typedef struct Connector_Section_Loss {
 ** *r. Return 0 (r cleared) where the fastener is no connector or the member holds none.
 */
 int Calc_Connector_Section_Loss(int side, Connector_Section_Loss *r);
+
+/* 1 where two or more inner plates split the timber into lamellas, some of them between two
+** plates, else 0. */
+int Lamellas_Between_Plates(void);
+
+/*
+** The loss of one lamella at one bolt of the current connector where two or more inner plates split
+** the timber (Lamellas_Between_Plates): inner 1 a lamella between two plates, with a connector in
+** both faces, inner 0 an outer lamella beside one plate, with one. Return 0 (r cleared) otherwise.
+*/
+int Calc_Lamella_Connector_Loss(int inner, Connector_Section_Loss *r);
+
+/*
+** Net area (cm²), moment of inertia (cm⁴) and section modulus (cm³) of one lamella at the joint
+** where two or more inner plates split the timber: inner 1 a lamella between two plates, 0 an outer
+** one; each loses the holes that lie in it (a connector by the faces it holds). Each pointer
+** optional. Return 1, or 0 (nothing written) without such lamellas.
+*/
+int Calc_Lamella_Net_Section_Values(int inner, double *A, double *I, double *W);
 
 /*
 ** Net area, moment of inertia and section modulus of the middle member and of one side

@@ -968,6 +968,20 @@ void Write_Tearing_Set(FILE *file, const Tearing_Rows *rows, int plates,
 void Write_Tearing_Force(FILE *file, const Tearing_Rows *rows, const Tearing_Block *b, int planes,
                          double F_Ed, double N_d, const char *towards);
 
+/* The block of an outer lamella beside one plate where its holes are narrower than those of a
+** lamella between two plates (a connector in its one face against one in both): its own lengths,
+** areas and resistances, as the record's fields of the same names. */
+typedef struct Block_Shear_Outer {
+    double d0;               /* mm, the outer lamella's hole width; 0: it takes the record's d0 */
+    double holes_t, holes_v; /* hole widths d0 that the net lengths leave out */
+    double L_t, L_v;         /* mm */
+    double A_t, A_v;         /* mm² */
+    double t_ef;             /* mm */
+    char mode, mode_thin;
+    int32_t own_mode;
+    double F_Rk, F_Rd; /* kN */
+} Block_Shear_Outer;
+
 typedef struct Block_Shear_Check {
     int32_t state;               /* BLOCK_SHEAR_* */
     double f_t0_k, f_v_k;        /* N/mm², tensile and shear strength of the middle member */
@@ -1007,7 +1021,11 @@ typedef struct Block_Shear_Check {
                                            ** inner ones take 2 / planes of F_Ed, the outer 1 */
     double N;            /* kN, the share of the governing timber part */
     double N_outer;      /* kN, with lamellas: the share of an outer lamella */
-    double u;            /* N / F_bs,Rd, valid with BLOCK_SHEAR_DONE */
+    double u;            /* N / F_bs,Rd (the larger of both kinds of lamella), valid with
+                         ** BLOCK_SHEAR_DONE */
+    /* with lamellas, where an outer lamella's holes are narrower than those of one between two
+    ** plates: its own block (the fields above are then the inner lamella's) */
+    Block_Shear_Outer outer;
 } Block_Shear_Check;
 
 /* Compute the block-shear check of combination (group, entry) into *out, with the block of the

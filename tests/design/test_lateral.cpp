@@ -200,6 +200,22 @@ TEST(Johansen, OuterPlateThinThickAndInterpolated)
     EXPECT_EQ(r.plate_class, 0);
     EXPECT_EQ(r.rule_char, 11);
     EXPECT_NEAR(r.rk_lateral, 7273.73, 0.05);
+    /* the timber beside the plate embeds at the force's angle to its grain, 90 degrees:
+    ** fh,90,k = 25.256 / (1.35 + 0.015 x 12) = 25.256 / 1.53 = 16.507190 (EN 1995-1-1, (8.31),
+    ** (8.33)), R11 = 0.4 x 16.507190 x 60 x 12 = 4754.07 below R12 = 1.15 (2 x 69069 x 16.507190
+    ** x 12)^0.5 = 6015.72 (at 81.8 degrees, a tenth short, 4787.66); its design twin with kmod
+    ** 0.8: 0.4 x 16.507190 x 0.8 / 1.3 x 720 = 2925.582 */
+    Connection_Input across = Outer_Plate_Input(5.0);
+    across.alpha_2 = 90.0;
+    Connection_Result x{};
+    x.rho_2 = 350.0;
+    x.kmod_2 = 0.8;
+    Calc_Rk_Outer_Plate(across, &x);
+    EXPECT_EQ(x.rule_char, 11);
+    EXPECT_NEAR(x.fh2_k, 16.507190, 1e-6);
+    EXPECT_NEAR(x.rk_lateral, 4754.07, 0.05);
+    Calc_Rd_Outer_Plate(across, &x);
+    EXPECT_NEAR(x.rd_lateral, 2925.582, 0.001);
 
     /* thick (t = 12): R13 = 18184.32, R14 = 9111.70, R15 = 10523.2 -> 14 */
     Connection_Result k{};

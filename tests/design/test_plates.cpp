@@ -316,6 +316,8 @@ TEST(Connectors, EffectiveNumbers)
         EXPECT_NEAR(Calc_Bolt_N_Ef(12.0, 4, 200.0, 0.0), 3.70536, 1e-5);
         EXPECT_NEAR(Calc_Bolt_N_Ef(16.0, 4, 156.0, 0.0), 3.24055, 1e-5);
         EXPECT_NEAR(Calc_Bolt_N_Ef(12.0, 4, 156.0, 0.0), 3.48220, 1e-5);
+        /* two bolts are a row of their own: 2^0.9 = 1.86607 at a1 = 13 d, not 2 */
+        EXPECT_NEAR(Calc_Bolt_N_Ef(12.0, 2, 156.0, 0.0), 1.86607, 1e-5);
         /* nails: a1 = 10 d -> kef 0.85; 4^0.85 = 3.2490 */
         EXPECT_NEAR(Calc_Vbm_N_Ef(4.0, 0, 4, 40.0), 3.24901, 1e-5);
     }

@@ -247,6 +247,29 @@ inline void Glulam_Inner_Plate_Splice(void)
     Set_Layout(3, 3);
 }
 
+/* Connectors of catalogue row `row` (diameter dc, mm) on M12 beside two inner plates 10 mm x 20 cm
+** in a C24 member b x 24 cm (three lamellas of (b - 2) / 3 cm), 2 x 2 per half, block shear on,
+** one tension combination N_d 40 kN with kmod 0.8; the built-in annex, not prepared. */
+inline void Inner_Plate_Connector_Splice(int type, int row, double dc, double b)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    Splice_Input.vbm_type = type;
+    Splice_Input.connector_index = row;
+    Splice_Input.d = dc;
+    Splice_Input.d_bolt = 12.0;
+    Splice_Input.bolt_index = 3;
+    Splice_Input.b = b;
+    Splice_Input.h = 24.0;
+    Splice_Input.plate_count = 2.0;
+    Splice_Input.t_p = 1.0;
+    Splice_Input.h_p = 20.0;
+    Splice_Input.block_shear = 1;
+    Set_Layout(2, 2);
+    Tension_Splice(40.0);
+    Splice_Input.lkom.groups[0].kmod = 0.8;
+}
+
 /* Side timbers with screws 2.5 x 200 mm of no tensile strength, 6 x 4 per half, tension
 ** N (kN) in combination (0, 0): the screw rules refuse every fastener's design (a design
 ** error, no resistance), and the preparation refuses the splice for it. Not prepared. */

@@ -770,3 +770,70 @@ TEST(BlockShear, AConnectorsBlockPrintsWhatItTakes)
               std::string::npos)
         << s;
 }
+
+TEST(BlockShear, EachLamellaTakesTheHolesOfItsOwnFaces)
+{
+    /* Connectors on M12 (holes d_L = 13 mm) beside two inner plates 10 mm in C24 (f_t,0,k 14.5,
+    ** f_v,k 4.0 N/mm²), h 24 cm, 2 x 2 per half, N_d 40 kN, kmod 0.8: F_bs,Rd = F_bs,Rk x 0.8 /
+    ** 1.3. The lamella between the plates holds a connector in both faces, an outer lamella in
+    ** one, and each takes its own hole width over t1 (its net section, EN 1995-1-1, 5.2(3)):
+    ** toothed plates C2 62 (h_e 7.5), lamellas (140 - 20) / 3 = 40 mm, rows 165.6 mm apart:
+    **   inner d0 = ((40 - 2 x 7.5) x 13 + 2 x 7.5 x 62) / 40 = (325 + 930) / 40 = 31.375 mm,
+    **   A_net,t = 40 x (165.6 - 31.375) = 5369 mm², F_bs,Rk = 1.5 x 5369 x 14.5 = 116.77575 kN,
+    **   F_bs,Rd = 71.862 kN, 20 kN: u = 0.278311 (0.260482 on the outer lamella's 22.1875 mm);
+    **   outer d0 = ((40 - 7.5) x 13 + 7.5 x 62) / 40 = 887.5 / 40 = 22.1875 mm, A_net,t = 40 x
+    **   143.4125 = 5736.5 mm², F_bs,Rk = 124.768875 kN, F_bs,Rd = 76.780846 kN, 10 kN: 0.130241;
+    ** shear plates B1 65 (h_e 15), lamellas (200 - 20) / 3 = 60 mm (at least 3.75 h_e = 56.25
+    ** mm between the plates), rows 117 mm apart:
+    **   inner d0 = ((60 - 30) x 13 + 30 x 65) / 60 = 2340 / 60 = 39 mm, A_net,t = 60 x 78 = 4680
+    **   mm², F_bs,Rk = 1.5 x 4680 x 14.5 = 101.79 kN (0.7 x 60 x (547 - 3 x 39) x 4.0 = 72.24 kN
+    **   below), F_bs,Rd = 62.64 kN, u = 0.319285;
+    **   outer d0 = ((60 - 15) x 13 + 15 x 65) / 60 = 1560 / 60 = 26 mm, A_net,t = 60 x 91 = 5460
+    **   mm², F_bs,Rk = 118.755 kN, F_bs,Rd = 73.08 kN, u = 0.136836. */
+    const Host_Catalogues catalogues;
+    const struct {
+        int type, row;
+        double dc, b, d0, d0_outer, F_Rk, F_Rk_outer, u, u_outer;
+        const char *inner_hole, *outer_hole;
+    } rows[] = {
+        {VBM_SCHEIBENDUEBEL_C2, 1, 62.0, 14.0, 31.375, 22.1875, 116.77575, 124.768875, 0.278311,
+         0.130241, "((40 - 2 x 7.5) x 13 + 2 x 7.5 x 62) / 40 = 31.375 mm\n",
+         "((40 - 7.5) x 13 + 7.5 x 62) / 40 = 22.188 mm\n"},
+        {VBM_SCHEIBENDUEBEL_B1, 0, 65.0, 20.0, 39.0, 26.0, 101.79, 118.755, 0.319285, 0.136836,
+         "((60 - 2 x 15) x 13 + 2 x 15 x 65) / 60 = 39.0 mm\n",
+         "((60 - 15) x 13 + 15 x 65) / 60 = 26.0 mm\n"},
+    };
+    for (const auto &c : rows) {
+        SCOPED_TRACE(c.dc);
+        Inner_Plate_Connector_Splice(c.type, c.row, c.dc, c.b);
+        ASSERT_EQ(Prepare_Splice_Calc(), 0);
+        Block_Shear_Check r;
+        ASSERT_EQ(Calc_Block_Shear_Check(0, 0, &r), 1);
+        EXPECT_NEAR(r.d0, c.d0, 1e-9);
+        EXPECT_NEAR(r.F_Rk, c.F_Rk, 1e-6);
+        EXPECT_NEAR(r.outer.d0, c.d0_outer, 1e-9);
+        EXPECT_NEAR(r.outer.F_Rk, c.F_Rk_outer, 1e-6);
+        EXPECT_NEAR(r.u, c.u, 1e-6);
+        const std::string s = Printed(&r);
+        EXPECT_NE(s.find(std::string("innere Lamelle (zwischen zwei Blechen): d\xCE\\0\xCEr = ((t"
+                                     "\xCE\\1\xCEr - 2 h\xCE\\e\xCEr) d\xCE\\L\xCEr + 2 h\xCE\\e"
+                                     "\xCEr d\xCE\\c\xCEr) / t\xCE\\1\xCEr = ")
+                         + c.inner_hole),
+                  std::string::npos)
+            << s;
+        EXPECT_NE(s.find(std::string("\x84u\xE1"
+                                     "ere Lamelle (neben einem Blech): d\xCE\\0\xCEr = ((t\xCE\\1"
+                                     "\xCEr - h\xCE\\e\xCEr) d\xCE\\L\xCEr + h\xCE\\e\xCEr "
+                                     "d\xCE\\c\xCEr) / t\xCE\\1\xCEr = ")
+                         + c.outer_hole),
+                  std::string::npos)
+            << s;
+        char line[160];
+        snprintf(line, sizeof line,
+                 "ere Lamelle (neben einem Blech): F\xCE\\Ed\xCEr x 1 / 4 = "
+                 "10.00 kN => u\xCE\\"
+                 "bs\xCEr = %.3f\n",
+                 c.u_outer);
+        EXPECT_NE(s.find(line), std::string::npos) << s;
+    }
+}

@@ -128,13 +128,15 @@ TEST(Sections, NetSectionsDeductRows)
 TEST(Sections, StaggeredHolesShareASectionWhateverTheActions)
 {
     /* Side timbers 2 x 8/24 on a middle member 14/24 (C24), dowels 12 mm staggered in 3 rows with
-    ** the user's a1 = 6.0 cm, N_d = 120 kN, V_d = 0, 1.02 and 5 kN. Which holes share a net section is geometry: those within half the least
-    ** spacing along the grain, a1 = (3 + 2 |cos 0|) 12 = 60 mm (EN 1995-1-1, Table 8.5, 5.2(4)),
-    ** whatever angle a shear force turns the forces to (at 0.1 degrees a1 would be 59.99998 mm and
-    ** the neighbouring column, 30 mm away, would drop out). Each side timber loses d t = 1.2 x 8 =
-    ** 9.6 cm² per hole, 3 holes: A_n = 8 x 24 - 3 x 9.6 = 163.20 cm²; the middle member
-    ** 1.2 x 14 = 16.8 cm² per hole: 14 x 24 - 3 x 16.8 = 285.60 cm². */
-    for (const double V : {0.0, 1.02, 5.0}) {
+    ** the user's a1 = 6.0 cm, N_d = 120 kN, V_d = 0, 1.02, 5 and 120 kN. Which holes share a net
+    ** section is geometry: those within half the least spacing along the grain, a1 = (3 + 2
+    ** |cos 0|) 12 = 60 mm (EN 1995-1-1, Table 8.5, 5.2(4)), whatever angle a shear force turns the
+    ** forces to (at 0.1 degrees a1 would be 59.99998 mm and the neighbouring column, 30 mm away,
+    ** would drop out; with V_d = N_d = 120 kN the least angle of the forces is 6.98 degrees,
+    ** (3 + 2 cos 6.98) 12 = 59.82 mm, half of it 2.99 cm < 3.00 cm). Each side timber loses
+    ** d t = 1.2 x 8 = 9.6 cm² per hole, 3 holes: A_n = 8 x 24 - 3 x 9.6 = 163.20 cm² (172.80 with
+    ** 2); the middle member 1.2 x 14 = 16.8 cm² per hole: 14 x 24 - 3 x 16.8 = 285.60 cm². */
+    for (const double V : {0.0, 1.02, 5.0, 120.0}) {
         Fresh_Splice(true);
         Splice_Input.connection_kind = CONN_SIDE_TIMBERS;
         Splice_Input.splice_kind = SPLICE_TENSION;
@@ -221,6 +223,62 @@ TEST(Sections, ConnectorsDeductWhatLiesInEachMember)
                        "cm\xCE/2\xCEr\n"),
               std::string::npos)
         << sys;
+}
+
+TEST(Sections, EachLamellaBetweenPlatesLosesWhatLiesInItsFaces)
+{
+    /* Toothed plates C2 62 (single-sided, h_e 7.5 mm, d_c 62 mm) on M12 in holes d_L = 13 mm
+    ** beside two inner plates 10 mm in C24 14/24: three lamellas of (140 - 2 x 10) / 3 = 40 mm,
+    ** 2 x 2 per half, N_d 40 kN, kmod 0.8. The lamella between the plates holds a plate in both
+    ** faces at each bolt, an outer lamella one (EN 1995-1-1, 5.2(3)):
+    ** inner: 2 x 7.5 x 62 + (40 - 2 x 7.5) x 13 = 930 + 325 = 1255 mm²,
+    **        A_n = 4 x 24 - 2 x 12.55 = 70.90 cm²;
+    ** outer: 7.5 x 62 + (40 - 7.5) x 13 = 465 + 422.5 = 887.5 mm², A_n = 96 - 2 x 8.875 = 78.25 cm²
+    ** (one third of all three, (288 - 2 x (4 x 465 + 90 x 13) / 100) / 3 = 75.80 cm², each before).
+    ** The inner lamella takes 2 / 4 of N_d: sigma_t,0,d = 20000 / 7090 = 2.820874 N/mm²,
+    ** f_t,0,d = 14.5 x 0.8 / 1.3 = 8.923077 N/mm², u = 0.316132 (0.295697 on 75.80 cm²); the
+    ** outer one 10000 / 7825 = 1.277955 N/mm², u = 0.143219. Shear plates B1 65 (h_e 15 mm) in
+    ** lamellas of (200 - 20) / 3 = 60 mm (at least 3.75 h_e = 56.25 mm between the plates):
+    ** inner 2 x 15 x 65 + (60 - 30) x 13 = 2340 mm², A_n = 6 x 24 - 2 x 23.40 = 97.20 cm²;
+    ** outer 15 x 65 + (60 - 15) x 13 = 1560 mm², A_n = 144 - 2 x 15.60 = 112.80 cm². */
+    const Host_Catalogues catalogues;
+    Inner_Plate_Connector_Splice(VBM_SCHEIBENDUEBEL_C2, 1, 62.0, 14.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    double A_in = 0, A_out = 0;
+    ASSERT_EQ(Calc_Lamella_Net_Section_Values(1, &A_in, nullptr, nullptr), 1);
+    ASSERT_EQ(Calc_Lamella_Net_Section_Values(0, &A_out, nullptr, nullptr), 1);
+    EXPECT_NEAR(A_in, 70.90, 1e-9);
+    EXPECT_NEAR(A_out, 78.25, 1e-9);
+    Timber_Check r;
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.mid.A_n, 70.90, 1e-9);
+    EXPECT_NEAR(r.mid.u, 0.316132, 1e-6);
+    EXPECT_NEAR(r.lam_outer.A_n, 78.25, 1e-9);
+    EXPECT_NEAR(r.lam_outer.u, 0.143219, 1e-6);
+    /* the page gives each lamella's deduction with its formula and numbers */
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    Oli_Systemdarstellung(f);
+    const std::string sys = Slurp_Print(f);
+    fclose(f);
+    EXPECT_NE(sys.find("innere Lamelle: \xA3"
+                       "A = 2 h\xCE\\e\xCEr d\xCE\\c\xCEr + (t - 2 h\xCE\\e\xCEr) "
+                       "d\xCE\\L\xCEr = 2 x 7.5 x 62 + (40 - 2 x 7.5) x 13 = 1255.0 mm\xCE/2\xCEr "
+                       "=> A\xCE\\n\xCEr = 4.0 x 24.0 - 2 x 12.550 = 70.90 cm\xCE/2\xCEr\n"),
+              std::string::npos)
+        << sys;
+    EXPECT_NE(sys.find("\x84u\xE1"
+                       "ere Lamelle: \xA3"
+                       "A = h\xCE\\e\xCEr d\xCE\\c\xCEr + (t - h\xCE\\e\xCEr) d\xCE\\L\xCEr = "
+                       "7.5 x 62 + (40 - 7.5) x 13 = 887.5 mm\xCE/2\xCEr => A\xCE\\n\xCEr = 4.0 x "
+                       "24.0 - 2 x 8.875 = 78.25 cm\xCE/2\xCEr\n"),
+              std::string::npos)
+        << sys;
+    Inner_Plate_Connector_Splice(VBM_SCHEIBENDUEBEL_B1, 0, 65.0, 20.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.mid.A_n, 97.20, 1e-9);
+    EXPECT_NEAR(r.lam_outer.A_n, 112.80, 1e-9);
 }
 
 TEST(Sections, LabelsAndPredicates)

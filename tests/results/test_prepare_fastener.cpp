@@ -51,6 +51,19 @@ void Combination_Of_Kind(int splice_kind)
     else Set_Lkom(0, 0, 0.0, splice_kind == SPLICE_TENSION ? 20.0 : -20.0, 0.0);
 }
 
+/* A tension splice of kind `kind`, N_d 20 kN, C24 of 40 cm height and b (cm) thick, the length
+** computed; the built-in annex, no fastener chosen. */
+void Tension_Splice_Of_Kind(int kind, double b)
+{
+    Fresh_Splice(true);
+    Splice_Input.connection_kind = kind;
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    Set_Lkom(0, 0, 0.0, 20.0, 0.0);
+    Splice_Input.L_user = 0;
+    Splice_Input.h = Splice_Input.h_s = Splice_Input.h_p = 40.0;
+    Splice_Input.b = b;
+}
+
 std::string Refusal_Or_Empty(int code)
 {
     const char *t = Get_Refusal_Text(code);
@@ -146,20 +159,24 @@ TEST(PrepareRules, EveryFastenerOfThePageIsDesignedOrRefusedWithAReason)
 ** counterparts C2 and C11. The washer head of the approved screw of type 12 gives no force-fit
 ** joint with a steel plate on its side (36, as for the cylinder head of type 14); the
 ** countersunk head of type 11 does. Tension splice, N_d 20 kN, C24 16 x 40 cm, the first rows of
-** the example host's catalogues, 2 x 2 per half.
+** the example host's catalogues, 2 x 2 per half; inner plates two of 10 mm, the shear plate B1
+** (h_e 15 mm) beside one: its lamellas of (160 - 10) / 2 = 75 mm hold it in one face (2.25 h_e),
+** where two plates left (160 - 20) / 3 = 46.7 mm below the 3.75 h_e = 56.25 mm of a lamella with
+** one in both faces (EN 1995-1-1, 8.9(2)).
 */
 TEST(PrepareRules, FastenersTheConnectionCannotTake)
 {
     const Host_Catalogues catalogues;
     const struct {
         int type, kind, code;
+        int plates = 2; /* inner plates */
     } cases[] = {
         {VBM_KLAMMER, CONN_INNER_PLATES, DERR_STAPLE_THROUGH_STEEL},
         {VBM_KLAMMER, CONN_OUTER_PLATES, DERR_STAPLE_THROUGH_STEEL},
         {VBM_KLAMMER, CONN_SIDE_TIMBERS, 0},
         {VBM_SCHEIBENDUEBEL_B1, CONN_SIDE_TIMBERS, DERR_SHEAR_PLATE_WITHOUT_STEEL},
         {VBM_SCHEIBENDUEBEL_B1, CONN_LAP, DERR_SHEAR_PLATE_WITHOUT_STEEL},
-        {VBM_SCHEIBENDUEBEL_B1, CONN_INNER_PLATES, 0},
+        {VBM_SCHEIBENDUEBEL_B1, CONN_INNER_PLATES, 0, 1},
         {VBM_SCHEIBENDUEBEL_B1, CONN_OUTER_PLATES, 0},
         {VBM_RINGDUEBEL_A1, CONN_INNER_PLATES, DERR_RING_AGAINST_STEEL},
         {VBM_RINGDUEBEL_A1, CONN_OUTER_PLATES, DERR_RING_AGAINST_STEEL},
@@ -178,13 +195,8 @@ TEST(PrepareRules, FastenersTheConnectionCannotTake)
         {VBM_SPAX_SENKKOPF_TG, CONN_OUTER_PLATES, 0},
     };
     for (const auto &k : cases) {
-        Fresh_Splice(true);
-        Splice_Input.connection_kind = k.kind;
-        Splice_Input.splice_kind = SPLICE_TENSION;
-        Set_Lkom(0, 0, 0.0, 20.0, 0.0);
-        Splice_Input.L_user = 0;
-        Splice_Input.h = Splice_Input.h_s = Splice_Input.h_p = 40.0;
-        Splice_Input.b = 16.0;
+        Tension_Splice_Of_Kind(k.kind, 16.0);
+        Splice_Input.plate_count = k.plates;
         Splice_Input.split_rule = 1;
         if (k.type == VBM_KLAMMER) {
             Choose_Fastener(k.type, 2, 3); /* 2.0 x 75 mm */
@@ -351,6 +363,68 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
               "Mindestholzdicke (3.75*he) des Mittenholzes unterschritten, gem. 8.9 (2): t_1 = "
               "(b - n_p t_p) / (n_p + 1) = (160 - 2 x 5) / 3 = 50 mm < erforderlich 3.75 h_e = "
               "3.75 x 14.25 = 53.4 mm");
+}
+
+/*
+** A timber part that holds connectors in both faces is an inner member, at least 3.75 h_e thick,
+** one that holds them in one face an outer member, 2.25 h_e (EN 1995-1-1, 8.9(2), toothed plates
+** by 8.10), for every connector type and arrangement; the refusal names the part, its thickness
+** and the least value. Tension splice, N_d 20 kN, C24 of 40 cm height, plates 10 mm, 2 x 2 per
+** half; shear plates B1 65 (h_e 15: 2.25 h_e = 33.75, 3.75 h_e = 56.25 mm), toothed plates
+** C2 62 (h_e 7.5: 16.875 and 28.125 mm), C1 62 (h_e 7.4: 16.65 mm; 3 h_e = 22.2 mm is where
+** k1 reaches 1, no least thickness).
+**   B1 beside two inner plates, (140 - 2 x 10) / 3 = 40 mm between them: refused (designed
+**   before, with k1 0.53); (200 - 20) / 3 = 60 mm: designed;
+**   B1 beside one inner plate, (75 - 10) / 2 = 32.5 mm, its one face: refused (designed before);
+**   C2 beside one inner plate, (60 - 10) / 2 = 25 mm: designed (refused as 3.75 h_e before);
+**   C2 pairs in side timbers of 16 mm: refused by 2.25 h_e (24 mm before, as for dowels);
+**   C1 in side timbers of 20 mm: designed (refused as "2.25*he" with 3 h_e = 22.2 mm before);
+**   B1 between outer plates in a member of 50 mm, both faces: refused (as before).
+*/
+TEST(PrepareRules, ConnectorsAskTheLeastThicknessOfTheFacesTheyHold)
+{
+    const Host_Catalogues catalogues;
+    const struct {
+        int type, row, kind, plates;
+        double b, t_s; /* cm */
+        int code;
+        const char *text;
+    } cases[] = {
+        {VBM_SCHEIBENDUEBEL_B1, 0, CONN_INNER_PLATES, 2, 14.0, 0.0, DERR_CONNECTOR_MIDDLE_3_75HE,
+         "Mindestholzdicke (3.75*he) des Mittenholzes unterschritten, gem. 8.9 (2): t_1 = (b - "
+         "n_p t_p) / (n_p + 1) = (140 - 2 x 10) / 3 = 40 mm < erforderlich 3.75 h_e = 3.75 x 15 "
+         "= 56.2 mm"},
+        {VBM_SCHEIBENDUEBEL_B1, 0, CONN_INNER_PLATES, 2, 20.0, 0.0, 0, ""},
+        {VBM_SCHEIBENDUEBEL_B1, 0, CONN_INNER_PLATES, 1, 7.5, 0.0, DERR_CONNECTOR_SIDE_2_25HE,
+         "Mindestholzdicke (2.25*he) des Seitenholzes unterschritten, gem. 8.9 (2): t_1 = (b - "
+         "n_p t_p) / (n_p + 1) = (75 - 1 x 10) / 2 = 32.5 mm < erforderlich 2.25 h_e = 2.25 x 15 "
+         "= 33.8 mm"},
+        {VBM_SCHEIBENDUEBEL_C2, 1, CONN_INNER_PLATES, 1, 6.0, 0.0, 0, ""},
+        {VBM_SCHEIBENDUEBEL_C2, 1, CONN_SIDE_TIMBERS, 2, 12.0, 1.6, DERR_CONNECTOR_TOO_HIGH,
+         "D\x81"
+         "bel zu hoch: t_s = 16 mm < erforderlich 2.25 h_e = 2.25 x 7.5 = 16.9 mm"},
+        {VBM_SCHEIBENDUEBEL_C1, 1, CONN_SIDE_TIMBERS, 2, 12.0, 2.0, 0, ""},
+        {VBM_SCHEIBENDUEBEL_B1, 0, CONN_OUTER_PLATES, 2, 5.0, 0.0, DERR_CONNECTOR_TOO_HIGH,
+         "D\x81"
+         "bel zu hoch: b = 50 mm < erforderlich 3.75 h_e = 3.75 x 15 = 56.2 mm"},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(testing::Message() << k.type << " " << k.kind << " " << k.b);
+        Tension_Splice_Of_Kind(k.kind, k.b);
+        if (k.t_s > 0.0) Splice_Input.t_s = k.t_s;
+        Splice_Input.plate_count = k.plates;
+        Splice_Input.t_p = 1.0;
+        Choose_Fastener(k.type, k.row, 0);
+        Set_Layout(2, 2);
+        const int code = Prepare_Splice_Calc();
+        EXPECT_EQ(code, k.code);
+        if (code != 0) {
+            EXPECT_EQ(Refusal_Or_Empty(code), k.text);
+        } else {
+            Run_Nachweise(nullptr, 0);
+            EXPECT_EQ(Run_Error_Count(), 0);
+        }
+    }
 }
 
 /*
