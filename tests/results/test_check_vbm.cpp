@@ -294,13 +294,16 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
     EXPECT_TRUE(Has(least, "(36\xCE/2\xCEr - 14\xCE/2\xCEr) / 1000 = 3.99 kN")) << least;
     setup(true);
     EXPECT_TRUE(Has(s, " Unterleg\xCEr = 56 mm), F\xCE\\t,d\xCEr = 6.25 kN")) << s;
-    /* both worked out: F_t,d = t_s |N_d| / (2 n p1); f_c,90,d = 2.5 x 0.9 / 1.3 = 1.731 N/mm² */
+    /* both worked out, the formula with the force of one side timber that the words name:
+    ** F_t,d = t_s (|N_d| / 2) / (n p1) = 6 x (100 / 2) / (4 x 12) = 6.25 kN (its connector's
+    ** share 50 / 4 kN acts t_s / 2 off the side timber's axis, held by the bolt p1 / 2 from the
+    ** contact); f_c,90,d = 2.5 x 0.9 / 1.3 = 1.731 N/mm² */
     EXPECT_TRUE(
-        Has(s, "F\xCE\\t,d\xCEr = t\xCE\\s\xCEr |N\xCE\\d\xCEr| / (2 n p\xCE\\1\xCEr) = 6.00 cm "
-               "x 100.00 kN / (2 x 4 x 12.00 cm) = 6.25 kN")
+        Has(s, "F\xCE\\t,d\xCEr = t\xCE\\s\xCEr (|N\xCE\\d\xCEr| / 2) / (n p\xCE\\1\xCEr) = "
+               "6.00 cm x (100.00 kN / 2) / (4 x 12.00 cm) = 6.25 kN")
         /* N_d is the splice's 100 kN, 50 kN in each side timber, n the 4 bolts of one side */
-        && Has(s, "mit t\xCE\\s\xCEr = Dicke eines Seitenholzes, N\xCE\\d\xCEr = Normalkraft "
-                  "im Sto\xE1 (je Seitenholz |N\xCE\\d\xCEr| / 2), n = 4 Bolzen je "
+        && Has(s, "mit t\xCE\\s\xCEr = Dicke eines Seitenholzes, |N\xCE\\d\xCEr| / 2 = Kraft je "
+                  "Seitenholz (N\xCE\\d\xCEr = Normalkraft im Sto\xE1), n = 4 Bolzen je "
                   "Sto\xE1h\x84lfte, p\xCE\\1\xCEr = Abstand der Bolzen in Faserrichtung")
         && Has(s, "N\xCE\\w,R,d\xCEr = 3 f\xCE\\c,90,d\xCEr pi/4 (D\xCE/2\xCEr - "
                   "d\xCE\\h\xCEr\xCE/2\xCEr) = 3 x 1.731 x pi/4 x (56\xCE/2\xCEr - "
@@ -822,18 +825,18 @@ TEST(VbmCheck, BoltsOfToothedPlatesTakeTheOuterMemberOfTheirConnection)
         double washer_d = 0.0; /* mm, the user's washer, 0: none chosen */
     } cases[] = {
         {CONN_OUTER_PLATES, true, 1.041667, 45.216, 0.023038,
-         "F\xCE\\t,d\xCEr = t\xCE\\p\xCEr |N\xCE\\d\xCEr| / (2 n p\xCE\\1\xCEr) = 1.00 cm x "
-         "100.00 kN / (2 x 4 x 12.00 cm) = 1.04 kN\n",
+         "F\xCE\\t,d\xCEr = t\xCE\\p\xCEr (|N\xCE\\d\xCEr| / 2) / (n p\xCE\\1\xCEr) = 1.00 cm x "
+         "(100.00 kN / 2) / (4 x 12.00 cm) = 1.04 kN\n",
          "288.00 N/mm\xCE/2\xCEr, Unterlegscheibe auf Stahlblech: N\xCE\\R,d\xCEr = N\xCE\\"
          "b,R,d\xCEr = A\xCE\\s\xCEr \xCC\xCE\\R,d\xCEr = 45.22 kN, F\xCE\\t,d\xCEr = 1.04 kN\n"},
         {CONN_OUTER_PLATES, false, 1.041667, 39.8800, 0.026120,
-         "F\xCE\\t,d\xCEr = t\xCE\\p\xCEr |N\xCE\\d\xCEr| / (2 n p\xCE\\1\xCEr) = 1.00 cm x "
-         "100.00 kN / (2 x 4 x 12.00 cm) = 1.04 kN\n",
+         "F\xCE\\t,d\xCEr = t\xCE\\p\xCEr (|N\xCE\\d\xCEr| / 2) / (n p\xCE\\1\xCEr) = 1.00 cm x "
+         "(100.00 kN / 2) / (4 x 12.00 cm) = 1.04 kN\n",
          " = 39.88 kN, Unterlegscheibe auf Stahlblech: N\xCE\\R,d\xCEr = N\xCE\\"
          "b,R,d\xCEr = 39.88 kN, F\xCE\\t,d\xCEr = 1.04 kN\n"},
         {CONN_INNER_PLATES, true, 5.729167, 11.467417, 0.499604,
-         "F\xCE\\t,d\xCEr = t\xCE\\red\xCEr |N\xCE\\d\xCEr| / (2 n p\xCE\\1\xCEr) = 5.50 cm x "
-         "100.00 kN / (2 x 4 x 12.00 cm) = 5.73 kN\n",
+         "F\xCE\\t,d\xCEr = t\xCE\\red\xCEr (|N\xCE\\d\xCEr| / 2) / (n p\xCE\\1\xCEr) = 5.50 cm x "
+         "(100.00 kN / 2) / (4 x 12.00 cm) = 5.73 kN\n",
          "N\xCE\\R,d\xCEr = 11.47 kN (\x8C\xCE\\ Unterleg\xCEr = 56 mm auf dem Holz), "
          "F\xCE\\t,d\xCEr = 5.73 kN\n",
          56.0},
