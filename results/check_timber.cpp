@@ -546,9 +546,11 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
         if (kind == CONN_SIDE_TIMBERS) r.side.u = std::fmax(r.side.u, r.u90_side);
     }
     /* the hint is the tension splice's, whatever V_d bends it (a bending splice holds its
-    ** members together by its moment's own fasteners) */
+    ** members together by its moment's own fasteners); where the fastener check proves the
+    ** connectors' own bolts for the pull of the side timbers' eccentricity (the same rule), those
+    ** bolts are the fasteners it asks for, and the hint would only send the reader to that check */
     r.withdrawal_hint = si->splice_kind == SPLICE_TENSION && N > 0.0 && kind == CONN_SIDE_TIMBERS
-                        && Is_Vbm_Connector(type);
+                        && Is_Vbm_Connector(type) && !Connector_Bolts_Checked_In_Tension();
     r.u = std::fmax(std::fmax(std::fmax(r.mid.u, r.lam_outer.u), r.side.u), Lap_Halves_U(&r));
     *out = r;
     return 1;

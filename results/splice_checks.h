@@ -752,6 +752,9 @@ typedef struct Vbm_Bolt_Check {
 ** n units on one side of the joint (DIN EN 1995-1-1/NA, NCI NA.8.1.6; DIN 1052, 11.1.2 (3)),
 ** and its lines in the print list. */
 void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_Check *out);
+/* Return 1 where the fastener check makes that check of the connectors' bolts in every
+** combination with a normal force: toothed plates that join two timbers with their bolt. */
+int Connector_Bolts_Checked_In_Tension(void);
 void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *check);
 
 /* The shear planes of a connection with two or more inner plates (EN 1995-1-1, 8.1.3), at the
