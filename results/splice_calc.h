@@ -396,6 +396,11 @@ int Vbm_Single_Sided_Counterpart(void);
 ** takes the single-sided counterpart, else the type's full name. A static buffer of the type. */
 const char *Splice_Vbm_Name(void);
 
+/* What the design of Vbm_Single_Sided_Counterpart assumes of the builder, for the page and the
+** print: that the single-sided counterpart is fitted at every plate ("" where it does not apply).
+** A static buffer. */
+const char *Splice_Vbm_Steel_Text(void);
+
 /* 1 when the single-sided toothed plates C2 or C11 join two timbers (side timbers or a lap),
 ** where they go in back-to-back pairs, one pair per shear plane and bolt, else 0. */
 int Vbm_Back_To_Back_Pairs(void);

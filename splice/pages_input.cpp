@@ -378,6 +378,13 @@ static void Fastener_Type_Row(int *r)
     Page_Choice(4, PAGE_FIELD_X, Page_Row_Y(*r), types, Page_Shadow.type_count,
                 &Page_Shadow.type_pos);
     (*r)++;
+    /* a two-sided toothed plate at steel: which plate the design takes and the builder fits */
+    if (Splice_Vbm_Steel_Text()[0]) {
+        Wdg_Set_Fg_Colour(BLUE_CI);
+        Page_Draw_Wrapped(PAGE_LABEL_X + 10, r, (int)VBM_RESULT_X - (int)PAGE_LABEL_X - 30,
+                          Splice_Vbm_Steel_Text());
+        Wdg_Set_Fg_Colour(BLACK_CI);
+    }
 }
 
 /* The size and length choices of the catalogue rows, or the length as a number. */
