@@ -49,6 +49,9 @@ Mm_Text Mm_Of(double mm);
 /* A number with at most `decimals` decimals, fewer where they would only add zeros (within
 ** 1e-6): "54.6667", "1379.2", "144". */
 Mm_Text Mm_Digits(double v, int decimals);
+/* A least value in mm as a page shows it: rounded up to a tenth (within 1e-6 of one it is that
+** tenth), the decimal only where it has one: "25.2" for 25.2, "99.7" for 99.69, "80" for 80. */
+Mm_Text Mm_Least(double mm);
 
 /* The spacings a refusal may compute with, as the layout page names them: the bit of spacing k
 ** is 1 << k. */

@@ -744,9 +744,14 @@ static void Fastener_Design_Column(void)
         if (sp[m][0] <= 0.0 && sp[m][1] <= 0.0) continue;
         Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++),
                         "Mindestabst\x84nde Bauteil %d [mm]:", m + 1);
+        /* least values: rounded up to a tenth of a millimetre, never cut below what the rule
+        ** asks (1.2 d0 = 25.2 mm reads 25.2, not 25) */
+        std::string least[6];
+        for (int k = 0; k < 6; k++) least[k] = Mm_Least(sp[m][k]).t;
         Wdg_Printf_Text(VBM_RESULT_X + 20, Page_Row_Y(r++),
-                        "a1 = %.0f  a2 = %.0f  a3,t = %.0f  a3,c = %.0f  a4,t = %.0f  a4,c = %.0f",
-                        sp[m][0], sp[m][1], sp[m][2], sp[m][3], sp[m][4], sp[m][5]);
+                        "a1 = %s  a2 = %s  a3,t = %s  a3,c = %s  a4,t = %s  a4,c = %s",
+                        least[0].c_str(), least[1].c_str(), least[2].c_str(), least[3].c_str(),
+                        least[4].c_str(), least[5].c_str());
     }
     if (res.r_ax > 0.0 && Bolt_Washer_Borne(nullptr) > 0.0) {
         /* a bolt's value with what it bears on, the washer or the plate */
