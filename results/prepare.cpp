@@ -1119,6 +1119,35 @@ static int Check_User_Spacings(double alpha_1, double alpha_2, int n_r)
     return first;
 }
 
+int Kind_Least_Spacings(int kind, double alpha_1, double alpha_2, Kind_Spacings *k)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    const int kind_was = si->splice_kind;
+    const int a1u = si->a1_user, a3u = si->a3_user, a4u = si->a4_user;
+    const double a1 = si->a1, e1 = si->e1, e1_copy = si->e1_copy;
+    const Spacing_Refusal refusal = Fastener_Pattern.refusal;
+    si->splice_kind = kind;
+    si->a1_user = si->a3_user = si->a4_user = 0;
+    Pass_Spacings m{};
+    const int rc = Calc_Pass_Spacings(alpha_1, alpha_2, &m);
+    /* the names by the rules of that kind, which the spacings were taken by */
+    k->a3_rule = A3_Name(&m);
+    k->a4_rule = A4_Name(&m);
+    si->splice_kind = kind_was;
+    si->a1_user = a1u;
+    si->a3_user = a3u;
+    si->a4_user = a4u;
+    si->a1 = a1;
+    si->e1 = e1;
+    si->e1_copy = e1_copy;
+    Fastener_Pattern.refusal = refusal;
+    k->a1 = m.a1;
+    k->a2 = m.a2;
+    k->a3 = m.a3;
+    k->a4 = m.a4;
+    return rc == 0;
+}
+
 /* The side timbers, plates or lap shorter than the n_c columns of one half at the least spacing
 ** and end distances of p ask: the refusal names the member and both lengths, with the rule of the
 ** least one (the pattern of both halves; a lap's pattern holds its whole joint). */
