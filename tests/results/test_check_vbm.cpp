@@ -939,16 +939,7 @@ TEST(VbmCheck, ALamellaBetweenTwoPlatesIsACentralMember)
     ** alpha_min = atan(0.20833 / 2.58915) = 4.6003 degrees (middle column): 2.11605 + 0.88395 *
     ** 4.6003 / 90 = 2.16123. u = 2.97010 * 3 / 2.16123 / 3.76131 = 1.0961 (summed 1.0002,
     ** 7284.08 in every plane 0.9198). */
-    Glulam_Inner_Plate_Splice();
-    Splice_Input.splice_kind = SPLICE_BENDING;
-    Splice_Input.h = 32.0;
-    Splice_Input.plate_count = 2.0;
-    Splice_Input.t_p = 0.8;
-    Splice_Input.h_p = 24.0;
-    Splice_Input.lkom.groups[0].kmod_source = 0;
-    Splice_Input.lkom.groups[0].kmod = 0.8;
-    Set_Layout(3, 4);
-    Set_Lkom(0, 0, 7.0, 20.0, 10.0);
+    Glulam_Two_Inner_Plates_Bending();
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     ASSERT_EQ(Fastener_Pattern.count, 12);
     EXPECT_NEAR(Fastener_Pattern.recs[11].x, 20.38454, 1e-5);

@@ -144,14 +144,7 @@ TEST(PrintSystemSpacings, LeastSpacingsAsTheValidationTookThem)
     ** (VbmCheck.ALamellaBetweenTwoPlatesIsACentralMember): the middle column's dowels take F_H =
     ** 2.58915, F_V = 0.20833 kN, alpha = 4.6003 degrees, a1 = (3 + 2 |cos alpha|) d = 59.9227
     ** mm, where columns laid at the pass's angle before stood 59.9226 mm apart. */
-    Glulam_Inner_Plate_Splice();
-    Splice_Input.splice_kind = SPLICE_BENDING;
-    Splice_Input.h = 32.0;
-    Splice_Input.plate_count = 2.0;
-    Splice_Input.t_p = 0.8;
-    Splice_Input.h_p = 24.0;
-    Set_Layout(3, 4);
-    Set_Lkom(0, 0, 7.0, 20.0, 10.0);
+    Glulam_Two_Inner_Plates_Bending();
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     {
         const Fastener_Pattern_Rec &fp = Fastener_Pattern;

@@ -47,6 +47,19 @@ class ExampleResults : public ::testing::Test {
         Open_As_Program(root + "/examples/" + name + "/" + name + "_01.inp");
     }
 
+    /* druckstoss_bolzen (G -80, Q -60 / V 3, S -40 kN) with an earthquake of N_k = -300 kN,
+    ** V_k = 10 kN, its combinations generated with it. */
+    void Open_Compression_Example_With_Quake(void)
+    {
+        Open_Example("druckstoss_bolzen");
+        Char_Actions *quake = &Splice_Input.Char_Actions[CHAR_ACTION_QUAKE];
+        quake->used = 1;
+        quake->kled = Char_Action_Start_Kled(CHAR_ACTION_QUAKE);
+        quake->N_k = -300.0;
+        quake->V_k = 10.0;
+        Regenerate_Lkoms_If_Generated();
+    }
+
     /* Read the input file at path the way the start-up reads it. */
     void Open_As_Program(const std::string &path) { ASSERT_EQ(Open_Input_As_Program(path), 1); }
 };
@@ -122,13 +135,7 @@ TEST_F(ExampleResults, CompressionSpliceUnderThePermanentActionAlone)
 */
 TEST_F(ExampleResults, TheSeismicCombinationTakesThePersistentFactors)
 {
-    Open_Example("druckstoss_bolzen");
-    Char_Actions *quake = &Splice_Input.Char_Actions[CHAR_ACTION_QUAKE];
-    quake->used = 1;
-    quake->kled = Char_Action_Start_Kled(CHAR_ACTION_QUAKE);
-    quake->N_k = -300.0;
-    quake->V_k = 10.0;
-    Regenerate_Lkoms_If_Generated();
+    Open_Compression_Example_With_Quake();
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     Run_Nachweise(nullptr, 0);
     EXPECT_NEAR(Row("Verbindungsmittel"), 1.26060, 5e-5);
@@ -177,13 +184,7 @@ TEST_F(ExampleResults, TheSeismicCombinationTakesThePersistentFactors)
 */
 TEST_F(ExampleResults, ThePullingCombinationsGoToTheTensionSpliceWithThisGeometry)
 {
-    Open_Example("druckstoss_bolzen");
-    Char_Actions *quake = &Splice_Input.Char_Actions[CHAR_ACTION_QUAKE];
-    quake->used = 1;
-    quake->kled = Char_Action_Start_Kled(CHAR_ACTION_QUAKE);
-    quake->N_k = -300.0;
-    quake->V_k = 10.0;
-    Regenerate_Lkoms_If_Generated();
+    Open_Compression_Example_With_Quake();
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     Unchecked_Loads u;
     ASSERT_EQ(Get_Unchecked_Loads(&u), 1);
