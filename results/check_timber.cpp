@@ -509,7 +509,10 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
         Member_Stresses ss;
         /* the side timbers end free beyond the last column, as plates: their own shear */
         r.side = Check_Member_Section(&rec_s, &dim_s, N, r.shear.V_plate, M, si->mat_side, &ss);
-        if (N >= 0.0) Calc_One_Sided_Tension(&rec_s, ss.f_t_0_d, true, &r);
+        /* the reduced tensile strength is the side timbers' under a pull: without one (a
+        ** bending splice with N_d = 0) no tension is checked and its line would name a rule that
+        ** does not apply */
+        if (N > 0.0) Calc_One_Sided_Tension(&rec_s, ss.f_t_0_d, true, &r);
     }
     Init_Middle_Timber_Check(&rec_m, kmod_mid, &dim_m, geo_m, nullptr, nullptr);
     Member_Stresses sm;
@@ -537,10 +540,11 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
     if (kind == CONN_LAP) Calc_Lap_End(&rec_m, &dim_m, bending, c, &r);
     /* the halves of a lap under compression bend under the moment of their eccentricity */
     if (kind == CONN_LAP && N < 0.0) Calc_Lap_Compression(&r.mid, N, &r.lap);
-    /* the halves' strength line where the reduction applies */
+    /* the halves' strength line where the reduction applies, and a pull that it reduces */
     if (kind == CONN_LAP && N >= 0.0
-        && Get_Member_Tension_Factor(si->vbm_type, si->predrilled) != 1.0)
-        Calc_One_Sided_Tension(&rec_m, sm.f_t_0_d, false, &r);
+        && Get_Member_Tension_Factor(si->vbm_type, si->predrilled) != 1.0) {
+        if (N > 0.0) Calc_One_Sided_Tension(&rec_m, sm.f_t_0_d, false, &r);
+    }
     /* without it, the halves of a lap under tension are checked in bending under their
     ** eccentricity: in a tension splice, and in a bending splice wherever N_d does not press
     ** (under compression above), so that the halves are checked whatever the sign of N_d */
@@ -556,9 +560,11 @@ int Calc_Timber_Check(int group, int entry, Timber_Check *out)
         if (kind == CONN_SIDE_TIMBERS) r.side.u = std::fmax(r.side.u, r.u90_side);
     }
     /* the hint is the tension splice's, whatever V_d bends it (a bending splice holds its
-    ** members together by its moment's own fasteners) */
+    ** members together by its moment's own fasteners); where the fastener check proves the
+    ** connectors' own bolts for the pull of the side timbers' eccentricity (the same rule), those
+    ** bolts are the fasteners it asks for, and the hint would only send the reader to that check */
     r.withdrawal_hint = si->splice_kind == SPLICE_TENSION && N > 0.0 && kind == CONN_SIDE_TIMBERS
-                        && Is_Vbm_Connector(type);
+                        && Is_Vbm_Connector(type) && !Connector_Bolts_Checked_In_Tension();
     r.u = std::fmax(std::fmax(std::fmax(r.mid.u, r.lam_outer.u), r.side.u), Lap_Halves_U(&r));
     *out = r;
     return 1;

@@ -933,6 +933,16 @@ static void Calc_Vbm_Lamellas(int group, int entry, Vbm_Check *r)
         Lamella_Plane_Value(d->rk_outer, d->inner.rk, l.inner_lamellas, l.incompatible != 0);
 }
 
+
+int Connector_Bolts_Checked_In_Tension(void)
+{
+    /* the two-sided toothed plates, and the single-sided ones that go in pairs between two
+    ** timbers as they do */
+    const int type = Splice_Input.vbm_type;
+    return (type >= VBM_SCHEIBENDUEBEL_C1 && type <= VBM_SCHEIBENDUEBEL_C10)
+           || Vbm_Back_To_Back_Pairs();
+}
+
 /* The design of combination (group, entry) at alpha_deg as the fastener check makes it, with the
 ** cache it lives in; null where there is no such combination or no fastener. The partial factors
 ** of the input are left as they were. */
@@ -1016,11 +1026,7 @@ int Calc_Vbm_Check(int group, int entry, Vbm_Check *out)
     }
     Calc_Vbm_Lamellas(group, entry, &r);
     r.u = r.u_max;
-    /* the two-sided toothed plates, and the single-sided ones that go in pairs between two
-    ** timbers as they do */
-    if (((type >= VBM_SCHEIBENDUEBEL_C1 && type <= VBM_SCHEIBENDUEBEL_C10)
-         || Vbm_Back_To_Back_Pairs())
-        && std::fabs(c->N_d) >= 1e-5) {
+    if (Connector_Bolts_Checked_In_Tension() && std::fabs(c->N_d) >= 1e-5) {
         Calc_Connector_Bolt_Check(group, c, r.n_f, &r.bolts);
         r.u = std::fmax(r.u, Shown_Util(r.bolts.no_capacity, r.bolts.u));
     }

@@ -140,8 +140,11 @@ void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_C
 
 /*
 ** The bolt's tension worked out with the thickness of the outer member by name: side timbers t_s,
-** outer plates t_p, inner plates the outer timber part t_red, a lap's half b / 2, which carries
-** N_d alone.
+** outer plates t_p, inner plates the outer timber part t_red, a lap's half b / 2. The force in
+** the formula is the one outer member's own, |N_d| / 2 where two share N_d (a lap's half carries
+** it alone), so that the words and the numbers name the same force: its shear at each connector,
+** |N_d| / 2 / n, acts t / 2 off the member's axis, and the bolt holds that moment against the
+** contact p1 / 2 away, F_t,d = (|N_d| / 2 / n) (t / 2) / (p1 / 2).
 */
 static void Print_Bolt_Lever(FILE *file, const Vbm_Bolt_Check *b)
 {
@@ -149,18 +152,21 @@ static void Print_Bolt_Lever(FILE *file, const Vbm_Bolt_Check *b)
                        : b->conn == CONN_INNER_PLATES ? "t\xCE\\red\xCEr"
                        : b->conn == CONN_SIDE_TIMBERS ? "t\xCE\\s\xCEr"
                                                       : "(b/2)";
-    char shared[16] = "", divisor[16] = "";
+    char force[64], value[64];
     if (b->members != 1) {
-        Format_N(shared, sizeof shared, "%d ", b->members);
-        Format_N(divisor, sizeof divisor, "%d x ", b->members);
+        Format_N(force, sizeof force, "(|N\xCE\\d\xCEr| / %d)", b->members);
+        Format_N(value, sizeof value, "(%.2lf kN / %d)", std::fabs(b->N_d), b->members);
+    } else {
+        Format_N(force, sizeof force, "|N\xCE\\d\xCEr|");
+        Format_N(value, sizeof value, "%.2lf kN", std::fabs(b->N_d));
     }
     Oli_Write_Text(file,
-                   "F\xCE\\t,d\xCEr = %s |N\xCE\\d\xCEr| / (%sn p\xCE\\1\xCEr) = %.2lf cm x "
-                   "%.2lf kN / (%s%d x %.2lf cm) = %.2lf kN%s",
-                   name, shared, b->t, std::fabs(b->N_d), divisor, b->n, b->p1, b->F_td,
+                   "F\xCE\\t,d\xCEr = %s %s / (n p\xCE\\1\xCEr) = %.2lf cm x %s / (%d x %.2lf cm) "
+                   "= %.2lf kN%s",
+                   name, force, b->t, value, b->n, b->p1, b->F_td,
                    b->members == 1 ? " (die Blatth\x84lfte tr\x84gt N\xCE\\d\xCEr allein)" : "");
-    /* what each letter stands for: N_d is the splice's force, which the two outer members
-    ** share, and n counts the bolts of one side of the joint, not those of one member */
+    /* what each letter stands for: the force is the one outer member's, n counts the bolts of
+    ** one side of the joint, not those of one member */
     const char *member = b->conn == CONN_OUTER_PLATES   ? "eines Blechs"
                          : b->conn == CONN_INNER_PLATES ? "des \x84u\xE1"
                                                           "eren Holzteils neben einem Blech"
@@ -170,12 +176,15 @@ static void Print_Bolt_Lever(FILE *file, const Vbm_Bolt_Check *b)
                        : b->conn == CONN_INNER_PLATES ? "je \x84u\xE1"
                                                         "erem Holzteil"
                                                       : "je Seitenholz";
-    char share[64] = "";
+    char share[128];
     if (b->members != 1)
-        Format_N(share, sizeof share, " (%s |N\xCE\\d\xCEr| / %d)", each, b->members);
+        Format_N(share, sizeof share,
+                 "|N\xCE\\d\xCEr| / %d = Kraft %s (N\xCE\\d\xCEr = Normalkraft im Sto\xE1)",
+                 b->members, each);
+    else Format_N(share, sizeof share, "N\xCE\\d\xCEr = Normalkraft im Sto\xE1");
     Oli_Write_Text(file,
-                   "mit %s = Dicke %s, N\xCE\\d\xCEr = Normalkraft im Sto\xE1%s, n = %d Bolzen "
-                   "%s, p\xCE\\1\xCEr = Abstand der Bolzen in Faserrichtung",
+                   "mit %s = Dicke %s, %s, n = %d Bolzen %s, p\xCE\\1\xCEr = Abstand der Bolzen in "
+                   "Faserrichtung",
                    name, member, share, b->n,
                    b->conn == CONN_LAP ? "im Blatt" : "je Sto\xE1h\x84lfte");
 }

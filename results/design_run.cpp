@@ -115,6 +115,8 @@ Mm_Text Mm_Of(double v)
     return m;
 }
 
+Mm_Text Mm_Least(double mm) { return Mm_Digits(std::ceil(mm * 10.0 - 1e-6) / 10.0, 1); }
+
 Mm_Text Mm_Digits(double v, int decimals)
 {
     int k = 0;

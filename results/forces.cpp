@@ -320,6 +320,25 @@ static void Compute_Forces_All(const Lkom_Entry *c, int n, double *M_y, double *
     }
 }
 
+int Combination_Angle_Range(const Lkom_Entry *c, double M_distr, double *lo, double *hi)
+{
+    const int n = Fastener_Pattern.count;
+    if (c == nullptr || n <= 0 || n > PATTERN_MAX) return 0;
+    Lkom_Entry with = *c;
+    with.M_distr = M_distr;
+    std::vector<double> F((size_t)n), angle((size_t)n);
+    Compute_Forces_All(&with, n, nullptr, nullptr, nullptr, F.data(), angle.data());
+    int counted = 0;
+    for (int i = 0; i < n; i++) {
+        /* a fastener without a force has no angle (the preparation leaves it out alike) */
+        if (!(F[(size_t)i] >= 1e-5)) continue;
+        *lo = std::fmin(*lo, angle[(size_t)i]);
+        *hi = std::fmax(*hi, angle[(size_t)i]);
+        counted++;
+    }
+    return counted > 0;
+}
+
 void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F_x, double *F_y,
                              double *F, double *angle)
 {

@@ -29,8 +29,13 @@ int Is_Lkom_Entry_Listed(const Lkom_Entry *c)
 
 int Is_Lkom_Entry_Valid(const Lkom_Entry *c)
 {
+    return Is_Lkom_Entry_Valid_For(Splice_Input.splice_kind, c);
+}
+
+int Is_Lkom_Entry_Valid_For(int kind, const Lkom_Entry *c)
+{
     if (!Is_Lkom_Entry_Listed(c)) return 0;
-    switch (Splice_Input.splice_kind) {
+    switch (kind) {
     case SPLICE_BENDING: return 1;
     case SPLICE_TENSION: return c->N_d > 0.0 ? 1 : 0;
     case SPLICE_COMPRESSION: return c->N_d < 0.0 ? 1 : 0;

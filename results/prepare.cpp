@@ -1140,6 +1140,35 @@ static int Check_User_Spacings(double alpha_1, double alpha_2, int n_r)
     return first;
 }
 
+int Kind_Least_Spacings(int kind, double alpha_1, double alpha_2, Kind_Spacings *k)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    const int kind_was = si->splice_kind;
+    const int a1u = si->a1_user, a3u = si->a3_user, a4u = si->a4_user;
+    const double a1 = si->a1, e1 = si->e1, e1_copy = si->e1_copy;
+    const Spacing_Refusal refusal = Fastener_Pattern.refusal;
+    si->splice_kind = kind;
+    si->a1_user = si->a3_user = si->a4_user = 0;
+    Pass_Spacings m{};
+    const int rc = Calc_Pass_Spacings(alpha_1, alpha_2, &m);
+    /* the names by the rules of that kind, which the spacings were taken by */
+    k->a3_rule = A3_Name(&m);
+    k->a4_rule = A4_Name(&m);
+    si->splice_kind = kind_was;
+    si->a1_user = a1u;
+    si->a3_user = a3u;
+    si->a4_user = a4u;
+    si->a1 = a1;
+    si->e1 = e1;
+    si->e1_copy = e1_copy;
+    Fastener_Pattern.refusal = refusal;
+    k->a1 = m.a1;
+    k->a2 = m.a2;
+    k->a3 = m.a3;
+    k->a4 = m.a4;
+    return rc == 0;
+}
+
 /* The side timbers, plates or lap shorter than the n_c columns of one half at the least spacing
 ** and end distances of p ask: the refusal names the member and both lengths, with the rule of the
 ** least one (the pattern of both halves; a lap's pattern holds its whole joint). */
@@ -1212,16 +1241,17 @@ static int Fit_Rows(const Pass_Spacings *p, int n_r)
 }
 
 /*
-** Whether the layout of a pass with the spacings p keeps less edge distance a4 (in any member) or
-** end distance a3 than the largest force-to-grain angle alpha_2 of its own forces asks with
-** alpha_1: both grow with the angle (EN 1995-1-1, Tables 8.2 to 8.5: a4,t with sin alpha, a3,c
-** with |sin alpha|), and the system section states them at that angle.
+** Whether the layout of a pass with the spacings p keeps less spacing a1, edge distance a4 (in
+** any member) or end distance a3 than the smallest and the largest force-to-grain angle of its
+** own forces ask (alpha_1, alpha_2): a1 and a3,t grow as the angle falls, a4,t and a3,c as it
+** grows (EN 1995-1-1, Tables 8.2 to 8.5), and the system section states them at those angles.
 */
 static bool Layout_Short(const Pass_Spacings *p, double alpha_1, double alpha_2)
 {
     Pass_Spacings q{};
     if (Calc_Pass_Spacings(alpha_1, alpha_2, &q) != 0) return false;
-    if (q.a3 > p->a3 + LENGTH_TOL || q.a4 > p->a4 + LENGTH_TOL) return true;
+    if (q.a1 > p->a1 + LENGTH_TOL || q.a3 > p->a3 + LENGTH_TOL || q.a4 > p->a4 + LENGTH_TOL)
+        return true;
     for (int k = 0; k < p->members; k++)
         if (Member_A4(&q, k) > Member_A4(p, k) + LENGTH_TOL) return true;
     return false;
@@ -1260,10 +1290,12 @@ int Prepare_Splice_Calc(void)
     Pass_Spacings p{};
     /* The rows are laid out at the largest angle of the pass before; where the forces of the new
     ** layout reach a larger one that asks more edge or end distance than the layout keeps, the
-    ** next pass lays them out at it (the angles only grow until the layout keeps them). */
+    ** next pass lays them out at it (the angles only grow until the layout keeps them). The same
+    ** for a smallest angle below the one the columns were laid out at: the pattern keeps the
+    ** spacings of the smallest angle its own forces have, which is the one the print states. */
     const auto unsettled = [&] {
         return std::fabs(alpha_prev - alpha_min) > 0.01
-               || (pass > 0 && Layout_Short(&p, alpha_prev, alpha_max));
+               || (pass > 0 && Layout_Short(&p, std::fmin(alpha_prev, alpha_min), alpha_max));
     };
     while ((unsettled() && pass < 999) || pass == 1) {
         pass++;
@@ -1278,8 +1310,9 @@ int Prepare_Splice_Calc(void)
 
     /* the member that is too short: the side timbers, the plates or the lap */
     if (p.L_req > si->L + LENGTH_TOL) return Refuse_Length(&p, n_c);
-    /* From here on the pattern of the last pass stands: a refusal judges it. */
-    rc = Check_User_Spacings(alpha_prev, alpha_max, n_r);
+    /* From here on the pattern of the last pass stands: a refusal judges it, at the smallest
+    ** angle of its own forces where that lies below the one it was laid out at */
+    rc = Check_User_Spacings(std::fmin(alpha_prev, alpha_min), alpha_max, n_r);
     if (rc == 0) rc = Fit_Rows(&p, n_r);
     if (rc == 0) rc = Check_Side_Polar_Moments();
     /* what the fastener's design refuses, before a check could show it without capacity */

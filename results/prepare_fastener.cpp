@@ -35,6 +35,21 @@ const char *Splice_Vbm_Name(void)
     return Get_Vbm_Type_Name(Splice_Input.vbm_type, Vbm_Single_Sided_Counterpart() ? 1 : 0);
 }
 
+const char *Splice_Vbm_Steel_Text(void)
+{
+    /* a two-sided plate presses teeth into both faces and cannot bear against steel: the plate
+    ** takes a single-sided one, teeth in the timber and its back in the plate's hole, which the
+    ** design takes (EN 1995-1-1, 8.10: the same R_c,k of C1 and C2, of C10 and C11) */
+    static char text[200];
+    if (!Vbm_Single_Sided_Counterpart()) return "";
+    const bool c10 = Splice_Input.vbm_type == VBM_SCHEIBENDUEBEL_C10;
+    snprintf(text, sizeof text,
+             "Am Stahlblech einseitige Scheibend\x81"
+             "bel %s einbauen, so bemessen: ein zweiseitiger passt nur zwischen zwei H\x94lzer",
+             c10 ? "C11" : "C2");
+    return text;
+}
+
 int Vbm_Back_To_Back_Pairs(void)
 {
     /* a single-sided toothed plate bears with its teeth in one timber and its flat back against

@@ -788,8 +788,8 @@ int Oli_Systemdarstellung(FILE *file)
                             : "a\xCE\\2\xCEr, a\xCE\\2,t\xCEr, a\xCE\\2,c\xCEr";
     }
     Oli_Write_Text(file,
-                   "min %s = %.1lf \xF8 (%s), max %s = %.1lf \xF8 (%s) => minimale einzuhaltende "
-                   "Abstände"_cp850,
+                   "min %s = %.1lf \xF8 (%s), max %s = %.1lf \xF8 (%s) aller Lastkombinationen => "
+                   "minimale einzuhaltende Abstände"_cp850,
                    "\xBA", fp->min_alpha_1 * 180.0 / PI, at_min, "\xBA",
                    fp->min_alpha_2 * 180.0 / PI, at_max);
     double v[6], raw[6];

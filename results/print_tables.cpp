@@ -298,6 +298,8 @@ static void Write_Fastener_Block(FILE *file)
         Write_Connector_Washer_Line(file);
     } else if (Is_Vbm_Connector(t)) {
         Oli_Write_Text(file, "%s d\xCE\\c\xCEr = %.0lf mm, %s\xCEr\n", name, si->d, Steel_Name());
+        /* what the design of a two-sided plate at steel assumes of the builder */
+        if (Splice_Vbm_Steel_Text()[0]) Oli_Write_Text(file, "%s", Splice_Vbm_Steel_Text());
         if (Vbm_Back_To_Back_Pairs())
             Oli_Write_Text(file,
                            "%s, in jedem Holz einer mit der Einlasstiefe h\xCE\\e\xCEr = %s mm; "

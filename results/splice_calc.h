@@ -49,6 +49,9 @@ Mm_Text Mm_Of(double mm);
 /* A number with at most `decimals` decimals, fewer where they would only add zeros (within
 ** 1e-6): "54.6667", "1379.2", "144". */
 Mm_Text Mm_Digits(double v, int decimals);
+/* A least value in mm as a page shows it: rounded up to a tenth (within 1e-6 of one it is that
+** tenth), the decimal only where it has one: "25.2" for 25.2, "99.7" for 99.69, "80" for 80. */
+Mm_Text Mm_Least(double mm);
 
 /* The spacings a refusal may compute with, as the layout page names them: the bit of spacing k
 ** is 1 << k. */
@@ -124,6 +127,8 @@ int Refusal_Used(double v[REFUSAL_SPACINGS]);
 int Is_Lkom_Valid(int group, int entry);
 /* The same for a combination of any table (null: 0). */
 int Is_Lkom_Entry_Valid(const Lkom_Entry *c);
+/* The same for a splice of kind `kind` (SPLICE_*), whatever the splice is. */
+int Is_Lkom_Entry_Valid_For(int kind, const Lkom_Entry *c);
 /* Return 1 when combination c (of any table; null: 0) is a row of the report's table of the
 ** design combinations: it is used and one of its three design values is not zero. The table
 ** lists those that a tension or compression splice leaves out for the sign of N_d as well,
@@ -197,6 +202,23 @@ int Panel_Spacing_Member(int n, const Spacing_Member m[2]);
 ** (EN 1995-1-1, 8.3.1.3(1)). Return the members' count.
 */
 int Calc_Member_Spacings(double alpha_1, double alpha_2, Spacing_Member m[2], double v[2][6]);
+
+/* The program's own least spacings of a splice of another kind over the pattern laid out (cm):
+** a1, a2, a3 and a4 as the layout lays them (a4 from the edge the rows are laid from, beside
+** plates lower than the member the plates'), with the own names of a3 and a4 by that kind's
+** rules ("a3,t"). */
+typedef struct Kind_Spacings {
+    double a1, a2, a3, a4;
+    const char *a3_rule, *a4_rule;
+} Kind_Spacings;
+
+/*
+** The least spacings into *k that a splice of kind `kind` (SPLICE_*) asks of the fastener in the
+** members of this one at the force-to-grain angles alpha_1 (a1, a3,t) and alpha_2 (a2, a4; a3,c
+** the larger of both), the user's spacings left aside, as the validation of that splice takes
+** them. The splice itself stays as it is. Return 1, or 0 where they cannot be taken.
+*/
+int Kind_Least_Spacings(int kind, double alpha_1, double alpha_2, Kind_Spacings *k);
 
 /* Return 1 where the n members' least spacings v (Calc_Member_Spacings) are not all the same. */
 int Member_Spacings_Differ(int n, const double v[2][6]);
@@ -402,6 +424,11 @@ int Vbm_Single_Sided_Counterpart(void);
 ** takes the single-sided counterpart, else the type's full name. A static buffer of the type. */
 const char *Splice_Vbm_Name(void);
 
+/* What the design of Vbm_Single_Sided_Counterpart assumes of the builder, for the page and the
+** print: that the single-sided counterpart is fitted at every plate ("" where it does not apply).
+** A static buffer. */
+const char *Splice_Vbm_Steel_Text(void);
+
 /* 1 when the single-sided toothed plates C2 or C11 join two timbers (side timbers or a lap),
 ** where they go in back-to-back pairs, one pair per shear plane and bolt, else 0. */
 int Vbm_Back_To_Back_Pairs(void);
@@ -473,6 +500,14 @@ void Get_Fastener_Force(int group, int entry, int i, int n, double *N_part, doub
 */
 void Get_Fastener_Forces_All(int group, int entry, int n, double *M_y, double *F_x, double *F_y,
                              double *F, double *angle);
+
+/*
+** The force-to-grain angles (rad) of the fasteners of the pattern under combination c (of any
+** table) with the moment M_distr (kNm) about their centroid in place of the one the preparation
+** stored: *lo is lowered to the smallest, *hi raised to the largest, a fastener with a force
+** below 1e-5 kN left out as the preparation leaves it out. Return 0 when no fastener has a force.
+*/
+int Combination_Angle_Range(const Lkom_Entry *c, double M_distr, double *lo, double *hi);
 
 /* Lever arms of the first n fasteners of the pattern from its centroid (cm): dx[i] = x_i - x_c,
 ** dy[i] = y_i - y_c; where each side's fasteners carry their own share (Vbm_Side_Patterns), from

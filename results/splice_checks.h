@@ -752,6 +752,9 @@ typedef struct Vbm_Bolt_Check {
 ** n units on one side of the joint (DIN EN 1995-1-1/NA, NCI NA.8.1.6; DIN 1052, 11.1.2 (3)),
 ** and its lines in the print list. */
 void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_Check *out);
+/* Return 1 where the fastener check makes that check of the connectors' bolts in every
+** combination with a normal force: toothed plates that join two timbers with their bolt. */
+int Connector_Bolts_Checked_In_Tension(void);
 void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *check);
 
 /* The shear planes of a connection with two or more inner plates (EN 1995-1-1, 8.1.3), at the
@@ -1159,6 +1162,39 @@ int Get_Unchecked_Loads(Unchecked_Loads *u);
 ** page (print 0) or the print list (print 1) shows it, with the splice kind that checks what is
 ** left out; return 0 with an empty text when there is nothing to say. */
 int Unchecked_Load_Line(const Unchecked_Loads *u, int which, int print, char *buf, size_t size);
+/* A distance of this splice that the splice of the other sign asks more of: its name ("a3"),
+** the own name of that splice's least value ("a3,t") and both values (cm). */
+typedef struct Other_Sign_Short {
+    const char *name, *rule;
+    double have, need;
+} Other_Sign_Short;
+
+/* The splice kind that the note on the sign of N_d sends the combinations left out to, and the
+** geometry of this splice that it is to be given so that it checks the splice that is built. */
+typedef struct Other_Sign_Route {
+    int32_t kind;               /* SPLICE_* that checks them */
+    int32_t a1_named, a4_named; /* 1: a1 (two columns or more), a4 (two rows or more) named */
+    double a1, a3, a4, L;       /* cm, as that splice's fields take them (a4 from the timber's
+                                ** edge) */
+    int32_t short_count;        /* distances below, those this splice has less of than that one
+                                ** asks at the force-to-grain angles of its own combinations */
+    Other_Sign_Short shorts[4]; /* a1, a2, a3, a4 in this order, those that fall short */
+} Other_Sign_Route;
+
+/*
+** The route of the combinations that a tension or compression splice leaves out for the sign of
+** N_d (u: Get_Unchecked_Loads) over the pattern laid out: the splice kind that checks them, the
+** spacings a1, a3, a4 and the length L that it is to keep, and what of it falls short of the
+** least spacings that splice asks (EN 1995-1-1, 8.3 to 8.5, 8.9, 8.10: a3,t for a tension
+** splice where a compression splice keeps a3,c). Return 0 where none is left out or no pattern
+** is laid.
+*/
+int Get_Other_Sign_Route(const Unchecked_Loads *u, Other_Sign_Route *r);
+/* The lines of the route (which 0: the values to give, 1: what falls short, where anything does)
+** as the utilisation page (print 0) or the print list (print 1) shows them; return 0 with an
+** empty text when there is nothing to say. */
+int Other_Sign_Route_Line(const Other_Sign_Route *r, int which, int print, char *buf, size_t size);
+
 /* Line part (0, 1, ...) of the list of the combinations left out for the sign of N_d, by their
 ** numbers in the report's table ("Nicht nachgewiesen: Nr. 15 bis 18"), each line at most 200
 ** bytes; return 0 with an empty text beyond the last line or when none is left out. */

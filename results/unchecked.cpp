@@ -29,6 +29,22 @@ static bool Left_Out_For_Its_Sign(int g, int e)
     return Is_Lkom_Entry_Listed(Get_Lkom_Entry(g, e)) && !Is_Lkom_Valid(g, e);
 }
 
+/* The splice kind that checks the combinations left out for the sign of N_d: the one of the
+** other sign, or the bending splice where that would leave a moment out or where N_d = 0, which
+** neither takes. */
+static int Other_Kind(const Unchecked_Loads *u)
+{
+    if (u->other_bending > 0) return SPLICE_BENDING;
+    return Splice_Input.splice_kind == SPLICE_TENSION ? SPLICE_COMPRESSION : SPLICE_TENSION;
+}
+
+static const char *Splice_Kind_Name(int kind)
+{
+    return kind == SPLICE_BENDING   ? "Biegestoß"_cp850
+           : kind == SPLICE_TENSION ? "Zugstoß"_cp850
+                                    : "Druckstoß"_cp850;
+}
+
 int Get_Unchecked_Loads(Unchecked_Loads *u)
 {
     *u = Unchecked_Loads{};
@@ -91,11 +107,8 @@ int Unchecked_Load_Line(const Unchecked_Loads *u, int which, int print, char *bu
             snprintf(M_part, sizeof M_part, ", max |%s| = %.2lf kNm", M, u->other_M_max);
         if (u->other_V_max > LOAD_TOLERANCE)
             snprintf(V_part, sizeof V_part, ", max |%s| = %.2lf kN", V, u->other_V_max);
-        /* and which splice checks them: the one of the other sign, or the bending splice where
-        ** that would leave a moment out or where N_d = 0, which neither takes */
-        const char *other = u->other_bending > 0 ? "Biegestoß"_cp850
-                            : tension            ? "Druckstoß"_cp850
-                                                 : "Zugstoß"_cp850;
+        /* and which splice checks them */
+        const char *other = Splice_Kind_Name(Other_Kind(u));
         snprintf(buf, size,
                  "%s %d Lastkombination%s mit %s %s 0 %s beim %s nicht nachgewiesen, "
                  "max |%s| = %.2lf kN%s%s. Diese Kombination%s mit der Sto\xE1"
@@ -106,6 +119,147 @@ int Unchecked_Load_Line(const Unchecked_Loads *u, int which, int print, char *bu
         return 1;
     }
     return 0;
+}
+
+/* ---------------------------------------------------------------- the route of those left out */
+
+/* The end distance a3 (cm) of the pattern laid out, from the joint and from the ends of the side
+** timbers, plates or lap, the smallest; the edge distance a4 (cm) of its outer rows from the
+** edge of the height they are laid out in (layout) and from the timber's edge (timber). */
+static void Laid_Distances(double *a3, double *a4_layout, double *a4_timber)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    double min_x = fp->recs[0].x, max_x = fp->recs[0].x, max_ax = 0.0, max_y = 0.0;
+    for (int i = 0; i < fp->count; i++) {
+        min_x = std::fmin(min_x, fp->recs[i].x);
+        max_x = std::fmax(max_x, fp->recs[i].x);
+        max_ax = std::fmax(max_ax, std::fabs(fp->recs[i].x));
+        max_y = std::fmax(max_y, std::fabs(fp->recs[i].y));
+    }
+    *a4_layout = fp->layout_height / 2.0 - max_y;
+    switch (si->connection_kind) {
+    case CONN_LAP:
+        *a3 = si->L / 2.0 - max_ax;
+        *a4_timber = si->h / 2.0 - max_y;
+        break;
+    case CONN_INNER_PLATES:
+    case CONN_OUTER_PLATES:
+        *a3 = min_x; /* the plates' end keeps e1 */
+        *a4_timber = si->h / 2.0 - max_y;
+        break;
+    default:
+        *a3 = std::fmin(min_x, si->L / 2.0 - max_x);
+        *a4_timber = std::fmin(si->h, si->h_s) / 2.0 - max_y;
+        break;
+    }
+}
+
+int Get_Other_Sign_Route(const Unchecked_Loads *u, Other_Sign_Route *r)
+{
+    *r = Other_Sign_Route{};
+    const Splice_Input_Record *si = &Splice_Input;
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    if (u->other_count <= 0 || fp->count < 1 || fp->refusal.code != 0) return 0;
+    r->kind = Other_Kind(u);
+    /* what that splice is to be given: the user's own values where given, else what the
+    ** layout laid out; with them it lays out this pattern, fastener by fastener */
+    double a3 = 0.0, a4_layout = 0.0, a4_timber = 0.0;
+    Laid_Distances(&a3, &a4_layout, &a4_timber);
+    r->a1_named = Splice_N_Col(si) >= 2.0;
+    r->a4_named = Splice_N_Row(si) >= 2.0;
+    r->a1 = si->a1_user ? si->a1 : si->p1;
+    r->a3 = si->a3_user ? si->a3 : a3;
+    r->a4 = si->a4_user ? si->a4 : a4_timber;
+    r->L = si->L;
+    /* the force-to-grain angles of that splice's own combinations over this pattern: the
+    ** moment about the fasteners' centroid as that splice takes it (M_d a bending splice's
+    ** only) */
+    double lo = M_PI / 2.0, hi = 0.0;
+    int forces = 0;
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        if (!si->lkom.groups[g].used) continue;
+        for (int e = 0; e < LKOM_ENTRIES; e++) {
+            const Lkom_Entry *c = Get_Lkom_Entry(g, e);
+            if (!Is_Lkom_Entry_Valid_For(r->kind, c)) continue;
+            const double M = (r->kind == SPLICE_BENDING ? std::fabs(c->M_d) : 0.0)
+                             + std::fabs(fp->x_c * c->V_d / 100.0);
+            forces += Combination_Angle_Range(c, M, &lo, &hi);
+        }
+    }
+    Kind_Spacings need{};
+    if (forces == 0 || !Kind_Least_Spacings(r->kind, lo, hi, &need)) return 1;
+    /* the edge distance as the fields take it, from the timber's edge: beside plates lower than
+    ** the member the layout's is the plates' */
+    const double to_timber = a4_timber - a4_layout;
+    const struct {
+        int32_t named;
+        const char *name, *rule;
+        double have, need;
+    } rows[4] = {{r->a1_named, "a1", "a1", r->a1, need.a1},
+                 {r->a4_named, "a2", "a2", si->a2, need.a2},
+                 {1, "a3", need.a3_rule, r->a3, need.a3},
+                 {r->a4_named, "a4", need.a4_rule, r->a4, need.a4 + to_timber}};
+    for (const auto &row : rows)
+        if (row.named && row.need > row.have + 1e-6)
+            r->shorts[r->short_count++] = Other_Sign_Short{row.name, row.rule, row.have, row.need};
+    return 1;
+}
+
+/* A distance's name as the page writes it ("a3,t") or the print list, with its index set
+** lower. */
+static std::string Distance_Name(const char *name, int print)
+{
+    if (!print || name[0] == '\0') return name;
+    return std::string(1, name[0]) + "\xCE\\" + (name + 1) + "\xCEr";
+}
+
+int Other_Sign_Route_Line(const Other_Sign_Route *r, int which, int print, char *buf, size_t size)
+{
+    if (size > 0) buf[0] = '\0';
+    const char *other = Splice_Kind_Name(r->kind);
+    std::string text;
+    char part[96];
+    if (which == 0) {
+        /* the values that make the other splice lay out this one's pattern */
+        text = std::string("Dabei L\x84nge und Abst\x84nde dieses Sto\xE1")
+               + "es vorgeben, sonst legt " + "der " + other + " sie neu fest: ";
+        if (r->a1_named) {
+            snprintf(part, sizeof part, "%s = %.2lf cm, ", Distance_Name("a1", print).c_str(),
+                     r->a1);
+            text += part;
+        }
+        snprintf(part, sizeof part, "%s = %.2lf cm, ", Distance_Name("a3", print).c_str(), r->a3);
+        text += part;
+        if (r->a4_named) {
+            snprintf(part, sizeof part, "%s = %.2lf cm, ", Distance_Name("a4", print).c_str(),
+                     r->a4);
+            text += part;
+        }
+        snprintf(part, sizeof part, "L = %.2lf cm", r->L);
+        text += part;
+    } else if (which == 1 && r->short_count > 0) {
+        /* what this splice has (no more than shown) against what the other asks (no less) */
+        text = std::string("F\x81r den ") + other + " zu klein: ";
+        for (int k = 0; k < r->short_count; k++) {
+            const Other_Sign_Short &s = r->shorts[k];
+            snprintf(
+                part, sizeof part, "%s%s = %.2lf cm < %s = %.2lf cm", k > 0 ? ", " : "",
+                Distance_Name(s.name, print).c_str(), std::floor(s.have * 100.0 + 1e-6) / 100.0,
+                Distance_Name(s.rule, print).c_str(), std::ceil(s.need * 100.0 - 1e-6) / 100.0);
+            text += part;
+        }
+        text += r->short_count == 1 ? " (beide Sto\xE1"
+                                      "arten mit dem gr\x94\xE1"
+                                      "eren Wert vorgeben)"
+                                    : " (beide Sto\xE1"
+                                      "arten mit den gr\x94\xE1"
+                                      "eren Werten vorgeben)";
+    } else {
+        return 0;
+    }
+    snprintf(buf, size, "%s", text.c_str());
+    return 1;
 }
 
 /* A line of the list of combinations left out holds this many bytes; a longer list goes on on
@@ -170,6 +324,11 @@ void Write_Unchecked_Load_Lines(FILE *file, const Unchecked_Loads *u)
     char line[320];
     for (int which = UNCHECKED_MOMENT; which <= UNCHECKED_OTHER_SIGN; which++)
         if (Unchecked_Load_Line(u, which, 1, line, sizeof line)) Oli_Write_Text(file, "%s", line);
+    Other_Sign_Route route;
+    if (Get_Other_Sign_Route(u, &route))
+        for (int which = 0; which < 2; which++)
+            if (Other_Sign_Route_Line(&route, which, 1, line, sizeof line))
+                Oli_Write_Text(file, "%s", line);
     if (u->other_count > 0)
         for (const std::string &rows : Left_Out_Rows_Lines())
             Oli_Write_Text(file, "%s", rows.c_str());

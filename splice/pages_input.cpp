@@ -378,6 +378,13 @@ static void Fastener_Type_Row(int *r)
     Page_Choice(4, PAGE_FIELD_X, Page_Row_Y(*r), types, Page_Shadow.type_count,
                 &Page_Shadow.type_pos);
     (*r)++;
+    /* a two-sided toothed plate at steel: which plate the design takes and the builder fits */
+    if (Splice_Vbm_Steel_Text()[0]) {
+        Wdg_Set_Fg_Colour(BLUE_CI);
+        Page_Draw_Wrapped(PAGE_LABEL_X + 10, r, (int)VBM_RESULT_X - (int)PAGE_LABEL_X - 30,
+                          Splice_Vbm_Steel_Text());
+        Wdg_Set_Fg_Colour(BLACK_CI);
+    }
 }
 
 /* The size and length choices of the catalogue rows, or the length as a number. */
@@ -741,9 +748,14 @@ static void Fastener_Design_Column(void)
         if (sp[m][0] <= 0.0 && sp[m][1] <= 0.0) continue;
         Wdg_Printf_Text(VBM_RESULT_X + 10, Page_Row_Y(r++),
                         "Mindestabst\x84nde Bauteil %d [mm]:", m + 1);
+        /* least values: rounded up to a tenth of a millimetre, never cut below what the rule
+        ** asks (1.2 d0 = 25.2 mm reads 25.2, not 25) */
+        std::string least[6];
+        for (int k = 0; k < 6; k++) least[k] = Mm_Least(sp[m][k]).t;
         Wdg_Printf_Text(VBM_RESULT_X + 20, Page_Row_Y(r++),
-                        "a1 = %.0f  a2 = %.0f  a3,t = %.0f  a3,c = %.0f  a4,t = %.0f  a4,c = %.0f",
-                        sp[m][0], sp[m][1], sp[m][2], sp[m][3], sp[m][4], sp[m][5]);
+                        "a1 = %s  a2 = %s  a3,t = %s  a3,c = %s  a4,t = %s  a4,c = %s",
+                        least[0].c_str(), least[1].c_str(), least[2].c_str(), least[3].c_str(),
+                        least[4].c_str(), least[5].c_str());
     }
     if (res.r_ax > 0.0 && Bolt_Washer_Borne(nullptr) > 0.0) {
         /* a bolt's value with what it bears on, the washer or the plate */

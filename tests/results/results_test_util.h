@@ -247,6 +247,22 @@ inline void Glulam_Inner_Plate_Splice(void)
     Set_Layout(3, 3);
 }
 
+/* The same member 14 x 32 cm in a bending splice on two inner plates 8 mm of 24 cm, dowels 12 mm
+** in 3 columns x 4 rows, M_d 7 kNm, N_d 20 kN, V_d 10 kN, the preset kmod 0.8. */
+inline void Glulam_Two_Inner_Plates_Bending(void)
+{
+    Glulam_Inner_Plate_Splice();
+    Splice_Input.splice_kind = SPLICE_BENDING;
+    Splice_Input.h = 32.0;
+    Splice_Input.plate_count = 2.0;
+    Splice_Input.t_p = 0.8;
+    Splice_Input.h_p = 24.0;
+    Splice_Input.lkom.groups[0].kmod_source = 0;
+    Splice_Input.lkom.groups[0].kmod = 0.8;
+    Set_Layout(3, 4);
+    Set_Lkom(0, 0, 7.0, 20.0, 10.0);
+}
+
 /* Connectors of catalogue row `row` (diameter dc, mm) on M12 beside two inner plates 10 mm x 20 cm
 ** in a C24 member b x 24 cm (three lamellas of (b - 2) / 3 cm), 2 x 2 per half, block shear on,
 ** one tension combination N_d 40 kN with kmod 0.8; the built-in annex, not prepared. */

@@ -137,6 +137,12 @@ TEST(TimberCheck, ConnectorsInPureTensionGetTheWithdrawalHint)
     Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_C11;
     ASSERT_TRUE(Is_Vbm_Connector(Splice_Input.vbm_type));
     Timber_Check r;
+    /* single-sided toothed plates C11 go in pairs between the timbers, and the fastener check
+    ** proves their bolts for the pull of the side timbers' eccentricity (NCI NA.8.1.6): those
+    ** bolts are what the hint asks for, which it would only repeat */
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_EQ(r.withdrawal_hint, 0);
+    Splice_Input.vbm_type = VBM_RINGDUEBEL_A1;
     ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
     EXPECT_EQ(r.withdrawal_hint, 1);
     Get_Lkom_Entry(0, 0)->N_d = -48.0;
@@ -145,7 +151,9 @@ TEST(TimberCheck, ConnectorsInPureTensionGetTheWithdrawalHint)
     Get_Lkom_Entry(0, 0)->N_d = 48.0;
     /* the tension splice's hint, whatever V_d bends its members */
     Get_Lkom_Entry(0, 0)->V_d = 0.01;
+    Splice_Input.vbm_type = VBM_SCHEIBENDUEBEL_C11;
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Splice_Input.vbm_type = VBM_RINGDUEBEL_A1;
     ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
     EXPECT_EQ(r.withdrawal_hint, 1);
     Splice_Input.connection_kind = CONN_OUTER_PLATES;

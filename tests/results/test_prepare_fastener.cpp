@@ -304,6 +304,13 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
                 "b4 Bolzen x 2 Scherfugen = 8 Scheibendübel C1/C2\xCEr je Stoßhälfte\n"_cp850),
         std::string::npos)
         << c1;
+    /* and what the design assumes of the builder: a single-sided C2 at each plate, which the
+    ** two-sided C1 chosen cannot be (its teeth would face the steel) */
+    EXPECT_NE(c1.find("\n Am Stahlblech einseitige Scheibendübel C2 einbauen, so bemessen: ein "
+                      "zweiseitiger passt nur zwischen zwei Hölzer\n"_cp850),
+              std::string::npos)
+        << c1;
+    EXPECT_EQ(c2.find("Am Stahlblech"), std::string::npos) << c2;
     /* no line names the connector "C1" alone */
     for (size_t at = c1.find("C1"); at != std::string::npos; at = c1.find("C1", at + 1))
         EXPECT_EQ(c1.substr(at, 5), "C1/C2") << c1;
@@ -315,6 +322,9 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
     EXPECT_EQ(hole.rule, PLATE_HOLE_HUB);
     EXPECT_NE(c10.find("Scheibendübel C10/C11 d\xCE\\c\xCEr = 50 mm"_cp850), std::string::npos)
         << c10;
+    EXPECT_NE(c10.find("\n Am Stahlblech einseitige Scheibendübel C11 einbauen"_cp850),
+              std::string::npos)
+        << c10;
     /* two inner plates, four shear planes: 4 bolts x 4 = 16 */
     EXPECT_NE(
         c10.find("b4 Bolzen x 4 Scherfugen = 16 Scheibendübel C10/C11\xCEr je Stoßhälfte"_cp850),
@@ -323,6 +333,7 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
     design(VBM_SCHEIBENDUEBEL_C1, CONN_SIDE_TIMBERS, &side);
     EXPECT_NE(side.find("Scheibendübel C1 d\xCE\\c\xCEr = 50 mm"_cp850), std::string::npos) << side;
     EXPECT_EQ(side.find("C1/C2"), std::string::npos) << side;
+    EXPECT_EQ(side.find("Am Stahlblech"), std::string::npos) << side;
     /* Between two timbers the single-sided C2 goes in back-to-back pairs, one in each face, the
     ** pair bearing with its bolt as one connector (EN 1995-1-1, 8.10(1)): the same utilisation
     ** as the C1 of the same d_c, its bolt's tension check (NCI NA.8.1.6, F_t,d = 80 x 20 / (2 x

@@ -6,6 +6,7 @@
 #include "results_test_util.h"
 
 #include <cstring>
+#include <cmath>
 #include <string>
 
 #include <unistd.h>
@@ -64,9 +65,11 @@ TEST(PrintSystemSpacings, StaplesByTheirCrownAngle)
     ** 38.66 mm; a4,c = 10 d = 20 mm. */
     Staple_Splice(true, 45.0);
     std::string s = System_Text();
-    EXPECT_NE(s.find("min \xBA = 60.0 \xF8 (a\xCE\\1\xCEr, a\xCE\\3\xCEr), max \xBA = 60.0 \xF8 "
-                     "(a\xCE\\2\xCEr, a\xCE\\4\xCEr) => minimale einzuhaltende Abst\x84nde"),
-              std::string::npos)
+    EXPECT_NE(
+        s.find(
+            "min \xBA = 60.0 \xF8 (a\xCE\\1\xCEr, a\xCE\\3\xCEr), max \xBA = 60.0 \xF8 "
+            "(a\xCE\\2\xCEr, a\xCE\\4\xCEr) aller Lastkombinationen => minimale einzuhaltende Abst\x84nde"),
+        std::string::npos)
         << s;
     EXPECT_NE(s.find(Spacing_Line("2.50", "3.00", "3.50", "3.00", "3.87", "2.00")),
               std::string::npos)
@@ -93,8 +96,8 @@ TEST(PrintSystemSpacings, StaplesByTheirCrownAngle)
         std::string::npos)
         << s;
     EXPECT_NE(s.find("min \xBA = 60.0 \xF8 (a\xCE\\1\xCEr, a\xCE\\1,t\xCEr, a\xCE\\1,c\xCEr), max "
-                     "\xBA = 60.0 \xF8 (a\xCE\\2\xCEr, a\xCE\\2,t\xCEr, a\xCE\\2,c\xCEr) => "
-                     "minimale einzuhaltende Abst\x84nde"),
+                     "\xBA = 60.0 \xF8 (a\xCE\\2\xCEr, a\xCE\\2,t\xCEr, a\xCE\\2,c\xCEr) aller "
+                     "Lastkombinationen => minimale einzuhaltende Abst\x84nde"),
               std::string::npos)
         << s;
     /* 30 deg: a2 = (5 + 10 * 0.5) * 2 = 20 mm, a4,c = (5 + 5 * 0.5) * 2 = 15 mm;
@@ -135,6 +138,24 @@ TEST(PrintSystemSpacings, APanelsSpacingsWithTheirFactor)
 ** member. */
 TEST(PrintSystemSpacings, LeastSpacingsAsTheValidationTookThem)
 {
+    /* The least spacings stand at the smallest force-to-grain angle of the pattern's own forces,
+    ** which no combination's n_ef line undercuts, and the pattern keeps them there: GL24h 14 x 32
+    ** cm on two inner plates, dowels 12 mm, 3 x 4 per half, M_d 7 kNm, N_d 20 kN, V_d 10 kN
+    ** (VbmCheck.ALamellaBetweenTwoPlatesIsACentralMember): the middle column's dowels take F_H =
+    ** 2.58915, F_V = 0.20833 kN, alpha = 4.6003 degrees, a1 = (3 + 2 |cos alpha|) d = 59.9227
+    ** mm, where columns laid at the pass's angle before stood 59.9226 mm apart. */
+    Glulam_Two_Inner_Plates_Bending();
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    {
+        const Fastener_Pattern_Rec &fp = Fastener_Pattern;
+        EXPECT_NEAR(fp.alpha_min * 180.0 / 3.141592653589793, 4.6003, 1e-4);
+        EXPECT_LE(fp.min_alpha_1, fp.alpha_min);
+        EXPECT_GE(fp.a1_actual + 1e-9, (3.0 + 2.0 * std::cos(fp.alpha_min)) * 1.2)
+            << fp.a1_actual << " " << fp.alpha_min;
+        EXPECT_NE(System_Text().find("min \xBA = 4.6 \xF8 (a\xCE\\1\xCEr, a\xCE\\3,t\xCEr), "),
+                  std::string::npos)
+            << System_Text();
+    }
     Inner_Plate_Dowel_Splice();
     Splice_Input.print.sections = 0;
     Set_Lkom(0, 0, 10.0, 0.0, 20.0);

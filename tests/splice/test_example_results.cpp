@@ -18,6 +18,7 @@
 #include "bench/bench_util.h"
 
 #include "catalogue/catalogue.h"
+#include "foundation/codepage.h"
 #include "dialogs/dialogs.h"
 #include "nad/nad.h"
 #include "platform/zelkwin.h"
@@ -44,6 +45,19 @@ class ExampleResults : public ::testing::Test {
     void Open_Example(const char *name)
     {
         Open_As_Program(root + "/examples/" + name + "/" + name + "_01.inp");
+    }
+
+    /* druckstoss_bolzen (G -80, Q -60 / V 3, S -40 kN) with an earthquake of N_k = -300 kN,
+    ** V_k = 10 kN, its combinations generated with it. */
+    void Open_Compression_Example_With_Quake(void)
+    {
+        Open_Example("druckstoss_bolzen");
+        Char_Actions *quake = &Splice_Input.Char_Actions[CHAR_ACTION_QUAKE];
+        quake->used = 1;
+        quake->kled = Char_Action_Start_Kled(CHAR_ACTION_QUAKE);
+        quake->N_k = -300.0;
+        quake->V_k = 10.0;
+        Regenerate_Lkoms_If_Generated();
     }
 
     /* Read the input file at path the way the start-up reads it. */
@@ -121,13 +135,7 @@ TEST_F(ExampleResults, CompressionSpliceUnderThePermanentActionAlone)
 */
 TEST_F(ExampleResults, TheSeismicCombinationTakesThePersistentFactors)
 {
-    Open_Example("druckstoss_bolzen");
-    Char_Actions *quake = &Splice_Input.Char_Actions[CHAR_ACTION_QUAKE];
-    quake->used = 1;
-    quake->kled = Char_Action_Start_Kled(CHAR_ACTION_QUAKE);
-    quake->N_k = -300.0;
-    quake->V_k = 10.0;
-    Regenerate_Lkoms_If_Generated();
+    Open_Compression_Example_With_Quake();
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     Run_Nachweise(nullptr, 0);
     EXPECT_NEAR(Row("Verbindungsmittel"), 1.26060, 5e-5);
@@ -159,6 +167,91 @@ TEST_F(ExampleResults, TheSeismicCombinationTakesThePersistentFactors)
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
     Run_Nachweise(nullptr, 0);
     EXPECT_NEAR(Row("Verbindungsmittel"), 0.96969, 5e-5);
+}
+
+/*
+** druckstoss_bolzen with the earthquake N_k = -300 kN, V_k = 10 kN: the four seismic combinations
+** G - A_Ed (with psi_2,E Q and S) pull, N_d = -80 + 300 = 220 kN and less, and go to the tension
+** splice. The compression splice lays its bolts M20 (5 columns, 3 rows per half) with its own end
+** distance a3,c = 4 d = 80 mm (EN 1995-1-1, Table 8.4, 150 <= alpha < 210 degrees) and the
+** length L = 2 x ((n_c - 1) a1 + e1 + a3) = 2 x (4 x 10.00 + 1.2 x 2.1 + 8.00) = 101.04 cm,
+** a1 = (4 + |cos 0|) d = 100 mm, a4 = 30 / 2 - 9 = 6.00 cm (rows 9 cm apart). The tension
+** splice asks a3,t = max(7 d; 80 mm) = 140 mm at any angle of its forces: the route names the
+** geometry to give it and that its a3 falls short. Followed as written, the tension splice keeps
+** that geometry and refuses a3 = 8.00 cm with the same numbers; the compression splice given a3
+** = 14 cm (L 2 x (40 + 2.52 + 14) = 113.04 cm) has nothing short, and the tension splice given
+** its values lays the same bolts, one by one.
+*/
+TEST_F(ExampleResults, ThePullingCombinationsGoToTheTensionSpliceWithThisGeometry)
+{
+    Open_Compression_Example_With_Quake();
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Unchecked_Loads u;
+    ASSERT_EQ(Get_Unchecked_Loads(&u), 1);
+    EXPECT_EQ(u.other_count, 4);
+    Other_Sign_Route route;
+    ASSERT_EQ(Get_Other_Sign_Route(&u, &route), 1);
+    EXPECT_EQ(route.kind, SPLICE_TENSION);
+    char line[320];
+    ASSERT_EQ(Other_Sign_Route_Line(&route, 0, 0, line, sizeof line), 1);
+    EXPECT_STREQ(line,
+                 "Dabei Länge und Abstände dieses Stoßes vorgeben, sonst legt der Zugstoß "
+                 "sie neu fest: a1 = 10.00 cm, a3 = 8.00 cm, a4 = 6.00 cm, L = 101.04 cm"_cp850);
+    ASSERT_EQ(Other_Sign_Route_Line(&route, 1, 0, line, sizeof line), 1);
+    EXPECT_STREQ(line, "Für den Zugstoß zu klein: a3 = 8.00 cm < a3,t = 14.00 cm (beide Stoßarten "
+                       "mit dem größeren Wert vorgeben)"_cp850);
+    /* the print's "Wichtig!" paragraph says the same, the indices set lower */
+    Scratch_Dir dir;
+    const std::string path = dir.File("route.oli");
+    FILE *f = fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    Run_Nachweise(f, 0);
+    fclose(f);
+    const std::string print = Read_File(path);
+    EXPECT_NE(print.find("F\x81r den Zugsto\xE1 zu klein: a\xCE\\3\xCEr = 8.00 cm < "
+                         "a\xCE\\3,t\xCEr = 14.00 cm"),
+              std::string::npos)
+        << print;
+    EXPECT_NE(print.find("a\xCE\\1\xCEr = 10.00 cm, a\xCE\\3\xCEr = 8.00 cm, a\xCE\\4\xCEr = "
+                         "6.00 cm, L = 101.04 cm"),
+              std::string::npos)
+        << print;
+
+    /* followed as written: the tension splice keeps the geometry and refuses its a3 */
+    auto follow = [&](const Other_Sign_Route &r) {
+        Splice_Input.splice_kind = SPLICE_TENSION;
+        Splice_Input.a1_user = Splice_Input.a3_user = Splice_Input.a4_user = 1;
+        Splice_Input.L_user = 1;
+        Splice_Input.a1 = r.a1;
+        Splice_Input.a3 = r.a3;
+        Splice_Input.a4 = r.a4;
+        Splice_Input.L = r.L;
+        return Prepare_Splice_Calc();
+    };
+    EXPECT_EQ(follow(route), DERR_END_DISTANCE_A3);
+    EXPECT_NE(std::string(Get_Refusal_Text(DERR_END_DISTANCE_A3))
+                  .find("a3 = 8.00 cm < erforderlich a3,t = 14.00 cm"),
+              std::string::npos)
+        << Get_Refusal_Text(DERR_END_DISTANCE_A3);
+
+    /* the compression splice with a3 = 14 cm: the route has nothing short, and leads to it */
+    Splice_Input.splice_kind = SPLICE_COMPRESSION;
+    Splice_Input.a1_user = Splice_Input.a4_user = Splice_Input.L_user = 0;
+    Splice_Input.a3 = 14.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    const std::vector<Fastener_Rec> laid(Fastener_Pattern.recs,
+                                         Fastener_Pattern.recs + Fastener_Pattern.count);
+    ASSERT_EQ(Get_Unchecked_Loads(&u), 1);
+    ASSERT_EQ(Get_Other_Sign_Route(&u, &route), 1);
+    EXPECT_EQ(route.short_count, 0);
+    EXPECT_EQ(Other_Sign_Route_Line(&route, 1, 0, line, sizeof line), 0);
+    EXPECT_NEAR(route.L, 113.04, 1e-9);
+    ASSERT_EQ(follow(route), 0);
+    ASSERT_EQ(Fastener_Pattern.count, (int)laid.size());
+    for (size_t i = 0; i < laid.size(); i++) {
+        EXPECT_NEAR(Fastener_Pattern.recs[i].x, laid[i].x, 1e-9) << i;
+        EXPECT_NEAR(Fastener_Pattern.recs[i].y, laid[i].y, 1e-9) << i;
+    }
 }
 
 /* zugstoss_nagel under a copy of "Deutschland" whose k_mod of "mittel" in service class 1 is

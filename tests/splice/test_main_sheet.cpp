@@ -279,6 +279,18 @@ TEST_F(Program, TheExamplesComputeAndPrint)
                   quake)
             << name;
         EXPECT_EQ(Log_Has("TEXT", "Nicht nachgewiesen: Nr. 15 bis 18"), quake) << name;
+        /* and the geometry the tension splice is to keep (bolts M20 in 5 columns 10 cm apart,
+        ** a3,c = 4 d = 8 cm, e1 = 1.2 d0 = 2.52 cm: L = 2 x (40 + 2.52 + 8) = 101.04 cm, rows 9
+        ** cm apart: a4 = 15 - 9 = 6 cm), whose a3,t = max(7 d; 80 mm) = 14 cm it falls short of */
+        EXPECT_EQ(Log_Has("TEXT",
+                          "Dabei Länge und Abstände dieses Stoßes vorgeben, sonst legt der "
+                          "Zugstoß sie neu fest: a1 = 10.00 cm, a3 = 8.00 cm, a4 = 6.00 cm, "
+                          "L = 101.04 cm"),
+                  quake)
+            << name;
+        EXPECT_EQ(Log_Has("TEXT", "Für den Zugstoß zu klein: a3 = 8.00 cm < a3,t = 14.00 cm"),
+                  quake)
+            << name;
         if (quake) {
             const std::string print = Slurp((base + "_01.oli").c_str());
             for (const char *row : {"\n  15   70.00   -5.00  1.10   E   nicht nachgewiesen ",

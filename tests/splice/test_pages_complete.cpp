@@ -434,6 +434,9 @@ TEST_F(Pages, TheFastenerPageEditsTheSteelAndShowsTheDesign)
     EXPECT_FALSE(Shown("geharzt"));
     /* bolts in timber: a1 = (4 + |cos 0|) d = 100 mm, a3,t = max(7 d, 80) = 140 mm */
     EXPECT_TRUE(Shown("a1 = 100  a2 = 80  a3,t = 140  a3,c = 80  a4,t = 60  a4,c = 60"));
+    /* in the plates the holes d0 = 20 + 1 = 21 mm: p1, p2 >= 2.4 d0 = 50.4 mm, e1, e2 >= 1.2 d0
+    ** = 25.2 mm (EN 1993-1-8, Table 3.3), shown with their decimal, not cut to 50 and 25 */
+    EXPECT_TRUE(Shown("a1 = 50.4  a2 = 50.4  a3,t = 25.2  a3,c = 25.2  a4,t = 25.2  a4,c = 25.2"));
 }
 
 /* Counts are whole numbers: a fraction in a count field, whose field shows no decimals, is
