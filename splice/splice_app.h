@@ -318,6 +318,16 @@ int Ask_End_Program(void);
 ** the input file's where the user had changed nothing before: only the user's changes make a copy.
 */
 std::string Input_File_Bytes(void);
+/* The input at one moment, kept without writing it (the record, its preliminary remarks and the
+** annex it names): Take keeps the input as it stands, Same answers 1 while the input is what was
+** taken, without forming the file's bytes (a comparison of the record's memory: it may answer 0
+** where only what the file does not hold changed, never 1 where the file would differ), Bytes the
+** file as a save of the input taken would have written it. */
+typedef struct Input_Snapshot Input_Snapshot;
+Input_Snapshot *Input_Snapshot_New(void);
+void Input_Snapshot_Take(Input_Snapshot *s);
+int Input_Snapshot_Same(const Input_Snapshot *s);
+std::string Input_Snapshot_Bytes(const Input_Snapshot *s);
 std::string Unsaved_Copy_Path(void);
 void Note_Input_Unchanged(void);
 int Keep_Unsaved_Input(void);

@@ -279,35 +279,48 @@ TEST(WindowEnd, AWindowWhoseDisplayEndsEndsAndKeepsWhatItHadNotSaved)
     }
 }
 
-/* A print of an input the user did not change leaves no copy at the window's end: the length,
-** spacings, partial factors and shear planes its design run fills in and the combinations it
-** generates are the program's own. A change of the user's after the print is kept. Every
-** example of examples/. */
-TEST(WindowEnd, APrintWithoutAChangeLeavesNoCopy)
+/* An input the user did not change leaves no copy at the window's end, whether the window stood
+** idle at its first page, showed every page twice (their computations fill in the length,
+** thickness, spacings, partial factors and shear planes) or printed (whose design run fills them
+** in too and generates the combinations): what the program fills in is its own. A change of the
+** user's afterwards is kept. Every example of examples/, in a window started on it (headless). */
+TEST(WindowEnd, AnInputWithoutAChangeLeavesNoCopy)
 {
     char old_cwd[1024];
     ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
-    for (const char *ex : {"zugstoss_nagel", "biegestoss_stabduebel", "druckstoss_bolzen"}) {
-        SCOPED_TRACE(ex);
-        const std::string dir = Make_Temp_Folder("printonly_");
-        ASSERT_FALSE(dir.empty());
-        const std::string from = std::string(SPLICE_SOURCE_DIR) + "/examples/" + ex;
-        ASSERT_EQ(system(("cp '" + from + "'/* '" + dir + "'/").c_str()), 0);
-        ASSERT_EQ(chdir(dir.c_str()), 0);
-        Use_Example_Host();
-        setenv("TEMP", dir.c_str(), 1);
-        ZW_Test_Reset();
-        ASSERT_EQ(Form_Component_File_Names(ex, 1), 1);
-        ASSERT_EQ(Open_Input_As_Program(Inp_File_Name), 1);
-        Set_Print_List_Names(Oli_File_Name, ex);
-        Offer_Unsaved_Copy();
-        EXPECT_EQ(Compute_And_Print(1), 0);
-        EXPECT_EQ(Keep_Unsaved_Input(), 0);
-        EXPECT_NE(access(Unsaved_Copy_Path().c_str(), F_OK), 0);
-        Splice_Input.service_class = Splice_Input.service_class == 1 ? 2 : 1;
-        EXPECT_EQ(Keep_Unsaved_Input(), 1);
-        EXPECT_EQ(access(Unsaved_Copy_Path().c_str(), F_OK), 0);
-        ASSERT_EQ(chdir(old_cwd), 0);
-        if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
-    }
+    std::string pages;
+    for (int round = 0; round < 2; round++)
+        for (int page = 1; page <= PAGE_COUNT; page++)
+            pages += At("click", 85 + 150 * (page % PAGE_COUNT), 62);
+    const struct {
+        const char *what, *script;
+    } rows[] = {{"idle", ""}, {"paged", pages.c_str()}};
+    const std::string printed = Menu(MENU_PRINT);
+    for (const char *ex : {"zugstoss_nagel", "biegestoss_stabduebel", "druckstoss_bolzen"})
+        for (int row = 0; row < 3; row++) {
+            const char *what = row < 2 ? rows[row].what : "printed";
+            SCOPED_TRACE(std::string(ex) + ", " + what);
+            const std::string dir = Make_Temp_Folder("nochange_");
+            ASSERT_FALSE(dir.empty());
+            const std::string from = std::string(SPLICE_SOURCE_DIR) + "/examples/" + ex;
+            ASSERT_EQ(system(("cp '" + from + "'/* '" + dir + "'/").c_str()), 0);
+            ASSERT_EQ(chdir(dir.c_str()), 0);
+            Use_Example_Host();
+            setenv("TEMP", dir.c_str(), 1);
+            Reset_Vbm_Catalogues();
+            Clear_NAD_State();
+            Current_Page = PAGE_SYSTEM;
+            ZW_Test_Reset();
+            ZW_Test_Set_Script(row < 2 ? rows[row].script : printed.c_str());
+            const char *argv[] = {"splice", ex, "17", "1", "4", nullptr};
+            ASSERT_EQ(Splice_Main(5, const_cast<char **>(argv)), 1);
+            if (row == 2) { ASSERT_EQ(access((std::string(ex) + "_01.oli").c_str(), F_OK), 0); }
+            EXPECT_EQ(Keep_Unsaved_Input(), 0);
+            EXPECT_NE(access(Unsaved_Copy_Path().c_str(), F_OK), 0);
+            Splice_Input.service_class = Splice_Input.service_class == 1 ? 2 : 1;
+            EXPECT_EQ(Keep_Unsaved_Input(), 1);
+            EXPECT_EQ(access(Unsaved_Copy_Path().c_str(), F_OK), 0);
+            ASSERT_EQ(chdir(old_cwd), 0);
+            if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
+        }
 }
