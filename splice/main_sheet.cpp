@@ -66,7 +66,24 @@ static void Draw_Status(void)
     const int right = NPIXEL_X - 360;
     pxRect(10, 8, right, 44);
     const bool read_only = Splice_Read_Only != SPLICE_WRITER;
-    if (read_only) {
+    std::string waiting;
+    const int copies = read_only ? 0 : Unsaved_Copies_Waiting(&waiting);
+    if (copies > 0) {
+        /* a copy of an earlier window's input, left for a later start: said until it goes */
+        const std::string sign =
+            copies == 1 ? "Ungespeicherte Eingaben warten in " + waiting
+                              + " (beim nächsten Start übernehmen oder verwerfen)."_cp850
+                        : "Ungespeicherte Eingaben warten in " + std::to_string(copies)
+                              + " Kopien (beim nächsten Start übernehmen oder verwerfen)."_cp850;
+        Pop_RFont(0x1000);
+        pxFgc(RED_CI);
+        pxText(14, Status_Text[0] ? 24 : 32, Fitted_Status(sign, right - 18).c_str(), -1);
+        if (Status_Text[0]) {
+            pxFgc(BLACK_CI);
+            pxText(14, 41, Fitted_Status(Status_Text, right - 18).c_str(), -1);
+        }
+        Push_RFont();
+    } else if (read_only) {
         Pop_RFont(0x1000);
         pxFgc(RED_CI);
         pxText(14, Status_Text[0] ? 24 : 32,
