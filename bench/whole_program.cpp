@@ -17,6 +17,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 #include <vector>
 
@@ -372,31 +373,84 @@ void Write_Start_Up_Files(int per_group)
     fclose(title);
 }
 
+/* The CPU time of this thread, in seconds. */
+double Thread_Cpu_Seconds(void)
+{
+    struct timespec t;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return (double)t.tv_sec + 1e-9 * (double)t.tv_nsec;
+}
+
+/* One start of the program on startup_01.inp, headless, with the script; its CPU time. */
+double Run_Start(const std::string &script)
+{
+    Reset_Vbm_Catalogues();
+    Clear_NAD_State();
+    Clear_Application_NAD_Registry();
+    Clear_Legacy_NAD_List();
+    Splice_Calc_Forget();
+    Current_Page = PAGE_SYSTEM;
+    ZW_Test_Reset();
+    ZW_Test_Keep_Log(0);
+    ZW_Test_Set_Script(script.c_str());
+    const char *argv[] = {"splice", "startup", "17", "1", "4", nullptr};
+    const double t0 = Thread_Cpu_Seconds();
+    if (Splice_Main(5, const_cast<char **>(argv)) != 1) abort();
+    return Thread_Cpu_Seconds() - t0;
+}
+
 void BM_Start_Up_With_Combinations(benchmark::State &state)
 {
     Write_Start_Up_Files(static_cast<int>(state.range(0)));
     ZW_Test_Reset();
-    int rc = 0;
-    for (auto _ : state) {
-        Reset_Vbm_Catalogues();
-        Clear_NAD_State();
-        Clear_Application_NAD_Registry();
-        Clear_Legacy_NAD_List();
-        Splice_Calc_Forget();
-        Current_Page = PAGE_SYSTEM;
-        ZW_Test_Reset();
-        ZW_Test_Keep_Log(0);
-        ZW_Test_Set_Script("close\n");
-        const char *argv[] = {"splice", "startup", "17", "1", "4", nullptr};
-        rc = Splice_Main(5, const_cast<char **>(argv));
-    }
+    for (auto _ : state) Run_Start("close\n"); /* which ends with 1 */
     struct stat st {};
     stat("startup_01.inp", &st);
-    state.counters["rc"] = rc;
+    state.counters["rc"] = 1;
     state.counters["bytes"] = static_cast<double>(st.st_size);
     state.counters["combinations"] = 10.0 * state.range(0);
 }
 BENCHMARK(BM_Start_Up_With_Combinations)->Arg(1)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+/* Page visits as the user makes them: the program started on the input file of 10 groups of k
+** combinations, its five register tabs clicked once ("Verbindungsmittel", "Anordnung",
+** "Schnittgrößen", "Ausnutzungen", "System": the computations of the input, the design run among
+** them), then 100 times more in the same turn (20 rounds), and the script ended. The time of a
+** visit is that run's less the run of the first round alone, divided by the 100 visits; the
+** counters: start_ms, the start alone (its script ended at the first page); first_round_ms, the
+** first round (five visits); with_first_round_ms, a visit of all 105 counted from the start, the
+** first round's computations included. CPU time of the thread; the program's end without a change
+** writes nothing. */
+void BM_Page_Visits(benchmark::State &state)
+{
+    constexpr int VISITS = 100;
+    Write_Start_Up_Files(static_cast<int>(state.range(0)));
+    std::string round, visits;
+    for (int i = 1; i <= PAGE_COUNT; i++)
+        round += "click " + std::to_string(85 + 150 * (i % PAGE_COUNT)) + " 62\n";
+    for (int i = 0; i < VISITS / PAGE_COUNT; i++) visits += round;
+    double start_s = 0.0, first_s = 0.0, whole_s = 0.0;
+    for (auto _ : state) {
+        const double start = Run_Start("");
+        const double first = Run_Start(round);
+        const double with_visits = Run_Start(round + visits);
+        start_s += start;
+        first_s += first - start;
+        whole_s += (with_visits - start) / (VISITS + PAGE_COUNT);
+        state.SetIterationTime((with_visits - first) / VISITS);
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["start_ms"] = 1e3 * start_s / n;
+    state.counters["first_round_ms"] = 1e3 * first_s / n;
+    state.counters["with_first_round_ms"] = 1e3 * whole_s / n;
+    state.counters["combinations"] = 10.0 * state.range(0);
+}
+BENCHMARK(BM_Page_Visits)
+    ->Arg(1)
+    ->Arg(1000)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
 /* The start-up as the user meets it: the executable started as a process of its own, headless,
 ** on the same input file and closed by a GUI script at its first page. The time is the child's

@@ -266,6 +266,12 @@ void SVA_Draw_Arrow_Mark(int x1, int y1, int x2, int y2, int colour);
 
 /* ---- input (sva_input.cpp) ---- */
 int SVA_Handle_Input(int area);
+/* The field being edited when the program ends without its user: its text taken as leaving it
+** takes it (a number that the field takes into its value, with its change function; a text into
+** the field's text); a number it refuses stays out, and *refused says so in code page 850
+** ("b: \"1x5\" ist keine Zahl; es gilt weiter 10.00"), else it is cleared. 1 when a value was
+** taken, 0 when no field is open or it took nothing. */
+int SVA_Take_Open_Field(std::string *refused);
 /* Move the area's content by a key as desktop tables do: Page Up / Page Down by the whole rows in
 ** view, Ctrl+Home / Ctrl+End to the first / the last row. Return 1 when key is one of these four
 ** (whether the content moved or stood at its end already), else 0. */

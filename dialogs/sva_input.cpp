@@ -575,11 +575,47 @@ static const char *Refusal_Of(const SVA_Item *it, double v, char *why, size_t si
     return why;
 }
 
+/* The field whose in-place editor is open, null while none is. */
+static SVA_Item *Open_Field = nullptr;
+
+int SVA_Take_Open_Field(std::string *refused)
+{
+    refused->clear();
+    SVA_Item *it = Open_Field;
+    const char *typed = Short_Edit_Open_Text();
+    if (it == nullptr || typed == nullptr) return 0;
+    Open_Field = nullptr;
+    if (it->kind == SVA_TEXT_FIELD) {
+        /* cut to the caller's buffer, as the editor's end cuts it */
+        const size_t len = (size_t)std::max(it->aux, 0);
+        const size_t n = std::min(strlen(typed), len);
+        memcpy(it->text, typed, n);
+        it->text[n] = 0;
+        return 1;
+    }
+    if (it->kind != SVA_FLOAT_FIELD || typed[0] == 0) return 0;
+    double v = 0.0;
+    char why[80];
+    const char *refusal =
+        !Short_Edit_Read_Float(typed, &v) ? "ist keine Zahl" : Refusal_Of(it, v, why, sizeof why);
+    if (refusal) {
+        char text[MSG_TEXT_MAX];
+        snprintf(text, sizeof text, "%s%s\"%s\" %s; es gilt weiter %s", it->name ? it->name : "",
+                 it->name ? ": " : "", typed, refusal, Shown_Number(it).c_str());
+        *refused = text;
+        return 0;
+    }
+    *it->value = v;
+    if (it->change) it->change(0, it->value);
+    return 1;
+}
+
 static int Edit_One(SVA_Item *it, View &v)
 {
     int x = v.X1 + it->x1 - v.sx, y = v.Y1 + it->y1 - v.sy;
     int ex = x - 8, ey = y - 14;
     int r = 0;
+    Open_Field = it;
     switch (it->kind) {
     case SVA_FLOAT_FIELD: {
         const double was = *it->value;
@@ -623,6 +659,7 @@ static int Edit_One(SVA_Item *it, View &v)
         break;
     default: break;
     }
+    Open_Field = nullptr;
     M_XPOS = x;
     M_YPOS = y - 8;
     return r;

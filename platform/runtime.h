@@ -199,6 +199,10 @@ FILE *Rt_Fopen(const char *path, const char *mode);
 ** for any one character ("Stoss_??.inp": every file number). A link goes, never what it points
 ** to; a folder stays. Called only while the component's lock is ours. 1 when none is left, 0. */
 int Rt_Remove_Stale_Temp(const char *path);
+/* The same, but each work file is first handed to keep(name, user), which may take it elsewhere
+** (rename it) and answer 1; it is removed where keep answers 0. */
+int Rt_Remove_Stale_Temp_Keeping(const char *path, int (*keep)(const char *name, void *user),
+                                 void *user);
 
 /* ---------------------------------------------------------------- the lock of a component */
 

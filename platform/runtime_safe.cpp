@@ -285,6 +285,12 @@ static long long Work_File_Pid(const std::string &name, const std::string &base)
 
 int Rt_Remove_Stale_Temp(const char *path)
 {
+    return Rt_Remove_Stale_Temp_Keeping(path, nullptr, nullptr);
+}
+
+int Rt_Remove_Stale_Temp_Keeping(const char *path, int (*keep)(const char *name, void *user),
+                                 void *user)
+{
     if (!path || !*path) return 0;
     const std::string whole = path;
     const size_t slash = whole.find_last_of('/');
@@ -302,6 +308,7 @@ int Rt_Remove_Stale_Temp(const char *path)
         ** numbers): the callers hold none of their own at that moment */
         if (pid < 0 || (pid != (long long)getpid() && Process_Runs(pid))) continue;
         const std::string name = slash == std::string::npos ? e->d_name : folder + "/" + e->d_name;
+        if (keep && keep(name.c_str(), user)) continue;
         ok &= Remove_Entry(name) == 0;
     }
     closedir(dir);

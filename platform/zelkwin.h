@@ -458,6 +458,12 @@ int Short_Edit_Float(int x, int y, const char *format, double *value);
 const char *Short_Edit_Float_Refused(void);
 /* The text the last Short_Edit_Float was left with, as typed ("2,4"); empty after Esc. */
 const char *Short_Edit_Float_Typed(void);
+/* The text an in-place editor holds while it is open (what was typed so far, not yet taken), for
+** an end without the user that takes it as the editor's leaving would; null while none is open. */
+const char *Short_Edit_Open_Text(void);
+/* The number a number field's text stands for, as Short_Edit_Float reads it (a comma for the
+** point, the whole text one finite number): 1 with *value, else 0. */
+int Short_Edit_Read_Float(const char *text, double *value);
 /* While a field is being edited (on 1 ... off 0, nested), the typed characters that the code page
 ** lacks are not named at once, in a box that would take the keys typed after them, but when the
 ** last hold ends; the in-place editors hold for themselves. */
@@ -569,7 +575,7 @@ void VELSetCloseCallback(
 int VEL_Is_Headless(void); /* 1 when the events come from a script (or none) */
 /* The end of the program without its user: the display went away (the connection to the X server
 ** broke: a remote session dropped, the server ended) or the process was told to end (SIGTERM,
-** SIGHUP; SIGINT stays a close request that asks the finish question). From then on nothing calls
+** SIGHUP, and SIGINT, the Ctrl+C of the terminal that started it). From then on nothing calls
 ** the display: the back end is headless and closed for good, so that a box answers at once. fct is
 ** called once (why: VEL_END_DISPLAY_LOST or the signal's number) to keep what must be kept, then
 ** the process ends with VEL_END_EXIT_CODE. The signals are taken only while an fct is set (null

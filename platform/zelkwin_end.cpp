@@ -1,7 +1,8 @@
 /*
 ** The end of the program without its user: the connection to the display broke, or a signal
-** (SIGTERM, SIGHUP) asked the process to end. Nothing calls the display any more; the program's
-** hook keeps what must be kept (VELSetUnattendedEnd), and the process ends with VEL_END_EXIT_CODE.
+** (SIGTERM, SIGHUP, SIGINT) asked the process to end. Nothing calls the display any more; the
+** program's hook keeps what must be kept (VELSetUnattendedEnd), and the process ends with
+** VEL_END_EXIT_CODE.
 */
 #include <csignal>
 #include <cstdio>
@@ -81,5 +82,9 @@ void VELSetUnattendedEnd(VEL_End_Fct fct)
     sa.sa_handler = fct ? On_End_Signal : SIG_DFL;
     sigaction(SIGTERM, &sa, nullptr);
     sigaction(SIGHUP, &sa, nullptr);
+    /* Ctrl+C in the terminal that started the window: it ends as a desktop program ends on it,
+    ** keeping what it had not saved (SDL would make it a close request, whose question nobody at
+    ** the terminal sees) */
+    sigaction(SIGINT, &sa, nullptr);
     if (!fct) End_Signal = 0;
 }

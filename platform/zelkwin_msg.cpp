@@ -239,6 +239,8 @@ static int Wait_Box(Box &b, int dflt)
 /* What the last Short_Edit_Float was left with as typed, and of it what it did not take. */
 static std::string Float_Typed;
 static std::string Float_Refused;
+/* The text of the editor that is open, null while none is. */
+static const std::string *Open_Text = nullptr;
 
 static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, bool number)
 {
@@ -255,6 +257,11 @@ static int Edit_Loop(int x, int y, std::string &text, int visible, int max_len, 
     under.x2 = bx2;
     under.y2 = by2;
     Save_Under(under);
+    /* what is typed so far, for an end without the user while the field is open */
+    struct Open_Guard {
+        Open_Guard(const std::string *t) { Open_Text = t; }
+        ~Open_Guard() { Open_Text = nullptr; }
+    } open_guard(&text);
     /* a character the code page lacks is named when the field is left, so that the keys typed
     ** after it stay in the field */
     Hold_Typed_Hints(1);
@@ -649,11 +656,8 @@ int Short_Edit_Float(int x, int y, const char *format, double *value)
     int r = Edit_Loop(x, y, text, visible, 30, true);
     if (r >= 0) {
         Float_Typed = text;
-        for (char &c : text)
-            if (c == ',') c = '.';
-        char *end = nullptr;
-        double v = strtod(text.c_str(), &end);
-        if (end && end != text.c_str() && *end == 0 && std::isfinite(v)) *value = v;
+        double v = 0.0;
+        if (Short_Edit_Read_Float(text.c_str(), &v)) *value = v;
         else if (!text.empty()) Float_Refused = Float_Typed;
     }
     snprintf(buf, sizeof buf, format && *format ? format : "%g", *value);
@@ -661,7 +665,21 @@ int Short_Edit_Float(int x, int y, const char *format, double *value)
     return r > 0 ? 1 : 0;
 }
 
+int Short_Edit_Read_Float(const char *text, double *value)
+{
+    std::string t = text ? text : "";
+    for (char &c : t)
+        if (c == ',') c = '.';
+    char *end = nullptr;
+    const double v = strtod(t.c_str(), &end);
+    if (!end || end == t.c_str() || *end != 0 || !std::isfinite(v)) return 0;
+    *value = v;
+    return 1;
+}
+
 const char *Short_Edit_Float_Refused(void) { return Float_Refused.c_str(); }
+
+const char *Short_Edit_Open_Text(void) { return Open_Text ? Open_Text->c_str() : nullptr; }
 
 const char *Short_Edit_Float_Typed(void) { return Float_Typed.c_str(); }
 

@@ -125,7 +125,17 @@ uint32_t Splice_Input_Generation(void)
 
 /* ---------------------------------------------------------------- kept results */
 
-enum { KEPT_PREPARED = 0, KEPT_CHECKED = 1, KEPT_KINDS = 2, KEPT_NONE = -1 };
+/* KEPT_PREPARED_ON_CHECKED: the preparation run on what the design run left (a page of the
+** preparation visited after "Ausnutzungen"), which differs from the preparation's state before
+** the run in what the run wrote and the preparation leaves (the partial factors, the utilisation
+** list). */
+enum {
+    KEPT_PREPARED = 0,
+    KEPT_CHECKED = 1,
+    KEPT_PREPARED_ON_CHECKED = 2,
+    KEPT_KINDS = 3,
+    KEPT_NONE = -1
+};
 
 /* What one computation left in the globals. */
 typedef struct Kept_Result {
@@ -161,8 +171,9 @@ static void Keep(int kind, uint32_t generation, int code, double total)
            offsetof(Fastener_Pattern_Rec, recs) + used * sizeof(Fastener_Rec));
     k->governing = Governing_Lkom;
     k->errors.clear();
-    /* only a run that ran has errors: after a refused preparation they are another input's */
-    if (kind == KEPT_CHECKED && code == 0)
+    /* only a run that ran has errors: after a refused preparation they are another input's; the
+    ** preparation on the run's state leaves the run's */
+    if ((kind == KEPT_CHECKED && code == 0) || kind == KEPT_PREPARED_ON_CHECKED)
         for (int i = 0; i < Run_Error_Count(); i++) k->errors.push_back(Run_Error_Codes()[i]);
     Owner = kind;
     Owner_Serial = Splice_Calc_Serial;
@@ -170,8 +181,9 @@ static void Keep(int kind, uint32_t generation, int code, double total)
 }
 
 /* Put the globals back to what computation `kind` left (the texts of the record stay). Used for
-** the design run only: it overwrites all that the preparation, the fastener page or the print
-** list wrote since, so that running it again would give just this state. */
+** the design run: it overwrites all that the preparation, the fastener page or the print list
+** wrote since, so that running it again would give just this state; and for the preparation run
+** on the design run's state, which starts from that state alone. */
 static void Restore(int kind)
 {
     const Kept_Result *k = &Kept[kind];
@@ -203,8 +215,17 @@ int Splice_Calc_Prepared(void)
     ** its own state would not be what running it again gives. */
     const uint32_t g = Splice_Input_Generation();
     if (Left_By(KEPT_PREPARED, g)) return Kept[KEPT_PREPARED].code;
+    if (Left_By(KEPT_PREPARED_ON_CHECKED, g)) return Kept[KEPT_PREPARED_ON_CHECKED].code;
+    /* On the design run's state of this generation the preparation gives the state it gave there
+    ** before: a page of the preparation visited after "Ausnutzungen" again and again runs it
+    ** once. */
+    const bool on_checked = Left_By(KEPT_CHECKED, g);
+    if (on_checked && Kept[KEPT_PREPARED_ON_CHECKED].generation == g) {
+        Restore(KEPT_PREPARED_ON_CHECKED);
+        return Kept[KEPT_PREPARED_ON_CHECKED].code;
+    }
     const int code = Prepare_Splice_Calc();
-    Keep(KEPT_PREPARED, g, code, 0.0);
+    Keep(on_checked ? KEPT_PREPARED_ON_CHECKED : KEPT_PREPARED, g, code, 0.0);
     return code;
 }
 

@@ -23,6 +23,10 @@ int32_t Splice_Read_Only = SPLICE_WRITER;
 char Splice_Locked_By[160];
 
 static char Lock_Path[BAUTEILKENNUNG_MAX + 8];
+/* The lock taken, from before the boxes of the start: an end without the user gives it free. */
+static Rt_Lock *Taken = nullptr;
+
+Rt_Lock *Component_Lock(void) { return Taken; }
 /* Where no lock can be taken: why, and what the user does about it ("die Verknüpfung ...
 ** löschen"). */
 static std::string Lock_Reason, Lock_Remedy;
@@ -109,6 +113,7 @@ Rt_Lock *Take_Component_Lock(void)
     int state = RT_LOCK_FAILED;
     Rt_Lock *lock = Rt_Lock_Take(Lock_Path, &state, holder, sizeof holder);
     const int err = errno;
+    Taken = lock;
     Splice_Read_Only = SPLICE_WRITER;
     Splice_Locked_By[0] = '\0';
     Lock_Reason.clear();
@@ -152,6 +157,7 @@ Rt_Lock *Take_Component_Lock(void)
 
 void Drop_Component_Lock(Rt_Lock *lock)
 {
+    if (lock == Taken) Taken = nullptr;
     Rt_Lock_Release(lock);
     Splice_Read_Only = SPLICE_WRITER;
     Splice_Locked_By[0] = '\0';
@@ -162,6 +168,7 @@ const char *Splice_Window_Title(void)
     static std::string title;
     title = Splice_Title_Line[0] ? Splice_Title_Line : Bauteilkennung;
     if (Splice_Read_Only != SPLICE_WRITER) title += " (schreibgeschützt)"_cp850;
+    else if (Unsaved_Copies_Waiting(nullptr) > 0) title += " (ungespeicherte Eingaben warten)";
     return title.c_str();
 }
 

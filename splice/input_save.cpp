@@ -85,8 +85,10 @@ void Note_Input_File_Read(const char *path, const Rt_File_Id *id) { Note_Seen(pa
 
 const char *Last_Saved_Input_Path(void) { return Saved_Path.c_str(); }
 
-/* Why a save asks before it writes. */
-enum { ASK_NONE, ASK_LOCKED, ASK_CHANGED, ASK_CHANGED_DURING, ASK_READ_ONLY };
+/* Why a save asks before it writes (ASK_LOCK_LOST: the window took the component's lock at its
+** start, and another window that the hold on the folder does not reach, of another machine, holds
+** the lock file now). */
+enum { ASK_NONE, ASK_LOCKED, ASK_CHANGED, ASK_CHANGED_DURING, ASK_READ_ONLY, ASK_LOCK_LOST };
 
 /* 1 when the file's permissions forbid writing it (for every user: root may write any file, and
 ** still a file marked so is not replaced without a question); a link under the name is replaced,
@@ -119,6 +121,15 @@ static int Ask_Before_Save(const char *path, int why)
             Fill_Message("die Eingabedatei bleibt unver\x84ndert.");
             Fill_Message_Wrapped(Read_Only_Remedy().c_str());
         }
+        static const char *const only[] = {"Anderer Name", "Abbrechen"};
+        return Answer_Of_Buttons(only, 2, 1) == 0 ? 1 : -1;
+    }
+    if (why == ASK_LOCK_LOST) {
+        /* as the print says it, and as a read-only window saves */
+        Fill_Message("Dieses Fenster h\x84lt das Bauteil nicht mehr:");
+        Fill_Message_Wrapped(Rt_Error_Text(RT_ENOLOCK));
+        Fill_Message("Es speichert nur unter einem anderen Namen; die Eingabedatei bleibt "
+                     "unver\x84ndert.");
         static const char *const only[] = {"Anderer Name", "Abbrechen"};
         return Answer_Of_Buttons(only, 2, 1) == 0 ? 1 : -1;
     }
@@ -309,8 +320,11 @@ int Write_Splice_Input_File(const char *path, const Splice_Input_Record *si)
     char target[4096];
     const int link_kind = Rt_Link_Of(path, target, sizeof target);
     const bool seen = Seen_Path == path;
-    int why = Splice_Read_Only != SPLICE_WRITER && Inp_File_Name == std::string(path) ? ASK_LOCKED
-                                                                                      : ASK_NONE;
+    const bool own_input = Inp_File_Name == std::string(path);
+    const Rt_Lock *held = Component_Lock();
+    int why = Splice_Read_Only != SPLICE_WRITER && own_input          ? ASK_LOCKED
+              : own_input && held != nullptr && !Rt_Lock_Is_Own(held) ? ASK_LOCK_LOST
+                                                                      : ASK_NONE;
     for (int round = 0; round < 4; round++) {
         Rt_File_Id now;
         Rt_File_Id_Of(path, &now);

@@ -66,7 +66,24 @@ static void Draw_Status(void)
     const int right = NPIXEL_X - 360;
     pxRect(10, 8, right, 44);
     const bool read_only = Splice_Read_Only != SPLICE_WRITER;
-    if (read_only) {
+    std::string waiting;
+    const int copies = read_only ? 0 : Unsaved_Copies_Waiting(&waiting);
+    if (copies > 0) {
+        /* a copy of an earlier window's input, left for a later start: said until it goes */
+        const std::string sign =
+            copies == 1 ? "Ungespeicherte Eingaben warten in " + waiting
+                              + " (beim nächsten Start übernehmen oder verwerfen)."_cp850
+                        : "Ungespeicherte Eingaben warten in " + std::to_string(copies)
+                              + " Kopien (beim nächsten Start übernehmen oder verwerfen)."_cp850;
+        Pop_RFont(0x1000);
+        pxFgc(RED_CI);
+        pxText(14, Status_Text[0] ? 24 : 32, Fitted_Status(sign, right - 18).c_str(), -1);
+        if (Status_Text[0]) {
+            pxFgc(BLACK_CI);
+            pxText(14, 41, Fitted_Status(Status_Text, right - 18).c_str(), -1);
+        }
+        Push_RFont();
+    } else if (read_only) {
         Pop_RFont(0x1000);
         pxFgc(RED_CI);
         pxText(14, Status_Text[0] ? 24 : 32,
@@ -103,19 +120,23 @@ static void Set_Status(const char *text)
     Draw_Status();
 }
 
-/* What the last save wrote, while its confirmation is shown. */
-static std::string Saved_Bytes;
+/* The input the last save wrote, while its confirmation is shown. */
+static Input_Snapshot *Saved_Input = nullptr;
 
 /* The confirmation of a save stands while the input is what was saved: the first change
-** takes it away, so that the sheet never claims a state saved that is not. */
+** takes it away, so that the sheet never claims a state saved that is not. The file's bytes are
+** formed only where the record differs from the one saved, which may be in what the file does not
+** hold. */
 static void Drop_Status_After_Change(void)
 {
-    if (Status_Text[0] == 0) return;
+    if (Status_Text[0] == 0 || Saved_Input == nullptr) return;
     Trim_Page_Texts();
-    if (Input_File_Bytes() != Saved_Bytes) {
-        Saved_Bytes.clear();
-        Set_Status("");
+    if (Input_Snapshot_Same(Saved_Input)) return;
+    if (Input_File_Bytes() == Input_Snapshot_Bytes(Saved_Input)) {
+        Input_Snapshot_Take(Saved_Input);
+        return;
     }
+    Set_Status("");
 }
 
 void Set_Nad_Pointers(void)
@@ -491,7 +512,8 @@ int Main_Menu_Action(int code)
             /* a copy under another name (2) leaves this window at its own file */
             snprintf(text, sizeof text, "%s: %s", saved == 2 ? "Kopie gespeichert" : "gespeichert",
                      Rt_Whole_Path(Last_Saved_Input_Path()));
-            Saved_Bytes = Input_File_Bytes();
+            if (Saved_Input == nullptr) Saved_Input = Input_Snapshot_New();
+            Input_Snapshot_Take(Saved_Input);
             if (saved == 1) Note_Input_Unchanged();
         } else {
             text[0] = 0;
@@ -604,7 +626,6 @@ int Run_Main_Sheet(void)
     SVA_Set_Field_Done(Main_Area, Page_Field_Done);
 
     Status_Text[0] = 0;
-    Saved_Bytes.clear();
     /* the distances of the splice of an earlier start are not this one's */
     Page_Shadow.present = Page_Present_Rec{};
     Activate_Prop_Sheet();

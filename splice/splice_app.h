@@ -78,8 +78,12 @@ typedef struct Rt_Lock Rt_Lock;
 Rt_Lock *Take_Component_Lock(void);
 /* Release the lock (null allowed) and forget the read-only state. */
 void Drop_Component_Lock(Rt_Lock *lock);
+/* The lock this window holds from the moment it took it (its boxes at the start included) until
+** it is dropped; null for none. */
+Rt_Lock *Component_Lock(void);
 /* The window's title: the title line (or the component's name), with "(schreibgeschützt)" while
-** the window is read-only; valid until the next call. */
+** the window is read-only, and "(ungespeicherte Eingaben warten)" while a copy of an earlier
+** window's input waits for a later start; valid until the next call. */
 const char *Splice_Window_Title(void);
 /* Why this window is read-only, for the box of a writer action it refuses (code page 850): the
 ** window that has the component open, or had it at the start and has ended since (asked anew
@@ -303,25 +307,44 @@ int Ask_End_Program(void);
 
 /*
 ** The input a window had not saved when it ended without its user (the display went away, or
-** SIGTERM / SIGHUP): kept in a copy beside the input file, Unsaved_Copy_Path(), which the next
-** start offers. Input_File_Bytes: the input as a save would write it now. Note_Input_Unchanged:
-** the input file holds the input as it stands (after the start's read and after each save of
-** it). Keep_Unsaved_Input: the copy written (whole, renamed into place) where the input differs
-** from the input file, in a window that holds the component; 1 when written. Offer_Unsaved_Copy:
-** at the start, after the input file was read, notes it unchanged and, in a window that holds the
-** component and finds a copy, asks whether to take it over ("Übernehmen"), remove it ("Verwerfen")
-** or leave it ("Später"). Drop_Taken_Copy: a copy taken over goes (the input was
-** saved, or the finish question answered). Input_Is_Unchanged: the input is what the input file
-** holds, in a window that holds the component. Note_Own_Fill_Ins: what the program filled in
-** itself since Input_Is_Unchanged answered was_unchanged (a design run's length, thickness,
-** spacings and partial factors, the combinations it generated, for a page or a print) counts as
-** the input file's where the user had changed nothing before: only the user's changes make a copy.
+** SIGTERM / SIGHUP / SIGINT): kept in a copy beside the input file, which the next start offers.
+** Input_File_Bytes: the input as a save would write it now. Note_Input_Unchanged: the input file
+** holds the input as it stands (after the start's read and after each save of it).
+** Keep_Unsaved_Input: where the input differs from the input file (or an open field held what it
+** would not take, refused: its text for the copy's box), in a window that holds the component, the
+** copy written whole and renamed into place: "<input>.ungespeichert" (Unsaved_Copy_Path), or the
+** next free of "<input>.ungespeichert2" .. 99 where a copy waits already (none is written over,
+** but the one taken over at the start); 1 when written, 0 when nothing was to be kept, -1 when the
+** copy could not be written (an empty file "<input>.ungespeichert.fehler<errno>" tells the next
+** start). Offer_Unsaved_Copy: at the start, after the input file was read, notes it unchanged
+** and, in a window that holds the component, names the copies that could not be written, makes a
+** whole copy that a kill left under its work file's name a copy, and asks of every copy, the
+** newest first, with when it was made and whether the input file was saved since, whether to take
+** it over ("Übernehmen", one of them), remove it ("Verwerfen") or leave it ("Später").
+** Unsaved_Copies_Waiting: the copies left for a later start that still stand (the first into
+** *first, may be null). Drop_Taken_Copy: a copy taken over goes (the input was saved, or the
+** finish question answered). Input_Is_Unchanged: the input is what the input file holds, in a
+** window that holds the component. Note_Own_Fill_Ins: what the program filled in itself since
+** Input_Is_Unchanged answered was_unchanged (a design run's length, thickness, spacings and
+** partial factors, the combinations it generated, for a page or a print) counts as the input
+** file's where the user had changed nothing before: only the user's changes make a copy.
 */
 std::string Input_File_Bytes(void);
+/* The input at one moment, kept without writing it (the record, its preliminary remarks and the
+** annex it names): Take keeps the input as it stands, Same answers 1 while the input is what was
+** taken, without forming the file's bytes (a comparison of the record's memory: it may answer 0
+** where only what the file does not hold changed, never 1 where the file would differ), Bytes the
+** file as a save of the input taken would have written it. */
+typedef struct Input_Snapshot Input_Snapshot;
+Input_Snapshot *Input_Snapshot_New(void);
+void Input_Snapshot_Take(Input_Snapshot *s);
+int Input_Snapshot_Same(const Input_Snapshot *s);
+std::string Input_Snapshot_Bytes(const Input_Snapshot *s);
 std::string Unsaved_Copy_Path(void);
 void Note_Input_Unchanged(void);
-int Keep_Unsaved_Input(void);
+int Keep_Unsaved_Input(const std::string &refused = std::string());
 void Offer_Unsaved_Copy(void);
+int Unsaved_Copies_Waiting(std::string *first);
 void Drop_Taken_Copy(void);
 int Input_Is_Unchanged(void);
 void Note_Own_Fill_Ins(int was_unchanged);

@@ -179,20 +179,22 @@ static void Remove_Stale_Input_Files(void)
     }
 }
 
-/* The component's lock while the main sheet runs; null where this window has none. */
-static Rt_Lock *Held_Lock = nullptr;
-
-/* The end without the user (the display went away, SIGTERM, SIGHUP): what was not saved goes
-** into the copy that the next start offers, and the component is given free; nothing is asked,
-** and nothing calls the display any more. */
+/* The end without the user (the display went away, SIGTERM, SIGHUP, SIGINT), at any moment of
+** the window's life, its first boxes included: what an open field holds is taken as leaving it
+** would take it, what was not saved goes into a copy that the next start offers, the work files
+** of a print go, and the component is given free; nothing is asked, and nothing calls the
+** display any more. */
 static void On_Unattended_End(int why)
 {
     (void)why;
-    if (!Held_Lock) return;
-    Keep_Unsaved_Input();
+    Rt_Lock *lock = Component_Lock();
+    if (!lock) return;
+    std::string refused;
+    SVA_Take_Open_Field(&refused);
+    Keep_Unsaved_Input(refused);
+    Print_Remove_Stale_Files(); /* this process's own count as ended: it ends */
     Print_Set_Lock(nullptr);
-    Drop_Component_Lock(Held_Lock);
-    Held_Lock = nullptr;
+    Drop_Component_Lock(lock);
 }
 
 /* The window's close box: the main sheet's loop sees the close as its break code and asks the
@@ -217,6 +219,9 @@ int Splice_Main(int argc, char **argv)
         return 1;
     }
     if (!VELGetEnv("EXEC")) return 1;
+    /* from here a window whose display goes away, or that is told to end, keeps what it has not
+    ** saved and gives the component free, whatever it shows */
+    VELSetUnattendedEnd(On_Unattended_End);
 
     Init_VEL_Graphics();
     Read_Title_Line(Txt_File_Name);
@@ -247,16 +252,13 @@ int Splice_Main(int argc, char **argv)
         Remove_Stale_Input_Files();
     }
     Offer_Unsaved_Copy();
-    /* from here a window whose display goes away, or that is told to end, keeps what it has not
-    ** saved and gives the component free */
-    Held_Lock = lock;
-    VELSetUnattendedEnd(On_Unattended_End);
+    /* a copy left for a later start is named in the title as long as it waits */
+    if (Unsaved_Copies_Waiting(nullptr) > 0) VELSetWindowTitle(Splice_Window_Title());
 
     Run_Main_Sheet();
-    VELSetUnattendedEnd(nullptr);
-    Held_Lock = nullptr;
     Print_Set_Lock(nullptr);
     Drop_Component_Lock(lock);
     Exit_VEL_Graphics();
+    VELSetUnattendedEnd(nullptr);
     return 1;
 }

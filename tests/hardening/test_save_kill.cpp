@@ -15,6 +15,8 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -476,6 +478,64 @@ TEST(SaveKill, AWindowWhoseLockFileIsRemovedStillHoldsItsComponent)
     for (int fd : {at[0], at[1], go[0], go[1]}) close(fd);
     ASSERT_EQ(chdir(old_cwd), 0);
     ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0);
+}
+
+
+/* Window A's lock file is removed and taken by a window that A's hold on the folder does not reach
+** (of another machine: a lock file of its own under the name, held by its flock). A's print is
+** refused then (PrintList), and so is its save: the question says that the window no longer holds
+** the component and keeps A's input under the next free file number, as a read-only window does;
+** the input file stays as it was. With the lock file A's again, A saves into the input file. */
+TEST(SaveKill, AWindowWhoseLockAnotherMachineTookSavesUnderAnotherName)
+{
+    char old_cwd[1024];
+    ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
+    const std::string dir = Make_Temp_Folder("locktaken_");
+    ASSERT_FALSE(dir.empty());
+    const std::string from = std::string(SPLICE_SOURCE_DIR) + "/examples/zugstoss_nagel";
+    ASSERT_EQ(system(("cp '" + from + "'/* '" + dir + "'/").c_str()), 0);
+    ASSERT_EQ(chdir(dir.c_str()), 0);
+    Use_Example_Host();
+    setenv("TEMP", dir.c_str(), 1);
+    ZW_Test_Reset();
+    snprintf(Bauteilkennung, BAUTEILKENNUNG_MAX, "zugstoss_nagel");
+    ASSERT_EQ(Form_Component_File_Names(Bauteilkennung, 1), 1);
+    Rt_Lock *lock = Take_Component_Lock();
+    ASSERT_NE(lock, nullptr);
+    ASSERT_EQ(Open_Input_As_Program(Inp_File_Name), 1);
+    const std::string before = Slurp(Inp_File_Name);
+    Splice_Input.b = 15.0;
+    ASSERT_EQ(unlink("zugstoss_nagel.lck"), 0);
+    const int other = open("zugstoss_nagel.lck", O_RDWR | O_CREAT | O_EXCL, 0666);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(flock(other, LOCK_EX | LOCK_NB), 0);
+    ZW_Test_Set_Script("answer yes\n"); /* "Anderer Name" */
+    EXPECT_EQ(Main_Menu_Action(MENU_SAVE), 0);
+    std::string log;
+    for (const std::string &l : ZW_Test_Log_Lines()) log += l + "\n";
+    EXPECT_NE(log.find("QUESTION [Speichern] Dieses Fenster h\xC3\xA4lt das Bauteil nicht mehr: | "
+                       "Die Sperrdatei des Bauteils wurde entfernt oder ersetzt; ein anderes "
+                       "Fenster kann es ge\xC3\xB6"
+                       "ffnet haben. | Es speichert nur unter einem anderen Namen; die "
+                       "Eingabedatei bleibt unver\xC3\xA4ndert.\n"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(Slurp(Inp_File_Name), before);
+    Rec other_name;
+    EXPECT_EQ(Read_Splice_Input_File("zugstoss_nagel_02.inp", other_name.p, 0), 1);
+    EXPECT_EQ(other_name.p->b, 15.0);
+    /* the other window gone and its lock file with it: the hold on the folder makes it A's anew */
+    close(other);
+    ASSERT_EQ(unlink("zugstoss_nagel.lck"), 0);
+    ZW_Test_Reset();
+    Splice_Input.b = 16.0;
+    EXPECT_EQ(Main_Menu_Action(MENU_SAVE), 0);
+    Rec mine;
+    EXPECT_EQ(Read_Splice_Input_File(Inp_File_Name, mine.p, 0), 1);
+    EXPECT_EQ(mine.p->b, 16.0);
+    Drop_Component_Lock(lock);
+    ASSERT_EQ(chdir(old_cwd), 0);
+    if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
 }
 
 } // namespace

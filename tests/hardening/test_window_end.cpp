@@ -19,6 +19,7 @@
 #include <spawn.h>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -49,9 +50,19 @@ std::string Slurp(const std::string &path)
     return s.str();
 }
 
+/* The lines of the headless screen's log, one a line. */
+std::string Join_Log(void)
+{
+    std::string all;
+    for (const std::string &l : ZW_Test_Log_Lines()) all += l + "\n";
+    return all;
+}
+
 /* The executable started in the current folder on the component Stoss, file 1, with the
-** environment's variables and those of extra; its output goes to out. */
-pid_t Start_Splice(const std::vector<std::string> &extra, const std::string &out)
+** environment's variables and those of extra; its output goes to out. A limit of the size of the
+** files it writes (bytes, 0 for none) stands for a full disk. */
+pid_t Start_Splice(const std::vector<std::string> &extra, const std::string &out,
+                   long long file_size_limit = 0)
 {
     std::vector<std::string> vars;
     for (char **e = environ; *e; e++) {
@@ -66,6 +77,21 @@ pid_t Start_Splice(const std::vector<std::string> &extra, const std::string &out
     for (std::string &v : vars) envp.push_back(v.data());
     envp.push_back(nullptr);
     const char *argv[] = {"splice", "Stoss", "17", "1", "4", nullptr};
+    if (file_size_limit > 0) {
+        const pid_t child = fork();
+        if (child == 0) {
+            const int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (fd >= 0) {
+                dup2(fd, STDOUT_FILENO);
+                dup2(fd, STDERR_FILENO);
+            }
+            const struct rlimit limit = {(rlim_t)file_size_limit, (rlim_t)file_size_limit};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            execve(SPLICE_EXECUTABLE, const_cast<char **>(argv), envp.data());
+            _exit(127);
+        }
+        return child;
+    }
     posix_spawn_file_actions_t files;
     posix_spawn_file_actions_init(&files);
     posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, out.c_str(),
@@ -132,6 +158,15 @@ std::string Menu(int entry)
     return At("move", x, y) + At("click", x, y);
 }
 
+/* On the page "System": the field of b (row 9) and of h below it; a click into one, the text
+** typed, with Enter where it is to be left. */
+const int B_Y = 80 + 28 + 26 * 9;
+std::string Type_Into(int y, const char *text, bool enter)
+{
+    return At("click", 370, y - 4) + "type " + text + "\n" + (enter ? "key Enter\n" : "")
+           + (enter ? At("click", 1230, 940) : "");
+}
+
 /* A file of the print at work: the print list's temporary file of a process. */
 bool Print_At_Work(void)
 {
@@ -146,114 +181,218 @@ bool Print_At_Work(void)
     return found;
 }
 
+/* The input file at path read into a record of its own (its defaults first): its value of b, h
+** and the service class, or -1 each where it cannot be read. */
+struct Read_Back {
+    double b = -1, h = -1;
+    int service_class = -1;
+};
+Read_Back Read_Input(const std::string &path)
+{
+    Read_Back r;
+    Splice_Input_Record *si =
+        static_cast<Splice_Input_Record *>(calloc(1, sizeof(Splice_Input_Record)));
+    Set_Splice_Input_Defaults(si);
+    if (Read_Splice_Input_File(path.c_str(), si, 0) == 1) {
+        r.b = si->b;
+        r.h = si->h;
+        r.service_class = si->service_class;
+    }
+    free(si->Vorbemerkungen_Text);
+    free(si);
+    return r;
+}
+
+/* Xvfb's whole path where a virtual display starts, else "" with the reason into *why (the
+** tests of a real window then skip). */
+std::string Usable_Xvfb(std::string *why)
+{
+    const std::string xvfb = Find_Program("Xvfb");
+    if (xvfb.empty()) {
+        *why = "Xvfb is not installed (Debian package xvfb)";
+        return "";
+    }
+    Virtual_Display vd;
+    if (!Start_Xvfb(xvfb, &vd)) {
+        *why = "Xvfb did not start";
+        return "";
+    }
+    Stop_Xvfb(&vd);
+    return xvfb;
+}
+
+/* Whether the log <name>.log holds a snapshot: the window waits where the script ended. */
+auto Snapshot_In(const std::string &name)
+{
+    return [name] { return Slurp(name + ".log").find("SNAPSHOT ") != std::string::npos; };
+}
+
+/* A window of the executable on a virtual display of its own, and how it ended. */
+struct Window_Run {
+    pid_t server = -1, window = -1;
+    int status = 0;
+};
+
+/* Start the executable in an SDL window on a new virtual display, driven by the script
+** <name>.scr of the current folder (its log <name>.log, its output <name>.out), until ready()
+** (asked every 20 ms, at most 120 s). true when the window runs and is ready; false where no
+** display started, or the window ended or was not ready (it is then ended). A server that ends as
+** soon as it started gives no window: the window is started once more on a new one, three times
+** at most. */
+template <typename F>
+bool Open_Window(const std::string &xvfb, const std::string &dir, const std::string &name, F ready,
+                 Window_Run *run, long long file_size_limit = 0)
+{
+    bool ok = false;
+    for (int attempt = 0; attempt < 3 && !ok; attempt++) {
+        if (run->server > 0) {
+            kill(run->server, SIGTERM);
+            waitpid(run->server, nullptr, 0);
+        }
+        run->server = -1;
+        Virtual_Display vd;
+        if (!Start_Xvfb(xvfb, &vd)) break;
+        run->server = vd.pid;
+        unlink((name + ".log").c_str());
+        run->window =
+            Start_Splice({"SPLICE_GUI_SCRIPT=" + dir + "/" + name + ".scr",
+                          "SPLICE_GUI_LOG=" + dir + "/" + name + ".log", "SPLICE_GUI_WINDOW=1",
+                          "SPLICE_SCREEN=1280x960", "DISPLAY=" + vd.name, "SDL_VIDEODRIVER=x11"},
+                         name + ".out", file_size_limit);
+        if (run->window <= 0) break;
+        bool gone = false;
+        ok = Within(120,
+                    [&] {
+                        gone = waitpid(run->window, &run->status, WNOHANG) == run->window;
+                        return gone || ready();
+                    })
+             && !gone;
+    }
+    if (!ok && run->window > 0) {
+        kill(run->window, SIGKILL);
+        waitpid(run->window, nullptr, 0);
+    }
+    if (!ok && run->server > 0) {
+        kill(run->server, SIGTERM);
+        waitpid(run->server, nullptr, 0);
+    }
+    return ok;
+}
+
+/* End the window by the signal sig, or by its display (sig 0: the server killed); the seconds it
+** took to end (-1 where it still ran 30 s later), its status in run->status; the server ends. */
+double End_Window(Window_Run *run, int sig)
+{
+    kill(sig != 0 ? run->window : run->server, sig != 0 ? sig : SIGKILL);
+    const double took = Seconds_To_End(run->window, &run->status, 30);
+    kill(run->server, SIGTERM);
+    waitpid(run->server, nullptr, 0);
+    return took;
+}
+
+/* Whether the window ended without its user: its exit code, within 10 s. */
+::testing::AssertionResult Ended_Without_User(const Window_Run &run, double took)
+{
+    if (took < 0) return ::testing::AssertionFailure() << "the window still ran 30 s later";
+    if (took > 10) return ::testing::AssertionFailure() << "the window took " << took << " s";
+    if (!WIFEXITED(run.status) || WEXITSTATUS(run.status) != VEL_END_EXIT_CODE)
+        return ::testing::AssertionFailure() << "status " << run.status;
+    return ::testing::AssertionSuccess();
+}
+
+/* The next start, headless, with the script; its log (the exit code 1 of a normal end asked). */
+std::string Next_Start(const std::string &dir, const std::string &name, const std::string &script)
+{
+    std::ofstream(name + ".scr", std::ios::binary) << script;
+    const pid_t next = Start_Splice({"SPLICE_GUI_SCRIPT=" + dir + "/" + name + ".scr",
+                                     "SPLICE_GUI_LOG=" + dir + "/" + name + ".log",
+                                     "SPLICE_GUI_HEADLESS=1", "SPLICE_SCREEN=1280x960"},
+                                    name + ".out");
+    int status = 0;
+    EXPECT_GT(next, 0);
+    EXPECT_GE(Seconds_To_End(next, &status, 120), 0.0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << Slurp(name + ".out");
+    return Slurp(name + ".log");
+}
+
+/* Count of the occurrences of needle in text. */
+int Count_Of(const std::string &text, const std::string &needle)
+{
+    int n = 0;
+    for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1))
+        n++;
+    return n;
+}
+
+/* A folder of its own for one row, the current folder, with the example host and TEMP there. */
+std::string Row_Folder(const char *prefix)
+{
+    const std::string dir = Make_Temp_Folder(prefix);
+    if (dir.empty() || chdir(dir.c_str()) != 0) return "";
+    Use_Example_Host();
+    setenv("TEMP", dir.c_str(), 1);
+    return dir;
+}
+
 } // namespace
 
 /* Where the display of a window goes away (Xvfb killed), idle or during a print, or where the
-** window gets SIGTERM, the process ends within 10 s with the exit code of an end without the user
-** (no finish question that nobody could answer, no spinning in the dead connection); the lock file
-** is gone, and the service class changed from 1 to 2 and not saved is in Stoss_01.inp.ungespeichert.
-** The next start opens the component writable (no box of another window, no lock taken over),
-** names the copy in its question, takes it over ("answer yes") and saves it into the input file;
-** the copy then goes. */
+** window gets SIGTERM or SIGINT (Ctrl+C in the terminal that started it), the process ends within
+** 10 s with the exit code of an end without the user (no finish question that nobody could
+** answer, no spinning in the dead connection); the lock file is gone, what the print had at work
+** is removed, and the service class changed from 1 to 2 and not saved is in
+** Stoss_01.inp.ungespeichert. The next start opens the component writable (no box of another
+** window, no lock taken over), names the copy in its question, takes it over ("answer yes") and
+** saves it into the input file; the copy then goes. */
 TEST(WindowEnd, AWindowWhoseDisplayEndsEndsAndKeepsWhatItHadNotSaved)
 {
-    const std::string xvfb = Find_Program("Xvfb");
-    if (xvfb.empty()) GTEST_SKIP() << "Xvfb is not installed (Debian package xvfb)";
-    enum { IDLE_LOST, PRINT_LOST, IDLE_TERM };
+    std::string why;
+    const std::string xvfb = Usable_Xvfb(&why);
+    if (xvfb.empty()) GTEST_SKIP() << why;
+    enum { IDLE_LOST, PRINT_LOST, IDLE_TERM, IDLE_INT };
     ZW_Test_Reset();
     char old_cwd[1024];
     ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
-    for (const int row : {IDLE_LOST, PRINT_LOST, IDLE_TERM}) {
+    for (const int row : {IDLE_LOST, PRINT_LOST, IDLE_TERM, IDLE_INT}) {
         SCOPED_TRACE(row);
-        const std::string dir = Make_Temp_Folder("windowend_");
+        const std::string dir = Row_Folder("windowend_");
         ASSERT_FALSE(dir.empty());
-        ASSERT_EQ(chdir(dir.c_str()), 0);
-        Use_Example_Host();
-        setenv("TEMP", dir.c_str(), 1);
         Write_Long_Print_Splice();
         /* service class 2 (the radio button of the system page), for the print "Drucken" */
         std::ofstream("window.scr", std::ios::binary)
             << At("click", 118, 233) << (row == PRINT_LOST ? Menu(MENU_PRINT) : "") << "snapshot "
             << dir << "/window.png\n";
-        std::string display;
-        pid_t server = -1, window = -1;
-        int status = 0;
-        bool ready = false;
-        for (int attempt = 0; attempt < 3 && !ready; attempt++) {
-            /* a server that ends as soon as it started gives no window (the program ends at
-            ** once, "no window on the display"): once more on a new one */
-            if (server > 0) {
-                kill(server, SIGTERM);
-                waitpid(server, nullptr, 0);
-            }
-            server = -1;
-            Virtual_Display vd;
-            if (!Start_Xvfb(xvfb, &vd)) break;
-            server = vd.pid;
-            display = vd.name;
-            unlink("window.log");
-            window = Start_Splice({"SPLICE_GUI_SCRIPT=" + dir + "/window.scr",
-                                   "SPLICE_GUI_LOG=" + dir + "/window.log", "SPLICE_GUI_WINDOW=1",
-                                   "SPLICE_SCREEN=1280x960", "DISPLAY=" + display,
-                                   "SDL_VIDEODRIVER=x11"},
-                                  "window.out");
-            ASSERT_GT(window, 0);
-            /* the change made (and the print at work), or the window gone */
-            bool gone = false;
-            ready = Within(120,
-                           [&] {
-                               gone = waitpid(window, &status, WNOHANG) == window;
-                               return gone
-                                      || (row == PRINT_LOST ? Print_At_Work()
-                                                            : Slurp("window.log").find("SNAPSHOT ")
-                                                                  != std::string::npos);
-                           })
-                    && !gone;
-        }
-        if (server < 0) {
-            ASSERT_EQ(chdir(old_cwd), 0);
-            GTEST_SKIP() << "Xvfb did not start";
-        }
-        if (!ready) {
-            kill(window, SIGKILL);
-            kill(server, SIGTERM);
-            waitpid(window, nullptr, 0);
-            waitpid(server, nullptr, 0);
-        }
-        ASSERT_TRUE(ready) << Slurp("window.out");
+        Window_Run run;
+        /* the change made (and the print at work) */
+        ASSERT_TRUE(Open_Window(
+            xvfb, dir, "window",
+            [&] {
+                return row == PRINT_LOST
+                           ? Print_At_Work()
+                           : Slurp("window.log").find("SNAPSHOT ") != std::string::npos;
+            },
+            &run))
+            << Slurp("window.out");
         if (row == PRINT_LOST) {
             EXPECT_EQ(Slurp("window.log").find("MESSAGE [Drucken]"), std::string::npos);
         }
-        if (row == IDLE_TERM) kill(window, SIGTERM);
-        else kill(server, SIGKILL);
-        const double took = Seconds_To_End(window, &status, 30);
-        kill(server, SIGTERM);
-        waitpid(server, nullptr, 0);
-        EXPECT_GE(took, 0.0) << "the window still ran 30 s later";
-        EXPECT_LE(took, 10.0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == VEL_END_EXIT_CODE)
-            << status << "\n"
-            << Slurp("window.out");
+        const int sig = row == IDLE_TERM ? SIGTERM : row == IDLE_INT ? SIGINT : 0;
+        const double took = End_Window(&run, sig);
+        EXPECT_TRUE(Ended_Without_User(run, took)) << Slurp("window.out");
         EXPECT_NE(
-            Slurp("window.log").find(row == IDLE_TERM ? "ENDED signal 15" : "ENDED display lost"),
+            Slurp("window.log")
+                .find(sig != 0 ? "ENDED signal " + std::to_string(sig) : "ENDED display lost"),
             std::string::npos);
         struct stat st;
         EXPECT_NE(lstat("Stoss.lck", &st), 0);
         EXPECT_EQ(Rt_Lock_Held_By_Other("Stoss.lck"), 0);
+        EXPECT_FALSE(Print_At_Work()); /* the print's work files went with the window */
         const std::string copy = Slurp("Stoss_01.inp.ungespeichert");
         EXPECT_NE(copy.find("\nSYSTEM "), std::string::npos);
         EXPECT_NE(copy, Slurp("Stoss_01.inp"));
 
         /* the next start: writable, the copy named and taken over, and saved */
-        std::ofstream("next.scr", std::ios::binary) << "answer yes\n" << Menu(MENU_SAVE);
-        const pid_t next = Start_Splice({"SPLICE_GUI_SCRIPT=" + dir + "/next.scr",
-                                         "SPLICE_GUI_LOG=" + dir + "/next.log",
-                                         "SPLICE_GUI_HEADLESS=1", "SPLICE_SCREEN=1280x960"},
-                                        "next.out");
-        ASSERT_GT(next, 0);
-        ASSERT_GE(Seconds_To_End(next, &status, 120), 0.0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << Slurp("next.out");
-        const std::string log = Slurp("next.log");
+        const std::string log = Next_Start(dir, "next", "answer yes\n" + Menu(MENU_SAVE));
         EXPECT_NE(log.find("QUESTION [Ungespeicherte Eingaben] Das letzte Fenster des Bauteils "
                            "Stoss endete am "),
                   std::string::npos)
@@ -266,48 +405,296 @@ TEST(WindowEnd, AWindowWhoseDisplayEndsEndsAndKeepsWhatItHadNotSaved)
         EXPECT_EQ(log.find("[Bauteil ge"), std::string::npos);    /* nor held */
         EXPECT_EQ(log.find("schreibgesch"), std::string::npos);
         EXPECT_NE(access("Stoss_01.inp.ungespeichert", F_OK), 0);
-        Splice_Input_Record *saved =
-            static_cast<Splice_Input_Record *>(calloc(1, sizeof(Splice_Input_Record)));
-        Set_Splice_Input_Defaults(saved);
-        EXPECT_EQ(Read_Splice_Input_File("Stoss_01.inp", saved, 0), 1);
-        EXPECT_EQ(saved->service_class, 2);
-        free(saved->Vorbemerkungen_Text);
-        free(saved);
-        EXPECT_FALSE(Print_At_Work()); /* what the print at work left is cleared */
+        EXPECT_EQ(Read_Input("Stoss_01.inp").service_class, 2);
         ASSERT_EQ(chdir(old_cwd), 0);
         if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
     }
 }
 
-/* A print of an input the user did not change leaves no copy at the window's end: the length,
-** spacings, partial factors and shear planes its design run fills in and the combinations it
-** generates are the program's own. A change of the user's after the print is kept. Every
-** example of examples/. */
-TEST(WindowEnd, APrintWithoutAChangeLeavesNoCopy)
+/* A field still open when the window ends (b typed, no Enter): its text is taken as leaving the
+** field would take it. b = 15 goes into the copy (the display lost); "1x5", which the field
+** refuses, is named in the copy's box with the value that stays (SIGTERM). */
+TEST(WindowEnd, AFieldStillOpenKeepsWhatItHolds)
 {
+    std::string why;
+    const std::string xvfb = Usable_Xvfb(&why);
+    if (xvfb.empty()) GTEST_SKIP() << why;
     char old_cwd[1024];
     ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
-    for (const char *ex : {"zugstoss_nagel", "biegestoss_stabduebel", "druckstoss_bolzen"}) {
-        SCOPED_TRACE(ex);
-        const std::string dir = Make_Temp_Folder("printonly_");
+    for (const bool valid : {true, false}) {
+        SCOPED_TRACE(valid);
+        const std::string dir = Row_Folder("openfield_");
         ASSERT_FALSE(dir.empty());
-        const std::string from = std::string(SPLICE_SOURCE_DIR) + "/examples/" + ex;
-        ASSERT_EQ(system(("cp '" + from + "'/* '" + dir + "'/").c_str()), 0);
-        ASSERT_EQ(chdir(dir.c_str()), 0);
-        Use_Example_Host();
-        setenv("TEMP", dir.c_str(), 1);
-        ZW_Test_Reset();
-        ASSERT_EQ(Form_Component_File_Names(ex, 1), 1);
-        ASSERT_EQ(Open_Input_As_Program(Inp_File_Name), 1);
-        Set_Print_List_Names(Oli_File_Name, ex);
-        Offer_Unsaved_Copy();
-        EXPECT_EQ(Compute_And_Print(1), 0);
-        EXPECT_EQ(Keep_Unsaved_Input(), 0);
-        EXPECT_NE(access(Unsaved_Copy_Path().c_str(), F_OK), 0);
-        Splice_Input.service_class = Splice_Input.service_class == 1 ? 2 : 1;
-        EXPECT_EQ(Keep_Unsaved_Input(), 1);
-        EXPECT_EQ(access(Unsaved_Copy_Path().c_str(), F_OK), 0);
+        Write_Long_Print_Splice();
+        std::ofstream("window.scr", std::ios::binary)
+            << Type_Into(B_Y, valid ? "15" : "1x5", false) << "snapshot " << dir << "/w.png\n";
+        Window_Run run;
+        ASSERT_TRUE(Open_Window(xvfb, dir, "window", Snapshot_In("window"), &run))
+            << Slurp("window.out");
+        /* the editor still open: nothing left it */
+        EXPECT_EQ(Slurp("window.log").find("EDITFLOAT"), std::string::npos);
+        EXPECT_TRUE(Ended_Without_User(run, End_Window(&run, valid ? 0 : SIGTERM)));
+        EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert").b, valid ? 15.0 : 14.0);
+        const std::string log = Next_Start(dir, "next", "answer yes\n" + Menu(MENU_SAVE));
+        const char *named = "Aus einem offenen Feld nicht \xC3\xBC"
+                            "bernommen: b: \"1x5\" ist keine Zahl; es gilt weiter 14.0.";
+        EXPECT_EQ(log.find(named) != std::string::npos, !valid) << log;
+        EXPECT_EQ(Read_Input("Stoss_01.inp").b, valid ? 15.0 : 14.0);
         ASSERT_EQ(chdir(old_cwd), 0);
         if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
     }
+}
+
+/* A copy waits ("Später") and the next window ends as well: neither copy is written over. Window
+** 1 changes b to 15 and gets SIGTERM; window 2 is answered "Später", says in its title and above
+** its pages that the copy waits, changes h to 28 and gets SIGTERM. The third start offers both,
+** the newest first, each with when it was made; both stay after "Später". */
+TEST(WindowEnd, NoCopyIsWrittenOverAfterLater)
+{
+    std::string why;
+    const std::string xvfb = Usable_Xvfb(&why);
+    if (xvfb.empty()) GTEST_SKIP() << why;
+    char old_cwd[1024];
+    ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
+    const std::string dir = Row_Folder("later_");
+    ASSERT_FALSE(dir.empty());
+    Write_Long_Print_Splice();
+    for (int window = 1; window <= 2; window++) {
+        SCOPED_TRACE(window);
+        const std::string name = "window" + std::to_string(window);
+        std::ofstream(name + ".scr", std::ios::binary)
+            << (window == 2 ? "answer cancel\n" : "")
+            << Type_Into(window == 1 ? B_Y : B_Y + 26, window == 1 ? "15" : "28", true)
+            << "snapshot " << dir << "/" << name << ".png\n";
+        Window_Run run;
+        ASSERT_TRUE(Open_Window(xvfb, dir, name, Snapshot_In(name), &run)) << Slurp(name + ".out");
+        EXPECT_TRUE(Ended_Without_User(run, End_Window(&run, SIGTERM)));
+    }
+    const std::string log2 = Slurp("window2.log");
+    EXPECT_NE(log2.find("TITLE Biegestoss, 2 x 1000 Kombinationen (ungespeicherte Eingaben "
+                        "warten)"),
+              std::string::npos)
+        << log2;
+    EXPECT_NE(log2.find("Ungespeicherte Eingaben warten in Stoss_01.inp.ungespeichert (beim "
+                        "n\xC3\xA4"
+                        "chsten Start \xC3\xBC"
+                        "bernehmen oder verwerfen)."),
+              std::string::npos);
+    EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert").b, 15.0);
+    EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert").h, 24.0);
+    EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert2").b, 14.0);
+    EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert2").h, 28.0);
+    const std::string log = Next_Start(dir, "next", "answer cancel\nanswer cancel\n");
+    EXPECT_EQ(Count_Of(log, "QUESTION [Ungespeicherte Eingaben] Ein Fenster des Bauteils Stoss "
+                            "endete am "),
+              2)
+        << log;
+    const size_t newest = log.find("dies ist die neueste. | Seine Eingaben stehen in der Datei ");
+    const size_t older =
+        log.find("dies ist die 2. von ihnen. | Seine Eingaben stehen in der Datei ");
+    ASSERT_NE(newest, std::string::npos);
+    ASSERT_NE(older, std::string::npos);
+    EXPECT_LT(newest, older);
+    /* the newest is the second window's */
+    EXPECT_EQ(log.find("Stoss_01.inp.ungespeichert", newest),
+              log.find("Stoss_01.inp.ungespeichert2;", newest));
+    EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert").b, 15.0);
+    EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert2").h, 28.0);
+    ASSERT_EQ(chdir(old_cwd), 0);
+    if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
+}
+
+/* A copy that cannot be written (the size of a file limited below the input's, as a full disk
+** takes no more): the window still ends without its user and gives the component free; the next
+** start says that the last window ended without saving and that its copy could not be kept, and
+** why. */
+TEST(WindowEnd, ACopyThatCannotBeWrittenIsNamedByTheNextStart)
+{
+    std::string why;
+    const std::string xvfb = Usable_Xvfb(&why);
+    if (xvfb.empty()) GTEST_SKIP() << why;
+    char old_cwd[1024];
+    ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
+    const std::string dir = Row_Folder("nocopy_");
+    ASSERT_FALSE(dir.empty());
+    Write_Long_Print_Splice();
+    struct stat input;
+    ASSERT_EQ(stat("Stoss_01.inp", &input), 0);
+    std::ofstream("window.scr", std::ios::binary)
+        << At("click", 118, 233) << "snapshot " << dir << "/window.png\n";
+    Window_Run run;
+    ASSERT_TRUE(Open_Window(xvfb, dir, "window", Snapshot_In("window"), &run, input.st_size / 2))
+        << Slurp("window.out");
+    EXPECT_TRUE(Ended_Without_User(run, End_Window(&run, SIGTERM))) << Slurp("window.out");
+    EXPECT_NE(access("Stoss_01.inp.ungespeichert", F_OK), 0);
+    EXPECT_EQ(Rt_Lock_Held_By_Other("Stoss.lck"), 0);
+    const std::string log = Next_Start(dir, "next", "");
+    EXPECT_NE(log.find("MESSAGE [Ungespeicherte Eingaben] Das letzte Fenster des Bauteils Stoss "
+                       "endete am "),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("Seine Eingaben konnten nicht in eine Kopie geschrieben werden: Die Datei "
+                       "wird zu gro\xC3\x9F."),
+              std::string::npos);
+    /* said once */
+    EXPECT_EQ(Next_Start(dir, "again", "").find("Ungespeicherte Eingaben"), std::string::npos);
+    EXPECT_EQ(Read_Input("Stoss_01.inp").service_class, 1);
+    ASSERT_EQ(chdir(old_cwd), 0);
+    if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
+}
+
+/* A signal while a box of the start is open ends the window without its user, as it does later:
+** SIGTERM at the offer of a waiting copy (the copy stays for the next start), SIGHUP at the hint
+** that the lock of a window that ended is taken over. Within 10 s, and no lock file is left. */
+TEST(WindowEnd, ASignalAtAStartBoxEndsTheWindow)
+{
+    std::string why;
+    const std::string xvfb = Usable_Xvfb(&why);
+    if (xvfb.empty()) GTEST_SKIP() << why;
+    char old_cwd[1024];
+    ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
+    for (const int sig : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(sig);
+        const std::string dir = Row_Folder("startbox_");
+        ASSERT_FALSE(dir.empty());
+        Write_Long_Print_Splice();
+        const char *box = "";
+        if (sig == SIGTERM) {
+            /* a copy of b = 15 waits */
+            Splice_Input.b = 15.0;
+            std::ofstream("Stoss_01.inp.ungespeichert", std::ios::binary) << Input_File_Bytes();
+            box = "QUESTION [Ungespeicherte Eingaben]";
+        } else {
+            /* the lock of a window of this machine that no longer runs */
+            const pid_t ended = fork();
+            if (ended == 0) _exit(0);
+            waitpid(ended, nullptr, 0);
+            char host[256] = "";
+            gethostname(host, sizeof host - 1);
+            std::ofstream("Stoss.lck", std::ios::binary) << ended << " " << host << "\n";
+            box = "MESSAGE [Hinweis] Das Bauteil Stoss war noch als ge\xC3\xB6"
+                  "ffnet vermerkt";
+        }
+        std::ofstream("window.scr", std::ios::binary) << "snapshot " << dir << "/window.png\n";
+        Window_Run run;
+        ASSERT_TRUE(Open_Window(xvfb, dir, "window", Snapshot_In("window"), &run))
+            << Slurp("window.out");
+        EXPECT_NE(Slurp("window.log").find(box), std::string::npos) << Slurp("window.log");
+        EXPECT_TRUE(Ended_Without_User(run, End_Window(&run, sig))) << Slurp("window.out");
+        struct stat st;
+        EXPECT_NE(lstat("Stoss.lck", &st), 0);
+        EXPECT_EQ(Rt_Lock_Held_By_Other("Stoss.lck"), 0);
+        if (sig == SIGTERM) { EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert").b, 15.0); }
+        ASSERT_EQ(chdir(old_cwd), 0);
+        if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
+    }
+}
+
+/* What the next start finds of earlier copies, as it stands: a whole copy that a kill at its
+** rename left under its work file's name is offered as a copy (a cut one goes with the other work
+** files); a copy older than the input file, saved since, says when the input file was saved and
+** that it is newer. */
+TEST(WindowEnd, TheNextStartOffersEveryCopyAsItStands)
+{
+    char old_cwd[1024];
+    ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
+    const std::string dir = Row_Folder("copies_");
+    ASSERT_FALSE(dir.empty());
+    Write_Long_Print_Splice();
+    ASSERT_EQ(Form_Component_File_Names("Stoss", 1), 1);
+    snprintf(Bauteilkennung, BAUTEILKENNUNG_MAX, "Stoss");
+    ASSERT_EQ(Open_Input_As_Program(Inp_File_Name), 1);
+    ZW_Test_Reset();
+    Offer_Unsaved_Copy();
+    /* the copy of b = 15 as a killed window leaves it: whole under its work file's name, and a
+    ** second one cut short */
+    const pid_t ended = fork();
+    if (ended == 0) _exit(0);
+    waitpid(ended, nullptr, 0);
+    Splice_Input.b = 15.0;
+    ASSERT_EQ(Keep_Unsaved_Input(), 1);
+    const std::string whole = "Stoss_01.inp.ungespeichert." + std::to_string(ended) + ".tmp";
+    const std::string cut = "Stoss_01.inp.ungespeichert2." + std::to_string(ended) + ".tmp";
+    ASSERT_EQ(rename("Stoss_01.inp.ungespeichert", whole.c_str()), 0);
+    const std::string bytes = Slurp(whole);
+    std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+    ZW_Test_Reset();
+    ZW_Test_Set_Script("answer cancel\n");
+    ASSERT_EQ(Open_Input_As_Program(Inp_File_Name), 1);
+    Offer_Unsaved_Copy();
+    EXPECT_EQ(Count_Of(Join_Log(), "QUESTION [Ungespeicherte Eingaben]"), 1) << Join_Log();
+    EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert").b, 15.0);
+    EXPECT_NE(access(whole.c_str(), F_OK), 0);
+    EXPECT_NE(access(cut.c_str(), F_OK), 0);
+    /* the input file saved after the copy was made ("Später", then a save of h = 28) */
+    struct timespec an_hour_ago[2];
+    clock_gettime(CLOCK_REALTIME, &an_hour_ago[0]);
+    an_hour_ago[0].tv_sec -= 3600;
+    an_hour_ago[1] = an_hour_ago[0];
+    ASSERT_EQ(utimensat(AT_FDCWD, "Stoss_01.inp.ungespeichert", an_hour_ago, 0), 0);
+    Splice_Input.h = 28.0;
+    ASSERT_EQ(Write_Splice_Input_File(Inp_File_Name, &Splice_Input), 1);
+    ZW_Test_Reset();
+    ZW_Test_Set_Script("answer cancel\n");
+    ASSERT_EQ(Open_Input_As_Program(Inp_File_Name), 1);
+    Offer_Unsaved_Copy();
+    struct stat input;
+    ASSERT_EQ(stat("Stoss_01.inp", &input), 0);
+    struct tm t;
+    char saved[64];
+    localtime_r(&input.st_mtime, &t);
+    strftime(saved, sizeof saved, "am %d.%m.%Y um %H:%M", &t);
+    EXPECT_NE(Join_Log().find(std::string("die Eingabedatei Stoss_01.inp wurde danach "
+                                          "gespeichert, ")
+                              + saved + ", und ist neuer als die Kopie."),
+              std::string::npos)
+        << Join_Log();
+    ASSERT_EQ(chdir(old_cwd), 0);
+    if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
+}
+
+/* An input the user did not change leaves no copy at the window's end, whether the window stood
+** idle at its first page, showed every page twice (their computations fill in the length,
+** thickness, spacings, partial factors and shear planes) or printed (whose design run fills them
+** in too and generates the combinations): what the program fills in is its own. A change of the
+** user's afterwards is kept. Every example of examples/, in a window started on it (headless). */
+TEST(WindowEnd, AnInputWithoutAChangeLeavesNoCopy)
+{
+    char old_cwd[1024];
+    ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
+    std::string pages;
+    for (int round = 0; round < 2; round++)
+        for (int page = 1; page <= PAGE_COUNT; page++)
+            pages += At("click", 85 + 150 * (page % PAGE_COUNT), 62);
+    const struct {
+        const char *what, *script;
+    } rows[] = {{"idle", ""}, {"paged", pages.c_str()}};
+    const std::string printed = Menu(MENU_PRINT);
+    for (const char *ex : {"zugstoss_nagel", "biegestoss_stabduebel", "druckstoss_bolzen"})
+        for (int row = 0; row < 3; row++) {
+            const char *what = row < 2 ? rows[row].what : "printed";
+            SCOPED_TRACE(std::string(ex) + ", " + what);
+            const std::string dir = Make_Temp_Folder("nochange_");
+            ASSERT_FALSE(dir.empty());
+            const std::string from = std::string(SPLICE_SOURCE_DIR) + "/examples/" + ex;
+            ASSERT_EQ(system(("cp '" + from + "'/* '" + dir + "'/").c_str()), 0);
+            ASSERT_EQ(chdir(dir.c_str()), 0);
+            Use_Example_Host();
+            setenv("TEMP", dir.c_str(), 1);
+            Reset_Vbm_Catalogues();
+            Clear_NAD_State();
+            Current_Page = PAGE_SYSTEM;
+            ZW_Test_Reset();
+            ZW_Test_Set_Script(row < 2 ? rows[row].script : printed.c_str());
+            const char *argv[] = {"splice", ex, "17", "1", "4", nullptr};
+            ASSERT_EQ(Splice_Main(5, const_cast<char **>(argv)), 1);
+            if (row == 2) { ASSERT_EQ(access((std::string(ex) + "_01.oli").c_str(), F_OK), 0); }
+            EXPECT_EQ(Keep_Unsaved_Input(), 0);
+            EXPECT_NE(access(Unsaved_Copy_Path().c_str(), F_OK), 0);
+            Splice_Input.service_class = Splice_Input.service_class == 1 ? 2 : 1;
+            EXPECT_EQ(Keep_Unsaved_Input(), 1);
+            EXPECT_EQ(access(Unsaved_Copy_Path().c_str(), F_OK), 0);
+            ASSERT_EQ(chdir(old_cwd), 0);
+            if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
+        }
 }

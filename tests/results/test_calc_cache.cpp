@@ -298,6 +298,16 @@ TEST_F(CalcCache, APageWithoutAChangeComputesNothing)
     serial = Splice_Calc_Serial;
     EXPECT_EQ(Splice_Calc_Prepared(), 0); /* the preparation runs: the run wrote since */
     EXPECT_EQ(Splice_Calc_Serial, serial + 1);
+    /* the utilisation page and a page of the preparation again, in turn: neither computes; the
+    ** preparation's state on the run's is put back */
+    const World prepared_on_checked = Take_World();
+    for (int visit = 0; visit < 2; visit++) {
+        EXPECT_EQ(Splice_Calc_Checked(&code), total);
+        EXPECT_EQ(Splice_Calc_Prepared(), 0);
+        EXPECT_EQ(First_Difference(prepared_on_checked, Take_World()), -1);
+        EXPECT_EQ(prepared_on_checked.pattern, Take_World().pattern);
+    }
+    EXPECT_EQ(Splice_Calc_Serial, serial + 1);
     Print_Run(true); /* empties the list: a print fills none */
     EXPECT_EQ(Splice_Input.utilisation.count, 0);
     serial = Splice_Calc_Serial;
