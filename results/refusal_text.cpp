@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -17,12 +18,15 @@
 #include "foundation/foundation.h"
 
 /*
-** A refusal's value and its least (or largest) value, each as its unit writes it: cm with two
-** decimals, mm as Mm_Of. Where the two would read alike although they differ, both are written
-** with as many decimals as it takes to tell them apart, up to six (the layout's tolerance is
-** 1e-6 cm): "a2 = 7.996 < 8.000 cm", never "8.00 < 8.00".
+** A refusal's value and its least (or largest, most) value, each as its unit writes it: cm with
+** two decimals, mm as Mm_Of. A least value that would read below what the rule asks (or a largest
+** one above it) keeps the decimals that say it, up to three in mm and four in cm: "3.75 x 15 =
+** 56.25 mm", never 56.2, which a user would take for enough. Where the two would read alike
+** although they differ, both are written with as many decimals as it takes to tell them apart, up
+** to six (the layout's tolerance is 1e-6 cm): "a2 = 7.996 < 8.000 cm", never "8.00 < 8.00".
 */
-static void Two_Apart(double value, double required, bool mm, char *v, char *r, size_t size)
+static void Two_Apart(double value, double required, bool mm, bool most, char *v, char *r,
+                      size_t size)
 {
     if (mm) {
         snprintf(v, size, "%s", Mm_Of(value).t);
@@ -31,6 +35,9 @@ static void Two_Apart(double value, double required, bool mm, char *v, char *r, 
         snprintf(v, size, "%.2f", value);
         snprintf(r, size, "%.2f", required);
     }
+    const double read = strtod(r, nullptr);
+    if (most ? read > required + 1e-9 : read < required - 1e-9)
+        snprintf(r, size, "%s", Mm_Digits(required, mm ? 3 : 4).t);
     if (value == required || strcmp(v, r) != 0) return;
     char wv[32], wr[32];
     for (int decimals = mm ? 2 : 3; decimals <= 6; decimals++) {
@@ -63,7 +70,7 @@ std::string Refusal_Distance_Text(const Spacing_Refusal *r)
         head.replace(at, nail.size(), "Schraubendurchmesser");
     /* a member's thickness or a fastener's length in mm, a distance or length in cm */
     char v[32], q[32], value[40], required[40];
-    Two_Apart(r->value, r->required, r->mm != 0, v, q, sizeof v);
+    Two_Apart(r->value, r->required, r->mm != 0, r->most != 0, v, q, sizeof v);
     const char *unit = r->mm ? "mm" : "cm";
     snprintf(value, sizeof value, "%s %s", v, unit);
     snprintf(required, sizeof required, "%s %s", q, unit);

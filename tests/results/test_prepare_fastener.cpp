@@ -358,7 +358,8 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
     EXPECT_EQ(c2.find("Rücken"_cp850), std::string::npos) << c2;
     /* The timber beside plates at least 3.75 h_e deep: the largest C1 (d_c = 117, h_e = 14.25 mm)
     ** between two inner plates of 5 mm in a member of 160 mm leaves lamellas of (160 - 2 x 5) / 3
-    ** = 50 mm < 3.75 x 14.25 = 53.44 mm, which the refusal names with both */
+    ** = 50 mm < 3.75 x 14.25 = 53.4375 mm, which the refusal names with both, the least value
+    ** to three decimals, 53.438 mm, where one decimal would read below it (53.4) */
     Fresh_Splice(true);
     Splice_Input.connection_kind = CONN_INNER_PLATES;
     Splice_Input.splice_kind = SPLICE_TENSION;
@@ -373,7 +374,7 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
     EXPECT_EQ(Refusal_Or_Empty(DERR_CONNECTOR_MIDDLE_3_75HE),
               "Mindestholzdicke (3.75*he) des Mittenholzes unterschritten, gem. 8.9 (2): t_1 = "
               "(b - n_p t_p) / (n_p + 1) = (160 - 2 x 5) / 3 = 50 mm < erforderlich 3.75 h_e = "
-              "3.75 x 14.25 = 53.4 mm");
+              "3.75 x 14.25 = 53.438 mm");
 }
 
 /*
@@ -381,7 +382,8 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
 ** one that holds them in one face an outer member, 2.25 h_e (EN 1995-1-1, 8.9(2), toothed plates
 ** by 8.10), for every connector type and arrangement; the refusal names the part, its thickness
 ** and the least value. Tension splice, N_d 20 kN, C24 of 40 cm height, plates 10 mm, 2 x 2 per
-** half; shear plates B1 65 (h_e 15: 2.25 h_e = 33.75, 3.75 h_e = 56.25 mm), toothed plates
+** half; shear plates B1 65 (h_e 15: 2.25 h_e = 33.75, 3.75 h_e = 56.25 mm, printed as 33.8 and
+** 56.25, never below the rule as 56.2 would read), toothed plates
 ** C2 62 (h_e 7.5: 16.875 and 28.125 mm), C1 62 (h_e 7.4: 16.65 mm; 3 h_e = 22.2 mm is where
 ** k1 reaches 1, no least thickness).
 **   B1 beside two inner plates, (140 - 2 x 10) / 3 = 40 mm between them: refused (designed
@@ -404,7 +406,7 @@ TEST(PrepareRules, ConnectorsAskTheLeastThicknessOfTheFacesTheyHold)
         {VBM_SCHEIBENDUEBEL_B1, 0, CONN_INNER_PLATES, 2, 14.0, 0.0, DERR_CONNECTOR_MIDDLE_3_75HE,
          "Mindestholzdicke (3.75*he) des Mittenholzes unterschritten, gem. 8.9 (2): t_1 = (b - "
          "n_p t_p) / (n_p + 1) = (140 - 2 x 10) / 3 = 40 mm < erforderlich 3.75 h_e = 3.75 x 15 "
-         "= 56.2 mm"},
+         "= 56.25 mm"},
         {VBM_SCHEIBENDUEBEL_B1, 0, CONN_INNER_PLATES, 2, 20.0, 0.0, 0, ""},
         {VBM_SCHEIBENDUEBEL_B1, 0, CONN_INNER_PLATES, 1, 7.5, 0.0, DERR_CONNECTOR_SIDE_2_25HE,
          "Mindestholzdicke (2.25*he) des Seitenholzes unterschritten, gem. 8.9 (2): t_1 = (b - "
@@ -417,7 +419,7 @@ TEST(PrepareRules, ConnectorsAskTheLeastThicknessOfTheFacesTheyHold)
         {VBM_SCHEIBENDUEBEL_C1, 1, CONN_SIDE_TIMBERS, 2, 12.0, 2.0, 0, ""},
         {VBM_SCHEIBENDUEBEL_B1, 0, CONN_OUTER_PLATES, 2, 5.0, 0.0, DERR_CONNECTOR_TOO_HIGH,
          "D\x81"
-         "bel zu hoch: b = 50 mm < erforderlich 3.75 h_e = 3.75 x 15 = 56.2 mm"},
+         "bel zu hoch: b = 50 mm < erforderlich 3.75 h_e = 3.75 x 15 = 56.25 mm"},
     };
     for (const auto &k : cases) {
         SCOPED_TRACE(testing::Message() << k.type << " " << k.kind << " " << k.b);

@@ -135,7 +135,7 @@ TEST(PrepareRules, UsersPlateEndDistance)
     /* Outer plates: the user's end distance must reach 1.2 d0 for every hole (EN 1993-1-8,
     ** Table 3.3), else code 50: nails 4.2 mm: d0 = 5.2 mm, 1.2 d0 = 6.24 mm; screws 8 mm:
     ** d0 = 9 mm, 1.2 d0 = 10.8 mm (half the screw, 4 mm, is not enough). The refusal names both,
-    ** 0.62 < 0.624 cm with the decimals that tell them apart. */
+    ** 0.62 < 0.624 cm, the least value with the decimal that keeps it from reading below 1.2 d0. */
     const struct {
         int type;
         double d, e1;
@@ -143,7 +143,7 @@ TEST(PrepareRules, UsersPlateEndDistance)
         const char *text = nullptr;
     } cases[] = {
         {0, 4.2, 0.62, 50,
-         "Vorderer/Hinterer Mindestrandabstand (e1c, e1t) unterschritten: e1 = 0.620 cm < "
+         "Vorderer/Hinterer Mindestrandabstand (e1c, e1t) unterschritten: e1 = 0.62 cm < "
          "erforderlich 1.2 d0 = 0.624 cm"},
         {0, 4.2, 0.63, 0},
         {2, 8.0, 0.40, 50},
