@@ -214,6 +214,8 @@ static void Swap_Outer_Lamella(Block_Shear_Check *r)
     std::swap(r->mode, b.mode);
     std::swap(r->mode_thin, b.mode_thin);
     std::swap(r->own_mode, b.own_mode);
+    std::swap(r->fastener_mode, b.fastener_mode);
+    std::swap(r->fastener_mode_thin, b.fastener_mode_thin);
     std::swap(r->F_Rk, b.F_Rk);
     std::swap(r->F_Rd, b.F_Rd);
 }
@@ -287,6 +289,14 @@ static int Block_Shear_Run(int group, int entry, const Tearing_Block *only, Bloc
     r.f_v_k = fv / 1000.0;
     Vbm_Rule_Input rule;
     Fill_Vbm_Rule_Input_Plate(&rule);
+    /* a toothed plate's failure modes are those of its bolt (EN 1995-1-1, 8.10), as the fastener
+    ** check designs them: the bolt's diameter, steel and embedment in its hole, the plate's
+    ** class by the bolt */
+    if (Is_Vbm_Toothed_Plate(si->vbm_type)) {
+        rule.vbm_type = VBM_BOLZEN;
+        rule.d = Get_Connector_Bolt_Diameter();
+        rule.steel_grade = si->bolt_steel;
+    }
     Calc_Fh_Members(&rule, &r.values);
 
     r.alpha_deg = rule.alpha1;
@@ -310,7 +320,12 @@ static int Block_Shear_Run(int group, int entry, const Tearing_Block *only, Bloc
     /* a lamella between two plates holds a connector in both faces, an outer lamella in one */
     r.d0 = Timber_Hole_Width(r.t1, Own_Outer_Block() ? 2 : Connector_Faces());
     if (Own_Outer_Block()) r.outer.d0 = Timber_Hole_Width(r.t1, 1);
-    r.fastener_mode = Vbm_Failure_Mode(group, entry, rule.alpha1, &r.fastener_mode_thin);
+    /* the fastener's mode in the member of each block: a lamella between two plates is the
+    ** central member of (8.12), (8.13), an outer lamella the timber beside one plate of (8.11) */
+    r.fastener_mode = Vbm_Failure_Mode(group, entry, rule.alpha1, 0, &r.fastener_mode_thin);
+    if (Own_Outer_Block())
+        r.outer.fastener_mode =
+            Vbm_Failure_Mode(group, entry, rule.alpha1, 1, &r.outer.fastener_mode_thin);
     Get_Group_Kmod(group, &r.kmod, nullptr, nullptr);
     /* block shear is a resistance of the connection: gamma_M of connections (EN 1995-1-1,
     ** Table 2.3, Annex A) */
@@ -478,10 +493,10 @@ static int Area_Decimals(const Block_Shear_Check *r)
 ** The hole width and the net areas of record r's block: a connector's d0 with its formula (faces:
 ** the faces of t1 that hold one; lead names the lamella, explain adds what its letters stand
 ** for), the net lengths as (A.4) and (A.5) take them with t1, and the shear area of the governing
-** mode.
+** mode; lamella (or null) names the member whose fastener mode the area takes.
 */
 static void Write_Block_Areas(FILE *file, const Block_Shear_Check *r, int faces, const char *lead,
-                              bool explain)
+                              bool explain, const char *lamella)
 {
     /* The net lengths as (A.4) and (A.5) take them: the length between the hole centres (along
     ** the grain from the member end, both outer rows) less the holes of width d0 on it */
@@ -513,8 +528,8 @@ static void Write_Block_Areas(FILE *file, const Block_Shear_Check *r, int faces,
                    d0.c_str(), Mm_Digits(r->L_t_gross, dec).t, ht, d0.c_str(),
                    Mm_Digits(r->L_t, dec).t, Mm_Digits(r->t1, dec).t, r->A_t, my);
     /* the fastener's mode, or the two of an interpolation between thin and thick plates;
-    ** between plates the fastener's own mode is that of the inner lamellas, which take the
-    ** larger share; none where no mode lowers the area */
+    ** between plates the fastener's own mode in the lamella of the block, named; none where no
+    ** mode lowers the area */
     char mode[96];
     if (r->mode == '-' && connector) snprintf(mode, sizeof mode, "ganze Dicke");
     else if (r->mode == '-')
@@ -523,8 +538,8 @@ static void Write_Block_Areas(FILE *file, const Block_Shear_Check *r, int faces,
                  "F\xCE\\bs,Rk\xCEr");
     else if (r->mode_thin != 0) snprintf(mode, sizeof mode, "%c/%c", r->mode_thin, r->mode);
     else snprintf(mode, sizeof mode, "%c", r->mode);
-    if (r->mode != '-' && r->own_mode && r->lamellas > 0)
-        snprintf(mode + strlen(mode), sizeof mode - strlen(mode), ", innere Lamelle");
+    if (r->mode != '-' && r->own_mode && lamella != nullptr)
+        snprintf(mode + strlen(mode), sizeof mode - strlen(mode), ", %s", lamella);
     /* EN 1995-1-1, Annex A: the shear area of the whole thickness t1 in the modes (e), (f),
     ** (j/l), (k) and (m), else L_net,v / 2 (L_net,t + 2 t_ef) */
     const bool whole = r->t_ef == r->t1;
@@ -582,13 +597,16 @@ void Print_Block_Shear_Check(FILE *file, const Block_Shear_Check *r)
     /* a lamella between two plates and an outer one each on its own holes where they differ */
     const bool own_outer = r->lamellas > 0 && r->outer.d0 > 0.0;
     Write_Block_Areas(file, r, own_outer ? 2 : Connector_Faces(),
-                      own_outer ? "innere Lamelle (zwischen zwei Blechen)" : nullptr, true);
+                      own_outer ? "innere Lamelle (zwischen zwei Blechen)" : nullptr, true,
+                      r->lamellas > 0 ? "innere Lamelle" : nullptr);
     const Block_Shear_Check outer = own_outer ? Outer_Lamella_Record(r) : *r;
     if (own_outer)
         Write_Block_Areas(file, &outer, 1,
                           "\x84u\xE1"
                           "ere Lamelle (neben einem Blech)",
-                          false);
+                          false,
+                          "\x84u\xE1"
+                          "ere Lamelle");
     /* the block's force, row by row from the top, per shear plane */
     const char *force = "F\xCE\\Ed\xCEr";
     Write_Tearing_Force(file, &r->rows, &r->block, r->planes, r->F_Ed, r->N_d, "Tr\x84gerende");

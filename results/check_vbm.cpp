@@ -969,13 +969,14 @@ static const Vbm_Design *Design_Asked(int group, int entry, double alpha_deg, De
     return d;
 }
 
-int32_t Vbm_Failure_Mode(int group, int entry, double alpha_deg, int32_t *thin)
+int32_t Vbm_Failure_Mode(int group, int entry, double alpha_deg, int outer_lamella, int32_t *thin)
 {
     *thin = 0;
     Design_Cache *cache = nullptr;
     const Vbm_Design *d = Design_Asked(group, entry, alpha_deg, &cache);
     if (d == nullptr || d->code != 0) return 0;
-    if (d->lamellas) {
+    /* the design's own connection is that of an outer lamella beside one plate */
+    if (d->lamellas && !outer_lamella) {
         *thin = d->inner.mode == 23 || d->inner.mode == 24 ? d->inner.mode_thin : 0;
         return d->inner.mode;
     }

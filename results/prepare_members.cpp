@@ -219,13 +219,20 @@ static int Thin_Member_Code(int code, int member)
 }
 
 /* Say in the refusal how the lamellas beside inner plates come from the member and the plates,
-** in mm: t_1 = (b - n_p t_p) / (n_p + 1). */
+** in mm: t_1 = (b - n_p t_p) / (n_p + 1). The connectors' least thicknesses, whose texts speak
+** of the middle member (3.75 h_e) and of the side timber (2.25 h_e), name the lamella they hold
+** it of: the one between two plates, or one beside a single plate. */
 void Lamella_Of(Spacing_Refusal *r)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int n = (int)si->plate_count;
     snprintf(r->of, sizeof r->of, "(b - n_p t_p) / (n_p + 1) = (%s - %d x %s) / %d",
              Mm_Of(10.0 * si->b).t, n, Mm_Of(10.0 * si->t_p).t, n + 1);
+    const char *part = "";
+    if (r->code == DERR_CONNECTOR_MIDDLE_3_75HE) part = "innere Lamelle zwischen zwei Blechen";
+    else if (r->code == DERR_CONNECTOR_SIDE_2_25HE)
+        part = n >= 2 ? "äußere Lamelle neben einem Blech"_cp850 : "Lamelle neben dem Blech";
+    snprintf(r->part, sizeof r->part, "%s", part);
 }
 
 /* The thickness of a member (cm) and its name on the pages. */

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "design/design.h"
@@ -254,6 +256,62 @@ static std::string Cm_Text(double t)
     return text;
 }
 
+/* A length in cm as the sum of squares prints it: two decimals, or up to four where two would
+** round it. */
+static std::string Cm_Square_Base(double y)
+{
+    char text[32];
+    for (int decimals = 2; decimals < 4; decimals++) {
+        Format_N(text, sizeof text, "%.*lf", decimals, y);
+        if (std::fabs(strtod(text, nullptr) - y) < 1e-9) return text;
+    }
+    Format_N(text, sizeof text, "%.4lf", y);
+    return text;
+}
+
+/* The sum of the squared distances y (cm) of the holes of one section from the member's axis,
+** as "2 x 8.28²": equal distances taken together, holes on the axis left out; "0" where all
+** lie on it. */
+static std::string Sum_Of_Squares_Text(const Timber_Section_Holes *holes)
+{
+    std::vector<std::pair<double, int>> ys; /* |y|, count */
+    for (int i = 0; i < holes->count; i++) {
+        const double y = std::fabs(Fastener_Pattern.recs[holes->index[i]].y);
+        bool found = false;
+        for (auto &e : ys)
+            if (std::fabs(e.first - y) < 1e-9) {
+                e.second++;
+                found = true;
+            }
+        if (!found) ys.push_back({y, 1});
+    }
+    std::string text;
+    for (const auto &e : ys) {
+        if (!(e.first > 0.0)) continue;
+        if (!text.empty()) text += " + ";
+        if (e.second > 1) text += std::to_string(e.second) + " x ";
+        text += Cm_Square_Base(e.first) + "\xCE/2\xCEr";
+    }
+    return text.empty() ? "0" : text;
+}
+
+/* The second moment and the section modulus of one member of Write_Connector_Loss_Lines, with the
+** formula and numbers: each hole's loss dA spread over the connector's d_c across the height, its
+** centre y from the member's axis (Calc_Net_Section_Values). */
+static void Write_Connector_Inertia_Line(FILE *file, const char *lead,
+                                         const Connector_Section_Loss *r, double t, double h,
+                                         const Timber_Section_Holes *holes, double I_n, double W_n)
+{
+    Oli_Write_Text(
+        file,
+        "%s: I\xCE\\n\xCEr = t h\xCE/3\xCEr / 12 - \xA3"
+        "A (\xB2 y\xCE/2\xCEr + n d\xCE\\c\xCEr\xCE/2\xCEr / 12) = %s x %.1lf\xCE/3\xCEr "
+        "/ 12 - %.3lf x (%s + %d x %g\xCE/2\xCEr / 12) = %.2lf cm\xCE/4\xCEr => "
+        "W\xCE\\n\xCEr = 2 I\xCE\\n\xCEr / h = %.2lf cm\xCE/3\xCEr",
+        lead, Cm_Text(t).c_str(), h, r->dA / 100.0, Sum_Of_Squares_Text(holes).c_str(),
+        holes->count, r->dc / 10.0, I_n, W_n);
+}
+
 /* One member's line of Write_Connector_Loss_Lines: its deduction with the formula and numbers,
 ** then its net area of thickness t (cm) and height h (cm) with the `holes` of one section. */
 static void Write_Connector_Loss_Line(FILE *file, const char *lead, const Connector_Section_Loss *r,
@@ -277,11 +335,13 @@ static void Write_Connector_Loss_Line(FILE *file, const char *lead, const Connec
 ** What a connector takes out of each member's net section above, at every bolt (EN 1995-1-1,
 ** 5.2(3)): the part of the connector that lies in the member, h_e d_c in each face that holds one,
 ** and the bolt hole d_L over the rest of its thickness; then the net area with the holes of one
-** section. Where two or more inner plates split the timber, each lamella by the faces it holds:
-** both faces between two plates, one beside a single plate. Sizes in mm as the catalogue gives
-** them, the areas in mm² and cm².
+** section, and its I_n and W_n with the loss of each hole spread over the connector's d_c. Where
+** two or more inner plates split the timber, each lamella by the faces it holds: both faces
+** between two plates, one beside a single plate. Sizes in mm as the catalogue gives them, the
+** areas in mm² and cm², the moments in cm.
 */
-static void Write_Connector_Loss_Lines(FILE *file, double A_mid, double A_side)
+static void Write_Connector_Loss_Lines(FILE *file, const double A[2], const double I[2],
+                                       const double W[2])
 {
     const Splice_Input_Record *si = &Splice_Input;
     Connector_Section_Loss c[2];
@@ -297,26 +357,38 @@ static void Write_Connector_Loss_Lines(FILE *file, double A_mid, double A_side)
                    "che, die einen h\x84lt, und das Bohrloch d\xCE\\L\xCEr = %s = %g mm \x81"
                    "ber die restliche Dicke; h\xCE\\e\xCEr = %g mm, d\xCE\\c\xCEr = %g mm",
                    si->fitted_bolt ? "d" : "d + 1 mm", c[0].dL, c[0].he, c[0].dc);
-    if (side)
-        Write_Connector_Loss_Line(file, "Seitenholz", &c[1], si->t_s, si->h_s, holes.count, A_side);
+    /* the height the second moment takes each loss over: the connector's recess, d_c high,
+    ** holds the bolt's hole (Calc_Net_Section_Values) */
+    Oli_Write_Text(file,
+                   "I\xCE\\n\xCEr, W\xCE\\n\xCEr: jeder Abzug \xA3"
+                   "A \x81"
+                   "ber die H\x94he d\xCE\\c\xCEr = %g mm des D\x81"
+                   "bels um die Bolzenachse, y = Abstand der Bolzenachse von der Holzachse",
+                   c[0].dc);
+    if (side) {
+        Write_Connector_Loss_Line(file, "Seitenholz", &c[1], si->t_s, si->h_s, holes.count, A[1]);
+        Write_Connector_Inertia_Line(file, "Seitenholz", &c[1], si->t_s, si->h_s, &holes, I[1],
+                                     W[1]);
+    }
     Connector_Section_Loss lam;
     if (Calc_Lamella_Connector_Loss(1, &lam)) {
         for (int inner = 1; inner >= 0; inner--) {
-            double A = 0.0;
+            double A_l = 0.0, I_l = 0.0, W_l = 0.0;
             Calc_Lamella_Connector_Loss(inner, &lam);
-            Calc_Lamella_Net_Section_Values(inner, &A, nullptr, nullptr);
-            Write_Connector_Loss_Line(file,
-                                      inner ? "innere Lamelle"
-                                            : "\x84u\xE1"
-                                              "ere Lamelle",
-                                      &lam, lam.t / 10.0, si->h, holes.count, A);
+            Calc_Lamella_Net_Section_Values(inner, &A_l, &I_l, &W_l);
+            const char *name = inner ? "innere Lamelle"
+                                     : "\x84u\xE1"
+                                       "ere Lamelle";
+            Write_Connector_Loss_Line(file, name, &lam, lam.t / 10.0, si->h, holes.count, A_l);
+            Write_Connector_Inertia_Line(file, name, &lam, lam.t / 10.0, si->h, &holes, I_l, W_l);
         }
         return;
     }
     const char *lead = si->connection_kind == CONN_SIDE_TIMBERS ? "Mittelholz"
                        : si->connection_kind == CONN_LAP        ? "Blatth\x84lfte"
                                                                 : "Holz";
-    Write_Connector_Loss_Line(file, lead, &c[0], c[0].t / 10.0, si->h, holes.count, A_mid);
+    Write_Connector_Loss_Line(file, lead, &c[0], c[0].t / 10.0, si->h, holes.count, A[0]);
+    Write_Connector_Inertia_Line(file, lead, &c[0], c[0].t / 10.0, si->h, &holes, I[0], W[0]);
 }
 
 /* The members' lines by connection kind. */
@@ -421,7 +493,8 @@ static void Write_Members(FILE *file, double rho_side, double rho_mid)
     default: break;
     }
     Write_Section_Holes_Line(file);
-    Write_Connector_Loss_Lines(file, A_mid, A_side);
+    const double A[2] = {A_mid, A_side}, I[2] = {I_mid, I_side}, W[2] = {W_mid, W_side};
+    Write_Connector_Loss_Lines(file, A, I, W);
 }
 
 /* The coordinate table of the fasteners relative to the centroid S. */

@@ -78,6 +78,8 @@ std::string Refusal_Distance_Text(const Spacing_Refusal *r)
     /* an edge distance beside the rows names the member whose height leaves it */
     std::string name(r->name);
     if (r->where[0]) name += std::string(" ") + r->where;
+    /* the part whose thickness it is, where the code's text names another member */
+    if (r->part[0]) name = std::string(r->part) + ": " + name;
     if (r->rows > 1)
         snprintf(kept, sizeof kept, "%s = (%.2f - %d x %.2f) / 2 = %s", name.c_str(), r->height,
                  r->rows - 1, r->pitch, value);

@@ -196,10 +196,15 @@ int Calc_Lamella_Connector_Loss(int inner, Connector_Section_Loss *r)
 }
 
 /* Width (cm) of the band a hole row takes off the timber's I: the fastener's d, with the
-** clearance of a bolt that is not fitted (and of a dowel's hole, as the sections take it). */
+** clearance of a bolt that is not fitted (and of a dowel's hole, as the sections take it). A
+** connector's whole loss lies within its diameter d_c across the height: its recess of h_e d_c
+** there, its bolt's hole of d_L inside it (EN 1995-1-1, 5.2(3)); the loss is spread over d_c,
+** the bolt's part too, which gives a slightly smaller I than its own d_L would, on the safe side. */
 static double Timber_Band_Width(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
+    if (Is_Vbm_Connector(si->vbm_type))
+        return Get_Connector_Value(si->vbm_type, si->connector_index, "dc") / 10.0;
     return (si->d + ((si->fitted_bolt && si->vbm_type != VBM_STABDUEBEL) ? 0.0 : 1.0)) / 10.0;
 }
 
@@ -254,8 +259,8 @@ void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, doubl
         double w_mm = 0.0;
         loss_side = Plate_Hole_Area(si->t_p * 10.0, &w_mm) / 100.0;
         w_side = w_mm / 10.0;
-        /* the timber's holes are as wide as the plates' (a shear plate's groove keeps its own) */
-        if (type != VBM_SCHEIBENDUEBEL_B1) w = w_mm / 10.0;
+        /* the timber's holes are as wide as the plates' (a connector's recess keeps its own) */
+        if (!Is_Vbm_Connector(type)) w = w_mm / 10.0;
         side = true;
         break;
     }

@@ -78,6 +78,8 @@ typedef struct Spacing_Refusal {
     char how[128];   /* the rule of the least value with its operands, "" where it has none */
     char of[128];    /* how the splice's value arises from the input, with its operands ("" for
                      ** an input itself) */
+    char part[48];   /* the timber part whose thickness it is where the text of the code names
+                     ** another member ("innere Lamelle zwischen zwei Blechen"), else "" */
     int32_t odd;     /* 1: value is a count that must be odd (rows of a staggered layout) */
     int32_t used;    /* the spacings the refusal computed with, bits REFUSAL_A1.. (Refusal_Used) */
     double spacing[REFUSAL_SPACINGS]; /* cm, a1, a2, a3, a4, e1 as it computed with them */

@@ -817,10 +817,11 @@ typedef struct Vbm_Check {
 int Calc_Vbm_Check(int group, int entry, Vbm_Check *out);
 /* The equation code of the failure mode (EN 1995-1-1, 8.2) in which the fastener of combination
 ** (group, entry) fails at the force-to-grain angle alpha_deg, as the fastener check designs it:
-** with lamellas between plates that of such a lamella, which takes the larger share; *thin gets
-** the thin-plate mode that an intermediate plate interpolates with, else 0. 0 where it cannot be
+** with lamellas between plates that of such a lamella, or with outer_lamella that of an outer
+** lamella beside one plate, the member the design joins (modes f, g, h); *thin gets the
+** thin-plate mode that an intermediate plate interpolates with, else 0. 0 where it cannot be
 ** designed. The input is left as it was. */
-int32_t Vbm_Failure_Mode(int group, int entry, double alpha_deg, int32_t *thin);
+int32_t Vbm_Failure_Mode(int group, int entry, double alpha_deg, int outer_lamella, int32_t *thin);
 /* The tensile strength f_u,k (N/mm²) of the yield moment with which the fastener check designs
 ** the fastener of combination (group, entry) at alpha_deg, and the diameter (mm) its failure
 ** modes take: of a wood screw to DIN 571 its d_ef (EN 1995-1-1, 8.7.1), else d. Return 0 (both
@@ -982,7 +983,9 @@ typedef struct Block_Shear_Outer {
     double t_ef;             /* mm */
     char mode, mode_thin;
     int32_t own_mode;
-    double F_Rk, F_Rd; /* kN */
+    int32_t fastener_mode;      /* equation code of the fastener's mode in the outer lamella */
+    int32_t fastener_mode_thin; /* its thin-plate mode of an interpolation, else 0 */
+    double F_Rk, F_Rd;          /* kN */
 } Block_Shear_Outer;
 
 typedef struct Block_Shear_Check {

@@ -783,25 +783,35 @@ TEST(BlockShear, EachLamellaTakesTheHolesOfItsOwnFaces)
     **   F_bs,Rd = 71.862 kN, 20 kN: u = 0.278311 (0.260482 on the outer lamella's 22.1875 mm);
     **   outer d0 = ((40 - 7.5) x 13 + 7.5 x 62) / 40 = 887.5 / 40 = 22.1875 mm, A_net,t = 40 x
     **   143.4125 = 5736.5 mm², F_bs,Rk = 124.768875 kN, F_bs,Rd = 76.780846 kN, 10 kN: 0.130241;
+    **   its shear area is that of its own bolt's mode, beside one plate ((8.11): (g), F_v,Rk
+    **   7.2520 kN; not (j/l) of the inner lamella, whose area is L_net,v t1): M12 of f_u,k 360,
+    **   M_y,Rk = 0.3 x 360 x 12^2.6 = 69070.9 Nmm, f_h,0,k = 0.082 (1 - 0.01 x 13) x 350 =
+    **   24.969 N/mm² (in its hole of 13 mm, as the design takes it), t_ef = 40 ((2 + 4 x 69070.9
+    **   / (24.969 x 12 x 40²))^0.5 - 1) = 24.2035 mm (A.4), L_net,v = 2 x 186 - 3 x 22.1875 =
+    **   305.4375 mm, A_net,v = 305.4375 / 2 x (143.4125 + 2 x 24.2035) = 29294.4 mm² (12218 =
+    **   L_net,v t1 before); 0.7 x 29294.4 x 4.0 = 82.02 kN stays below the tension term;
     ** shear plates B1 65 (h_e 15), lamellas (200 - 20) / 3 = 60 mm (at least 3.75 h_e = 56.25
     ** mm between the plates), rows 117 mm apart:
     **   inner d0 = ((60 - 30) x 13 + 30 x 65) / 60 = 2340 / 60 = 39 mm, A_net,t = 60 x 78 = 4680
     **   mm², F_bs,Rk = 1.5 x 4680 x 14.5 = 101.79 kN (0.7 x 60 x (547 - 3 x 39) x 4.0 = 72.24 kN
     **   below), F_bs,Rd = 62.64 kN, u = 0.319285;
     **   outer d0 = ((60 - 15) x 13 + 15 x 65) / 60 = 1560 / 60 = 26 mm, A_net,t = 60 x 91 = 5460
-    **   mm², F_bs,Rk = 118.755 kN, F_bs,Rd = 73.08 kN, u = 0.136836. */
+    **   mm², F_bs,Rk = 118.755 kN, F_bs,Rd = 73.08 kN, u = 0.136836; a shear plate has no
+    **   dowel's mode: A_net,v = (547 - 3 x 26) x 60 = 28140 mm² of the whole thickness. */
     const Host_Catalogues catalogues;
     const struct {
         int type, row;
-        double dc, b, d0, d0_outer, F_Rk, F_Rk_outer, u, u_outer;
-        const char *inner_hole, *outer_hole;
+        double dc, b, d0, d0_outer, F_Rk, F_Rk_outer, u, u_outer, A_v_outer;
+        const char *inner_hole, *outer_hole, *outer_area;
     } rows[] = {
         {VBM_SCHEIBENDUEBEL_C2, 1, 62.0, 14.0, 31.375, 22.1875, 116.77575, 124.768875, 0.278311,
-         0.130241, "((40 - 2 x 7.5) x 13 + 2 x 7.5 x 62) / 40 = 31.375 mm\n",
-         "((40 - 7.5) x 13 + 7.5 x 62) / 40 = 22.188 mm\n"},
+         0.130241, 29294.4, "((40 - 2 x 7.5) x 13 + 2 x 7.5 x 62) / 40 = 31.375 mm\n",
+         "((40 - 7.5) x 13 + 7.5 x 62) / 40 = 22.188 mm\n",
+         " = 29294 mm\xCE/2\xCEr (Versagensmechanismus g, \x84u\xE1"
+         "ere Lamelle)\n"},
         {VBM_SCHEIBENDUEBEL_B1, 0, 65.0, 20.0, 39.0, 26.0, 101.79, 118.755, 0.319285, 0.136836,
-         "((60 - 2 x 15) x 13 + 2 x 15 x 65) / 60 = 39.0 mm\n",
-         "((60 - 15) x 13 + 15 x 65) / 60 = 26.0 mm\n"},
+         28140.0, "((60 - 2 x 15) x 13 + 2 x 15 x 65) / 60 = 39.0 mm\n",
+         "((60 - 15) x 13 + 15 x 65) / 60 = 26.0 mm\n", " = 28140 mm\xCE/2\xCEr (ganze Dicke)\n"},
     };
     for (const auto &c : rows) {
         SCOPED_TRACE(c.dc);
@@ -813,8 +823,13 @@ TEST(BlockShear, EachLamellaTakesTheHolesOfItsOwnFaces)
         EXPECT_NEAR(r.F_Rk, c.F_Rk, 1e-6);
         EXPECT_NEAR(r.outer.d0, c.d0_outer, 1e-9);
         EXPECT_NEAR(r.outer.F_Rk, c.F_Rk_outer, 1e-6);
+        EXPECT_NEAR(r.outer.A_v, c.A_v_outer, 0.05);
         EXPECT_NEAR(r.u, c.u, 1e-6);
         const std::string s = Printed(&r);
+        /* the outer lamella's shear area after its hole line, with its own mode */
+        const size_t outer = s.find("ere Lamelle (neben einem Blech): d");
+        ASSERT_NE(outer, std::string::npos) << s;
+        EXPECT_NE(s.find(c.outer_area, outer), std::string::npos) << s;
         EXPECT_NE(s.find(std::string("innere Lamelle (zwischen zwei Blechen): d\xCE\\0\xCEr = ((t"
                                      "\xCE\\1\xCEr - 2 h\xCE\\e\xCEr) d\xCE\\L\xCEr + 2 h\xCE\\e"
                                      "\xCEr d\xCE\\c\xCEr) / t\xCE\\1\xCEr = ")

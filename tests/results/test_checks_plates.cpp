@@ -240,15 +240,24 @@ TEST(Sections, EachLamellaBetweenPlatesLosesWhatLiesInItsFaces)
     ** outer one 10000 / 7825 = 1.277955 N/mm², u = 0.143219. Shear plates B1 65 (h_e 15 mm) in
     ** lamellas of (200 - 20) / 3 = 60 mm (at least 3.75 h_e = 56.25 mm between the plates):
     ** inner 2 x 15 x 65 + (60 - 30) x 13 = 2340 mm², A_n = 6 x 24 - 2 x 23.40 = 97.20 cm²;
-    ** outer 15 x 65 + (60 - 15) x 13 = 1560 mm², A_n = 144 - 2 x 15.60 = 112.80 cm². */
+    ** outer 15 x 65 + (60 - 15) x 13 = 1560 mm², A_n = 144 - 2 x 15.60 = 112.80 cm².
+    ** Their I_n and W_n take each loss over the height d_c = 6.2 cm of the connector, which holds
+    ** the bolt's hole, centred on the rows at y = +-16.56 / 2 = +-8.28 cm:
+    ** inner I_n = 4 x 24³ / 12 - 12.55 x (2 x 8.28² + 2 x 6.2² / 12) = 4608 - 12.55 x 143.5235 =
+    ** 2806.780 cm⁴, W_n = 2 x 2806.780 / 24 = 233.898 cm³ (233.68 over d_c + 1 mm = 6.3 cm);
+    ** outer 4608 - 8.875 x 143.5235 = 3334.229 cm⁴, W_n = 277.852 cm³ (277.70). */
     const Host_Catalogues catalogues;
     Inner_Plate_Connector_Splice(VBM_SCHEIBENDUEBEL_C2, 1, 62.0, 14.0);
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
-    double A_in = 0, A_out = 0;
-    ASSERT_EQ(Calc_Lamella_Net_Section_Values(1, &A_in, nullptr, nullptr), 1);
-    ASSERT_EQ(Calc_Lamella_Net_Section_Values(0, &A_out, nullptr, nullptr), 1);
+    double A_in = 0, A_out = 0, I_in = 0, I_out = 0, W_in = 0, W_out = 0;
+    ASSERT_EQ(Calc_Lamella_Net_Section_Values(1, &A_in, &I_in, &W_in), 1);
+    ASSERT_EQ(Calc_Lamella_Net_Section_Values(0, &A_out, &I_out, &W_out), 1);
     EXPECT_NEAR(A_in, 70.90, 1e-9);
     EXPECT_NEAR(A_out, 78.25, 1e-9);
+    EXPECT_NEAR(I_in, 2806.780, 1e-3);
+    EXPECT_NEAR(W_in, 233.898, 1e-3);
+    EXPECT_NEAR(I_out, 3334.229, 1e-3);
+    EXPECT_NEAR(W_out, 277.852, 1e-3);
     Timber_Check r;
     ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
     EXPECT_NEAR(r.mid.A_n, 70.90, 1e-9);
@@ -272,6 +281,21 @@ TEST(Sections, EachLamellaBetweenPlatesLosesWhatLiesInItsFaces)
                        "A = h\xCE\\e\xCEr d\xCE\\c\xCEr + (t - h\xCE\\e\xCEr) d\xCE\\L\xCEr = "
                        "7.5 x 62 + (40 - 7.5) x 13 = 887.5 mm\xCE/2\xCEr => A\xCE\\n\xCEr = 4.0 x "
                        "24.0 - 2 x 8.875 = 78.25 cm\xCE/2\xCEr\n"),
+              std::string::npos)
+        << sys;
+    /* and its I_n and W_n, with the height each loss is spread over */
+    EXPECT_NE(
+        sys.find("innere Lamelle: I\xCE\\n\xCEr = t h\xCE/3\xCEr / 12 - \xA3"
+                 "A (\xB2 y\xCE/2\xCEr + n d\xCE\\c\xCEr\xCE/2\xCEr / 12) = 4.0 x "
+                 "24.0\xCE/3\xCEr / 12 - 12.550 x (2 x 8.28\xCE/2\xCEr + 2 x 6.2\xCE/2\xCEr / "
+                 "12) = 2806.78 cm\xCE/4\xCEr => W\xCE\\n\xCEr = 2 I\xCE\\n\xCEr / h = 233.90 "
+                 "cm\xCE/3\xCEr\n"),
+        std::string::npos)
+        << sys;
+    EXPECT_NE(sys.find("I\xCE\\n\xCEr, W\xCE\\n\xCEr: jeder Abzug \xA3"
+                       "A \x81"
+                       "ber die H\x94he d\xCE\\c\xCEr = 62 mm des D\x81"
+                       "bels um die Bolzenachse"),
               std::string::npos)
         << sys;
     Inner_Plate_Connector_Splice(VBM_SCHEIBENDUEBEL_B1, 0, 65.0, 20.0);

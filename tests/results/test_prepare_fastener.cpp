@@ -372,16 +372,17 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
     Set_Layout(2, 2);
     ASSERT_EQ(Prepare_Splice_Calc(), DERR_CONNECTOR_MIDDLE_3_75HE);
     EXPECT_EQ(Refusal_Or_Empty(DERR_CONNECTOR_MIDDLE_3_75HE),
-              "Mindestholzdicke (3.75*he) des Mittenholzes unterschritten, gem. 8.9 (2): t_1 = "
-              "(b - n_p t_p) / (n_p + 1) = (160 - 2 x 5) / 3 = 50 mm < erforderlich 3.75 h_e = "
-              "3.75 x 14.25 = 53.438 mm");
+              "Mindestholzdicke (3.75*he) des Mittenholzes unterschritten, gem. 8.9 (2): innere "
+              "Lamelle zwischen zwei Blechen: t_1 = (b - n_p t_p) / (n_p + 1) = (160 - 2 x 5) / 3 "
+              "= 50 mm < erforderlich 3.75 h_e = 3.75 x 14.25 = 53.438 mm");
 }
 
 /*
 ** A timber part that holds connectors in both faces is an inner member, at least 3.75 h_e thick,
 ** one that holds them in one face an outer member, 2.25 h_e (EN 1995-1-1, 8.9(2), toothed plates
 ** by 8.10), for every connector type and arrangement; the refusal names the part, its thickness
-** and the least value. Tension splice, N_d 20 kN, C24 of 40 cm height, plates 10 mm, 2 x 2 per
+** and the least value, a lamella by its own name where the text of the rule speaks of the middle
+** member or of a side timber. Tension splice, N_d 20 kN, C24 of 40 cm height, plates 10 mm, 2 x 2 per
 ** half; shear plates B1 65 (h_e 15: 2.25 h_e = 33.75, 3.75 h_e = 56.25 mm, printed as 33.8 and
 ** 56.25, never below the rule as 56.2 would read), toothed plates
 ** C2 62 (h_e 7.5: 16.875 and 28.125 mm), C1 62 (h_e 7.4: 16.65 mm; 3 h_e = 22.2 mm is where
@@ -404,14 +405,14 @@ TEST(PrepareRules, ConnectorsAskTheLeastThicknessOfTheFacesTheyHold)
         const char *text;
     } cases[] = {
         {VBM_SCHEIBENDUEBEL_B1, 0, CONN_INNER_PLATES, 2, 14.0, 0.0, DERR_CONNECTOR_MIDDLE_3_75HE,
-         "Mindestholzdicke (3.75*he) des Mittenholzes unterschritten, gem. 8.9 (2): t_1 = (b - "
-         "n_p t_p) / (n_p + 1) = (140 - 2 x 10) / 3 = 40 mm < erforderlich 3.75 h_e = 3.75 x 15 "
-         "= 56.25 mm"},
+         "Mindestholzdicke (3.75*he) des Mittenholzes unterschritten, gem. 8.9 (2): innere Lamelle "
+         "zwischen zwei Blechen: t_1 = (b - n_p t_p) / (n_p + 1) = (140 - 2 x 10) / 3 = 40 mm < "
+         "erforderlich 3.75 h_e = 3.75 x 15 = 56.25 mm"},
         {VBM_SCHEIBENDUEBEL_B1, 0, CONN_INNER_PLATES, 2, 20.0, 0.0, 0, ""},
         {VBM_SCHEIBENDUEBEL_B1, 0, CONN_INNER_PLATES, 1, 7.5, 0.0, DERR_CONNECTOR_SIDE_2_25HE,
-         "Mindestholzdicke (2.25*he) des Seitenholzes unterschritten, gem. 8.9 (2): t_1 = (b - "
-         "n_p t_p) / (n_p + 1) = (75 - 1 x 10) / 2 = 32.5 mm < erforderlich 2.25 h_e = 2.25 x 15 "
-         "= 33.8 mm"},
+         "Mindestholzdicke (2.25*he) des Seitenholzes unterschritten, gem. 8.9 (2): Lamelle neben "
+         "dem Blech: t_1 = (b - n_p t_p) / (n_p + 1) = (75 - 1 x 10) / 2 = 32.5 mm < erforderlich "
+         "2.25 h_e = 2.25 x 15 = 33.8 mm"},
         {VBM_SCHEIBENDUEBEL_C2, 1, CONN_INNER_PLATES, 1, 6.0, 0.0, 0, ""},
         {VBM_SCHEIBENDUEBEL_C2, 1, CONN_SIDE_TIMBERS, 2, 12.0, 1.6, DERR_CONNECTOR_TOO_HIGH,
          "D\x81"
