@@ -446,8 +446,8 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
     /* and the geometry that the splice of the other sign is to keep, with what falls short */
     Other_Sign_Route route;
     if (Get_Other_Sign_Route(&left_out, &route))
-        for (int which = 0; which < 2; which++) {
-            char note[320];
+        for (int which = 0; which < OTHER_SIGN_ROUTE_LINES; which++) {
+            char note[512];
             if (!Other_Sign_Route_Line(&route, which, 0, note, sizeof note)) continue;
             Wdg_Set_Fg_Colour(RED_CI);
             Page_Draw_Wrapped(PAGE_LABEL_X + 10, &r, NPIXEL_X - PAGE_LABEL_X - 60, note);
