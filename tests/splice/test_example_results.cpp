@@ -277,6 +277,20 @@ TEST_F(ExampleResults, ThePullingCombinationsGoToTheTensionSpliceWithThisGeometr
         EXPECT_NEAR(Fastener_Pattern.recs[i].y, laid[i].y, 1e-9) << i;
     }
 
+    /* the same splice as a tension splice: its a3,t = 14 cm is more than the compression
+    ** splice's plates allow, 2 x 14 = 28 cm > 16.8 cm, and no a3 serves both alike */
+    Open_Compression_Example_With_Quake();
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Get_Unchecked_Loads(&u), 1);
+    ASSERT_EQ(Get_Other_Sign_Route(&u, &route), 1);
+    EXPECT_EQ(route.kind, SPLICE_COMPRESSION);
+    ASSERT_EQ(Other_Sign_Route_Line(&route, 1, 0, line, sizeof line), 1);
+    EXPECT_NE(strstr(line, "zu groß: a3 = 14.00 cm > p1,max / 2 = 8.40 cm"_cp850), nullptr) << line;
+    ASSERT_EQ(Other_Sign_Route_Line(&route, 2, 0, line, sizeof line), 1);
+    EXPECT_STREQ(line, "Kein a3 genügt beiden Stoßarten: der Zugstoß verlangt a3,t = 14.00 cm, die "
+                       "gedrückten Bleche des Druckstoßes erlauben höchstens a3 = 8.40 cm"_cp850);
+
     /* inner plates: a3 = 14 cm serves both, with the length that follows from it */
     Open_Compression_Example_With_Quake();
     Splice_Input.connection_kind = CONN_INNER_PLATES;
