@@ -6,6 +6,7 @@
 #include "dialogs/sva.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -741,6 +742,67 @@ void SVA_Set_Last_Field_Limits(int area, double lower, double upper, int decimal
     a->last->lower = lower;
     a->last->upper = upper;
     a->last->decimals = decimals;
+}
+
+void SVA_Set_Last_Field_Held(int area, int width, int decimals, int room)
+{
+    Scrollable_View_Area *a = SVA_Get(area);
+    if (a == nullptr || a->last == nullptr || a->last->kind != SVA_FLOAT_FIELD) return;
+    SVA_Item *it = a->last;
+    it->held_width = std::max(width, 1);
+    it->held_least = std::max(decimals, 0);
+    it->held_room = room;
+    /* the text is cut by characters: as many as the room holds of the narrowest ones */
+    it->aux = std::max(it->aux, room / std::max(SVA_Text_Width_In_Font(".", it->font), 1));
+}
+
+void SVA_Set_Last_Field_Least(int area)
+{
+    Scrollable_View_Area *a = SVA_Get(area);
+    if (a == nullptr || a->last == nullptr || a->last->kind != SVA_FLOAT_FIELD) return;
+    a->last->held_up = 1;
+}
+
+/* The decimals with which v shows in room pixels of font: those it holds, from least on (at
+** most six), fewer where the room does not hold them. */
+static int Held_Field_Decimals(double v, int least, int room, int font)
+{
+    int n = Held_Decimals(v, least, 6);
+    for (char text[64]; n > least; n--) {
+        snprintf(text, sizeof text, "%.*f", n, v);
+        if (SVA_Text_Width_In_Font(text, font) <= room) break;
+    }
+    return n;
+}
+
+void SVA_Held_Text(double v, int width, int least, int room, int font, int up, char *text,
+                   size_t size)
+{
+    const int n = Held_Field_Decimals(v, least, room, font);
+    snprintf(text, size, "%*.*f", width, n, v);
+    if (!up || !(strtod(text, nullptr) < v)) return;
+    /* a least value that the room cut below itself: its last decimal up */
+    const double step = std::pow(10.0, -n);
+    snprintf(text, size, "%*.*f", width, n, std::ceil(v / step - 1e-6) * step);
+}
+
+void SVA_Float_Format(const SVA_Item *it, double v, char *format, size_t size)
+{
+    if (it->held_width <= 0) snprintf(format, size, "%s", it->text ? it->text : "%g");
+    else
+        snprintf(format, size, "%%%d.%df", it->held_width,
+                 Held_Field_Decimals(v, it->held_least, it->held_room, it->font));
+}
+
+void SVA_Float_Text(const SVA_Item *it, char *text, size_t size)
+{
+    const double v = it->value ? *it->value : 0.0;
+    if (it->held_width > 0) {
+        SVA_Held_Text(v, it->held_width, it->held_least, it->held_room, it->font, it->held_up, text,
+                      size);
+        return;
+    }
+    snprintf(text, size, it->text ? it->text : "%g", v);
 }
 
 void SVA_Set_Last_Input_Tag(int area, SVA_Change_Fn fn)

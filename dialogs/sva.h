@@ -89,6 +89,11 @@ struct SVA_Item {
     int32_t whole;          /* float field of a count: takes whole numbers only */
     int32_t limited;        /* float field: a typed value must lie in [lower, upper] */
     int32_t decimals;       /* the decimals it is shown with, which the limits are read to */
+    int32_t held_width;     /* float field showing what its value holds (SVA_Set_Last_Field_Held):
+                            ** the width of its format, 0 for a field shown by its format */
+    int32_t held_least;     /* ... the decimals of its format, the fewest it shows */
+    int32_t held_room;      /* ... the pixels its text may take */
+    int32_t held_up;        /* ... 1: a value the room cuts is shown rounded up (a least one) */
     double lower, upper;
     SVA_Draw_Fn draw;             /* kind 4 */
     SVA_Change_Fn change;         /* kinds 7, 8, 10, 16, 17 */
@@ -214,6 +219,24 @@ void SVA_Set_Last_Field_Whole(int area);
 ** outside is refused, with a hint that names the field, what was typed, the limit and what the
 ** field still holds. */
 void SVA_Set_Last_Field_Limits(int area, double lower, double upper, int decimals);
+/* The last float field (whose format is "%<width>.<decimals>f") shows the decimals its value
+** holds: from decimals on, the fewest with which its text reads back as the value (at most six),
+** as many as room pixels hold (the last one rounded where the room cuts them). Typing what it
+** shows gives the value again, and stepping through it without typing keeps the value. */
+void SVA_Set_Last_Field_Held(int area, int width, int decimals, int room);
+/* The last such field holds a least value (a length the splice asks at least): where its room
+** cuts the decimals, it shows the value rounded up, which typed meets it. */
+void SVA_Set_Last_Field_Least(int area);
+/* The printf format a float field shows the value v with (its own format, or that of the
+** decimals v holds), into format (size bytes). */
+void SVA_Float_Format(const SVA_Item *it, double v, char *format, size_t size);
+/* The text a float field shows now, into text (size bytes): its value by SVA_Float_Format, a
+** least value that the room cuts rounded up. */
+void SVA_Float_Text(const SVA_Item *it, char *text, size_t size);
+/* The text of v as a field of SVA_Set_Last_Field_Held (width, decimals least, room pixels of
+** font, up: a least value) shows it, into text (size bytes). */
+void SVA_Held_Text(double v, int width, int least, int room, int font, int up, char *text,
+                   size_t size);
 void SVA_Set_Last_Input_Tag(int area, SVA_Change_Fn fn);
 /* Hand a malloc'ed block to the last item, which frees it with itself (freed at once when the
 ** area is bad or empty). */

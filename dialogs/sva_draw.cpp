@@ -113,7 +113,7 @@ static void Field_Text(const SVA_Item *it, char *buf, size_t size)
 {
     if (it->kind == SVA_FLOAT_FIELD) {
         char tmp[256];
-        snprintf(tmp, sizeof tmp, it->text, it->value ? *it->value : 0.0);
+        SVA_Float_Text(it, tmp, sizeof tmp);
         int n = std::min((int)strlen(tmp), std::max(it->aux, 0));
         snprintf(buf, size, "%.*s", n, tmp);
     } else {

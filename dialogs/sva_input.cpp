@@ -508,7 +508,7 @@ int SVA_Picture_List_Popup(SVA_Item *field, int x, int y, int area_top, int area
 static int Float_Width(const SVA_Item *it)
 {
     char buf[256];
-    snprintf(buf, sizeof buf, it->text, it->value ? *it->value : 0.0);
+    SVA_Float_Text(it, buf, sizeof buf);
     return SVA_Text_Width_In_Font(buf, it->font);
 }
 
@@ -541,7 +541,8 @@ static int Field_Width_For_View(const SVA_Item *it)
 static std::string Shown_Number(const SVA_Item *it)
 {
     char buf[64];
-    snprintf(buf, sizeof buf, it->text && it->text[0] ? it->text : "%g", *it->value);
+    if (it->text && it->text[0]) SVA_Float_Text(it, buf, sizeof buf);
+    else snprintf(buf, sizeof buf, "%g", *it->value);
     const char *p = buf;
     while (*p == ' ') p++;
     return p;
@@ -575,6 +576,16 @@ static const char *Refusal_Of(const SVA_Item *it, double v, char *why, size_t si
     return why;
 }
 
+/* The text the in-place editor of a float field opens with for the value v, without the blanks
+** before it. */
+static std::string Opened_Text(const SVA_Item *it, double v)
+{
+    char format[32], text[64];
+    SVA_Float_Format(it, v, format, sizeof format);
+    snprintf(text, sizeof text, format, v);
+    return text + strspn(text, " ");
+}
+
 /* The field whose in-place editor is open, null while none is. */
 static SVA_Item *Open_Field = nullptr;
 
@@ -594,6 +605,8 @@ int SVA_Take_Open_Field(std::string *refused)
         return 1;
     }
     if (it->kind != SVA_FLOAT_FIELD || typed[0] == 0) return 0;
+    /* what it showed, untouched, leaves its value as it is */
+    if (it->held_width > 0 && typed == Opened_Text(it, *it->value)) return 0;
     double v = 0.0;
     char why[80];
     const char *refusal =
@@ -619,10 +632,14 @@ static int Edit_One(SVA_Item *it, View &v)
     switch (it->kind) {
     case SVA_FLOAT_FIELD: {
         const double was = *it->value;
-        r = Short_Edit_Float(ex, ey, it->text, it->value);
+        char format[32];
+        SVA_Float_Format(it, was, format, sizeof format);
+        r = Short_Edit_Float(ex, ey, format, it->value);
         /* what is no number, a fraction in a count and a value out of the limits are refused
         ** alike: the field keeps its value and the hint shows what was typed */
         const std::string typed = Short_Edit_Float_Typed();
+        /* a field stepped through without typing keeps its value, whatever decimals it shows */
+        if (it->held_width > 0 && typed == Opened_Text(it, was)) *it->value = was;
         char why[80];
         const char *refusal = Short_Edit_Float_Refused()[0]
                                   ? "ist keine Zahl"

@@ -220,14 +220,15 @@ int Wdg_Text_Field_Visible(int x, int y, char *buffer, int n, int visible, const
 
 /* ------------------------------------------------------------------ number fields */
 
-/* Add a float field item on a double with a format; the room used, or 0 when nothing is added. */
+/* Add a float field item on a double with a format; the room used, or 0 when nothing is added.
+** A read-only field's box is box pixels wide where that is more than its room. */
 static int Number_Field(int x, int y, double *value, const char *format, int width, int s,
-                        int colour, int *activity)
+                        int colour, int *activity, int box = 0)
 {
     int area = Wdg_State.area;
     if (area < 0 || width < 1 || value == nullptr) return 0;
     int w = 8 * width + 15;
-    if (s == WDG_READ_ONLY) Read_Only_Box(x, y, x + w - 1);
+    if (s == WDG_READ_ONLY) Read_Only_Box(x, y, x + std::max(w, box) - 1);
     SVA_Add_Float_Field(area, x + 7, y, value, format, (int)(Wdg_State.font & STYLE_BITS), colour,
                         activity ? activity : State_Cell(s));
     Set_Last(x, y - 13, x + w, y + 5, s);
@@ -259,7 +260,26 @@ int Wdg_Float_Field(int x, int y, double *var, int width, int decimals, const in
     char format[32];
     Float_Format(format, sizeof format, width, decimals);
     int s = State_Of(state);
-    return Number_Field(x, y, var, format, width, s, State_Colour(s), nullptr);
+    /* it shows the decimals its value holds, beyond its own where it holds more (a length of
+    ** 101.04 where one decimal would show 101.0, which typed the splice refuses), in up to two
+    ** characters more than its width (six decimals of 10 to 99.999999); a read-only box as wide
+    ** as the text it shows, its frame 7 pixels either side */
+    const int font = (int)(Wdg_State.font & STYLE_BITS);
+    const int room = (width + 2) * SVA_Text_Width_In_Font("0", font);
+    int box = 0;
+    if (s == WDG_READ_ONLY && var != nullptr) {
+        char text[64];
+        SVA_Held_Text(*var, width, decimals, room, font, 0, text, sizeof text);
+        box = SVA_Text_Width_In_Font(text, font) + 15;
+    }
+    const int w = Number_Field(x, y, var, format, width, s, State_Colour(s), nullptr, box);
+    if (w > 0) SVA_Set_Last_Field_Held(Wdg_State.area, width, decimals, room);
+    return w;
+}
+
+void Wdg_Set_Last_Field_Least(void)
+{
+    if (Wdg_State.area >= 0) SVA_Set_Last_Field_Least(Wdg_State.area);
 }
 
 int Wdg_Named_Float_Field(int x, int y, double *var, int width, int decimals, const char *name,

@@ -59,7 +59,12 @@ int Wdg_Text_Field(int x, int y, char *buffer, int unread, const int *state);
 int Wdg_Padded_Text_Field(int x, int y, char *buffer, int n, const int *state);
 int Wdg_Text_Field_Visible(int x, int y, char *buffer, int n, int visible, const int *state);
 
+/* A number field that shows its value with `decimals` decimals, more where the value holds more
+** (as many as the field's room holds): what it shows, typed, is the value. */
 int Wdg_Float_Field(int x, int y, double *var, int width, int decimals, const int *state);
+/* The last number field holds a least value (a length the program chose at least): where its
+** room cuts the decimals the value holds, it shows the value rounded up. */
+void Wdg_Set_Last_Field_Least(void);
 int Wdg_Float_Field_Coloured(int x, int y, double *var, int width, int decimals, int colour,
                              const int *state);
 /* A number field whose hints name it (name, code page 850): "Kombination 12, M_d: \"1.000,5\" ist

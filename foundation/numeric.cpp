@@ -4,6 +4,7 @@
 */
 #include "foundation/numeric.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -41,6 +42,20 @@ double Round_To_Decimals(double x, int n)
     char text[400];
     snprintf(text, sizeof text, "%.*lf", n, x + pow(10.0, -6.0 - n));
     return strtod(text, nullptr);
+}
+
+int Held_Decimals(double x, int least, int most)
+{
+    if (least < 0) least = 0;
+    if (most > 17) most = 17;
+    if (!std::isfinite(x) || std::fabs(x) >= 1e15) return least;
+    const double tolerance = 1e-9 * std::fmax(1.0, std::fabs(x));
+    for (int n = least; n < most; n++) {
+        char text[48];
+        snprintf(text, sizeof text, "%.*f", n, x);
+        if (std::fabs(strtod(text, nullptr) - x) <= tolerance) return n;
+    }
+    return std::max(least, most);
 }
 
 int Count_Digits(long long n)

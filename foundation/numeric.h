@@ -17,6 +17,12 @@
 ** For n > 13 the value is printed with n decimals and read back.
 */
 double Round_To_Decimals(double x, int n);
+/*
+** The fewest decimals n, from least up to most, with which "%.*f" writes x so that the text reads
+** back as x (within 1e-9 of |x|, at least of 1): 2 for 101.04 from least 1, 1 for 101.0; most
+** where none does (6.7714285714 to 6 gives 6.771429).
+*/
+int Held_Decimals(double x, int least, int most);
 int Count_Digits(long long n);                 /* decimal digits of n >= 0 (0..9 -> 1) */
 double Safe_Divide(double a, double b, int n); /* a/b, or +-1e100 when |b| rounds to 0 */
 double Safe_Divide_10(double a, double b);

@@ -130,6 +130,14 @@ static double Plate_Gamma_M1(int accidental)
 ** min(14 t; 200 mm) in every combination, whatever the sign of its actions; inner plates, held
 ** on both faces in their slots, are exempt. With an annex only.
 */
+double Plate_Spacing_Limit(int kind)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    if (Nad_Params == nullptr || (kind != SPLICE_BENDING && kind != SPLICE_COMPRESSION)) return 0.0;
+    if (si->connection_kind != CONN_OUTER_PLATES || !(si->t_p > 0.0)) return 0.0;
+    return std::fmin(14.0 * si->t_p * 10.0, 200.0);
+}
+
 static void Calc_Plate_Spacing(Plate_Buckling *b)
 {
     const Splice_Input_Record *si = &Splice_Input;
@@ -140,7 +148,7 @@ static void Calc_Plate_Spacing(Plate_Buckling *b)
         return;
     }
     b->spacing = PLATE_SPACING_LIMITED;
-    b->p1_max = std::fmin(14.0 * b->t, 200.0);
+    b->p1_max = Plate_Spacing_Limit(kind);
     b->u_p1 = b->p1 * 10.0 / b->p1_max;
     b->p2 = Plate_Row_Span();
     b->u_p2 = b->p2 * 10.0 / b->p1_max;

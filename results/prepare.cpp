@@ -287,7 +287,6 @@ static double A3_Of_Kind(double a3t, double a3c)
 static int Calc_Pass_Spacings(double alpha_1, double alpha_2, Pass_Spacings *p)
 {
     Splice_Input_Record *si = &Splice_Input;
-    const bool lap = si->connection_kind == CONN_LAP;
     double v[6];
     p->members = Pattern_Spacings(alpha_1, alpha_2, v, p->member, p->member_v);
     p->a1 = v[0];
@@ -310,7 +309,6 @@ static int Calc_Pass_Spacings(double alpha_1, double alpha_2, Pass_Spacings *p)
     if (si->a1_user) p->a1 = si->a1;
     p->a4_timber = p->a4;
 
-    const int n_c = (int)Splice_N_Col(si);
     p->e1 = 0.0;
     p->d0 = 0.0;
     if (si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES) {
@@ -346,12 +344,21 @@ static int Calc_Pass_Spacings(double alpha_1, double alpha_2, Pass_Spacings *p)
         p->a4 = std::fmax(p->a4, 1.2 * d0);
         p->a1 = std::fmax(p->a1, 2.4 * d0);
         p->a2 = std::fmax(p->a2, 2.4 * d0);
-        p->L_req = 2.0 * ((n_c - 1) * p->a1 + p->e1 + p->a3);
-    } else {
-        p->L_req = 2.0 * ((n_c - 1) * p->a1 + 2.0 * p->a3);
     }
-    if (lap) p->L_req /= 2.0;
+    p->L_req = Splice_Length_For(p->a1, p->a3, p->e1);
     return 0;
+}
+
+double Splice_Length_For(double a1, double a3, double e1)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int n_c = (int)Splice_N_Col(si);
+    switch (si->connection_kind) {
+    case CONN_INNER_PLATES:
+    case CONN_OUTER_PLATES: return 2.0 * ((n_c - 1) * a1 + e1 + a3);
+    case CONN_LAP: return (n_c - 1) * a1 + 2.0 * a3;
+    default: return 2.0 * ((n_c - 1) * a1 + 2.0 * a3);
+    }
 }
 
 /* Height (cm) over which the rows are laid out: the lower of the members the fasteners pass

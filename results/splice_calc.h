@@ -205,6 +205,11 @@ int Panel_Spacing_Member(int n, const Spacing_Member m[2]);
 */
 int Calc_Member_Spacings(double alpha_1, double alpha_2, Spacing_Member m[2], double v[2][6]);
 
+/* The length L (cm) that n_c columns ask at the spacing a1, the end distance a3 and (plates) the
+** plates' end distance e1: 2 ((n_c - 1) a1 + e1 + a3) of plates, 2 ((n_c - 1) a1 + 2 a3) of side
+** timbers (both their ends), (n_c - 1) a1 + 2 a3 of a lap; the automatic length. */
+double Splice_Length_For(double a1, double a3, double e1);
+
 /* The program's own least spacings of a splice of another kind over the pattern laid out (cm):
 ** a1, a2, a3 and a4 as the layout lays them (a4 from the edge the rows are laid from, beside
 ** plates lower than the member the plates'), with the own names of a3 and a4 by that kind's

@@ -462,6 +462,12 @@ typedef struct Plate_Buckling {
     double u;           /* sigma_c / f_b when DONE, UTIL_NO_CHECK without a strength, else 0 */
 } Plate_Buckling;
 
+/* The largest spacing p1,max = min(14 t; 200 mm) (mm) that the outer plates of a splice of kind
+** `kind` (SPLICE_*) keep as compression members in the plate check (bending and compression
+** splices with an annex), or 0 where that splice sets none: between adjacent columns, across the
+** joint (2 a3) and between adjacent rows alike. */
+double Plate_Spacing_Limit(int kind);
+
 /* Largest distance (cm) along the force between adjacent columns of fasteners in the plates,
 ** that across the joint included (*across, optional, set when it governs); 0 without a
 ** pattern. */
@@ -1165,11 +1171,21 @@ int Get_Unchecked_Loads(Unchecked_Loads *u);
 ** page (print 0) or the print list (print 1) shows it, with the splice kind that checks what is
 ** left out; return 0 with an empty text when there is nothing to say. */
 int Unchecked_Load_Line(const Unchecked_Loads *u, int which, int print, char *buf, size_t size);
-/* A distance of this splice that the splice of the other sign asks more of: its name ("a3"),
-** the own name of that splice's least value ("a3,t") and both values (cm). */
+/* A distance of this splice that the splice of the other sign asks otherwise: less than that
+** splice asks, or more than its plates allow, and whether any value serves both. */
 typedef struct Other_Sign_Short {
-    const char *name, *rule;
-    double have, need;
+    const char *name, *rule; /* "a3" and the own name of that splice's least value ("a3,t") */
+    double have, need;       /* cm: this splice's value, that splice's least one (over: largest) */
+    int32_t over;            /* 1: more than the plates of that splice allow */
+    double factor;           /* the plates' spacing per cm of the distance: 2 for a3 (across the
+                             ** joint), 1 for a1 and a2, 0.5 in a staggered layout, 0 for a4 */
+    double least;            /* cm, the larger of both kinds' least values ... */
+    const char *least_rule;  /* ... its own name ... */
+    int32_t least_kind;      /* ... and the kind that asks it (SPLICE_*) */
+    double cap;              /* cm, the smaller of both kinds' largest values (HUGE_VAL: none) */
+    int32_t cap_kind;        /* ... the kind whose plates set it (SPLICE_*) ... */
+    double p_max;            /* ... with their largest spacing min(14 t; 200 mm) (mm) */
+    int32_t conflict;        /* 1: least above cap, no value serves both kinds */
 } Other_Sign_Short;
 
 /* The splice kind that the note on the sign of N_d sends the combinations left out to, and the
@@ -1180,22 +1196,33 @@ typedef struct Other_Sign_Route {
     double a1, a3, a4, L;       /* cm, as that splice's fields take them (a4 from the timber's
                                 ** edge) */
     int32_t short_count;        /* distances below, those this splice has less of than that one
-                                ** asks at the force-to-grain angles of its own combinations */
-    Other_Sign_Short shorts[4]; /* a1, a2, a3, a4 in this order, those that fall short */
+                                ** asks at the force-to-grain angles of its own combinations, or
+                                ** more than its plates allow */
+    Other_Sign_Short shorts[4]; /* a1, a2, a3, a4 in this order */
+    int32_t conflicts;          /* how many of them no value serves for both kinds */
+    double L_follow;            /* cm, the length that follows where both are given the values
+                                ** the route names (L where they change neither a1 nor a3) */
+    double t;                   /* mm, the plates' thickness */
 } Other_Sign_Route;
 
 /*
 ** The route of the combinations that a tension or compression splice leaves out for the sign of
 ** N_d (u: Get_Unchecked_Loads) over the pattern laid out: the splice kind that checks them, the
-** spacings a1, a3, a4 and the length L that it is to keep, and what of it falls short of the
-** least spacings that splice asks (EN 1995-1-1, 8.3 to 8.5, 8.9, 8.10: a3,t for a tension
-** splice where a compression splice keeps a3,c). Return 0 where none is left out or no pattern
-** is laid.
+** spacings a1, a3, a4 and the length L that it is to keep, what of it falls short of the least
+** spacings that splice asks (EN 1995-1-1, 8.3 to 8.5, 8.9, 8.10: a3,t for a tension splice where
+** a compression splice keeps a3,c) or exceeds what its outer plates allow as compression members
+** (EN 1993-1-8, Table 3.3, note 1: 2 a3, a1 and a2 within min(14 t; 200 mm) in a bending or
+** compression splice), and where no value serves both kinds. Return 0 where none is left out or
+** no pattern is laid.
 */
 int Get_Other_Sign_Route(const Unchecked_Loads *u, Other_Sign_Route *r);
-/* The lines of the route (which 0: the values to give, 1: what falls short, where anything does)
-** as the utilisation page (print 0) or the print list (print 1) shows them; return 0 with an
-** empty text when there is nothing to say. */
+/* The lines of the route as the utilisation page (print 0) or the print list (print 1) shows
+** them: which 0 the values to give, 1 what falls short or is too much, with the values both
+** kinds are to be given and the length that follows where a value serves both, 2 the distances
+** no value of which serves both, with both values, 3 the plates' limit with its numbers, 4 what
+** would serve then (thicker plates, or another splice); return 0 with an empty text when there
+** is nothing to say. */
+enum { OTHER_SIGN_ROUTE_LINES = 5 };
 int Other_Sign_Route_Line(const Other_Sign_Route *r, int which, int print, char *buf, size_t size);
 
 /* Line part (0, 1, ...) of the list of the combinations left out for the sign of N_d, by their

@@ -155,6 +155,41 @@ static void Laid_Distances(double *a3, double *a4_layout, double *a4_timber)
     }
 }
 
+/* The force-to-grain angles of the combinations that a splice of kind `kind` checks over this
+** pattern, into [*lo, *hi] (rad): the moment about the fasteners' centroid as that splice takes
+** it (M_d a bending splice's only). Return 0 where no fastener of any has a force. */
+static int Kind_Angle_Range(int kind, double *lo, double *hi)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    *lo = M_PI / 2.0;
+    *hi = 0.0;
+    int forces = 0;
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        if (!si->lkom.groups[g].used) continue;
+        for (int e = 0; e < LKOM_ENTRIES; e++) {
+            const Lkom_Entry *c = Get_Lkom_Entry(g, e);
+            if (!Is_Lkom_Entry_Valid_For(kind, c)) continue;
+            const double M = (kind == SPLICE_BENDING ? std::fabs(c->M_d) : 0.0)
+                             + std::fabs(fp->x_c * c->V_d / 100.0);
+            forces += Combination_Angle_Range(c, M, lo, hi);
+        }
+    }
+    return forces > 0;
+}
+
+/* The largest value (cm) of a distance whose plates' spacing is `factor` times it, where the
+** plates keep p_max (mm, 0: none) as compression members; HUGE_VAL where nothing limits it. */
+static double Plate_Cap(double p_max, double factor)
+{
+    return p_max > 0.0 && factor > 0.0 ? p_max / 10.0 / factor : HUGE_VAL;
+}
+
+/* A value (cm) as the route names it, to two decimals: a least one rounded up, a largest one
+** down, so that the value typed meets it. */
+static double Least_Shown(double v) { return std::ceil(v * 100.0 - 1e-6) / 100.0; }
+static double Most_Shown(double v) { return std::floor(v * 100.0 + 1e-6) / 100.0; }
+
 int Get_Other_Sign_Route(const Unchecked_Loads *u, Other_Sign_Route *r)
 {
     *r = Other_Sign_Route{};
@@ -172,37 +207,77 @@ int Get_Other_Sign_Route(const Unchecked_Loads *u, Other_Sign_Route *r)
     r->a3 = si->a3_user ? si->a3 : a3;
     r->a4 = si->a4_user ? si->a4 : a4_timber;
     r->L = si->L;
-    /* the force-to-grain angles of that splice's own combinations over this pattern: the
-    ** moment about the fasteners' centroid as that splice takes it (M_d a bending splice's
-    ** only) */
-    double lo = M_PI / 2.0, hi = 0.0;
-    int forces = 0;
-    for (int g = 0; g < LKOM_GROUPS; g++) {
-        if (!si->lkom.groups[g].used) continue;
-        for (int e = 0; e < LKOM_ENTRIES; e++) {
-            const Lkom_Entry *c = Get_Lkom_Entry(g, e);
-            if (!Is_Lkom_Entry_Valid_For(r->kind, c)) continue;
-            const double M = (r->kind == SPLICE_BENDING ? std::fabs(c->M_d) : 0.0)
-                             + std::fabs(fp->x_c * c->V_d / 100.0);
-            forces += Combination_Angle_Range(c, M, &lo, &hi);
-        }
-    }
-    Kind_Spacings need{};
-    if (forces == 0 || !Kind_Least_Spacings(r->kind, lo, hi, &need)) return 1;
+    r->L_follow = si->L;
+    /* the least spacings of that splice at the angles of its own combinations over this pattern,
+    ** and those of this one at its own */
+    double lo = 0.0, hi = 0.0;
+    Kind_Spacings need{}, own{};
+    if (!Kind_Angle_Range(r->kind, &lo, &hi) || !Kind_Least_Spacings(r->kind, lo, hi, &need))
+        return 1;
+    if (!Kind_Angle_Range(si->splice_kind, &lo, &hi)
+        || !Kind_Least_Spacings(si->splice_kind, lo, hi, &own))
+        own = Kind_Spacings{0.0, 0.0, 0.0, 0.0, "a3", "a4"};
+    /* the largest spacing of outer plates as compression members, where either splice kind
+    ** checks it (EN 1993-1-8, Table 3.3, note 1): between adjacent columns (a1; a staggered
+    ** layout's columns half of it apart), across the joint (2 a3) and between rows (a2; half) */
+    r->t = si->t_p * 10.0;
+    const double p_this = Plate_Spacing_Limit(si->splice_kind);
+    const double p_other = Plate_Spacing_Limit(r->kind);
+    const int slot = VBM_TYPE_SLOT(si->vbm_type);
+    const bool staggered = si->vbm_type >= VBM_TYPE_FIRST && si->vbm_type <= VBM_TYPE_LAST
+                           && si->layout[slot] == LAYOUT_STAGGERED;
+    const double step = staggered ? 0.5 : 1.0;
     /* the edge distance as the fields take it, from the timber's edge: beside plates lower than
     ** the member the layout's is the plates' */
     const double to_timber = a4_timber - a4_layout;
     const struct {
         int32_t named;
-        const char *name, *rule;
-        double have, need;
-    } rows[4] = {{r->a1_named, "a1", "a1", r->a1, need.a1},
-                 {r->a4_named, "a2", "a2", si->a2, need.a2},
-                 {1, "a3", need.a3_rule, r->a3, need.a3},
-                 {r->a4_named, "a4", need.a4_rule, r->a4, need.a4 + to_timber}};
-    for (const auto &row : rows)
-        if (row.named && row.need > row.have + 1e-6)
-            r->shorts[r->short_count++] = Other_Sign_Short{row.name, row.rule, row.have, row.need};
+        const char *name, *rule, *own_rule;
+        double have, need, own, factor;
+    } rows[4] = {
+        {r->a1_named, "a1", "a1", "a1", r->a1, need.a1, own.a1, step},
+        {r->a4_named, "a2", "a2", "a2", si->a2, need.a2, own.a2, step},
+        {1, "a3", need.a3_rule, own.a3_rule, r->a3, need.a3, own.a3, 2.0},
+        {r->a4_named, "a4", need.a4_rule, own.a4_rule, r->a4, need.a4 + to_timber,
+         own.a4 + to_timber, 0.0},
+    };
+    double a1_to = r->a1, a3_to = r->a3;
+    for (const auto &row : rows) {
+        const double cap_this = Plate_Cap(p_this, row.factor);
+        const double cap_other = Plate_Cap(p_other, row.factor);
+        /* less than that splice asks, or more than its plates allow */
+        const bool is_short = row.need > row.have + 1e-6;
+        const bool over = !is_short && row.have > cap_other + 1e-6;
+        if (!row.named || (!is_short && !over)) continue;
+        Other_Sign_Short sh{};
+        sh.name = row.name;
+        sh.rule = row.rule;
+        sh.have = row.have;
+        sh.need = is_short ? row.need : cap_other;
+        sh.over = over ? 1 : 0;
+        sh.factor = row.factor;
+        /* no value serves both where the larger of both kinds' least values lies above the
+        ** smaller of their largest */
+        const bool theirs = row.need >= row.own;
+        sh.least = theirs ? row.need : row.own;
+        sh.least_rule = theirs ? row.rule : row.own_rule;
+        sh.least_kind = theirs ? r->kind : si->splice_kind;
+        sh.cap = std::fmin(cap_this, cap_other);
+        sh.cap_kind = cap_this <= cap_other ? si->splice_kind : r->kind;
+        sh.p_max = cap_this <= cap_other ? p_this : p_other;
+        sh.conflict = sh.least > sh.cap + 1e-6 ? 1 : 0;
+        r->conflicts += sh.conflict;
+        /* what both are to be given otherwise, as the line names it */
+        const double to = is_short ? Least_Shown(sh.need) : Most_Shown(sh.need);
+        if (row.name[1] == '1') a1_to = to;
+        if (row.name[1] == '3') a3_to = to;
+        r->shorts[r->short_count++] = sh;
+    }
+    /* the length that follows from them: the columns' length grows (or shrinks) by what a1 and
+    ** a3 change, the user's length keeping what it has beyond the columns' */
+    if (r->conflicts == 0 && (a1_to != r->a1 || a3_to != r->a3))
+        r->L_follow = r->L + Splice_Length_For(a1_to, a3_to, si->e1)
+                      - Splice_Length_For(r->a1, r->a3, si->e1);
     return 1;
 }
 
@@ -212,6 +287,147 @@ static std::string Distance_Name(const char *name, int print)
 {
     if (!print || name[0] == '\0') return name;
     return std::string(1, name[0]) + "\xCE\\" + (name + 1) + "\xCEr";
+}
+
+/* The genitive of a splice kind that limits its plates' spacing ("des Druckstoßes"). */
+static const char *Kind_Genitive(int kind)
+{
+    return kind == SPLICE_BENDING ? "des Biegesto\xE1"
+                                    "es"
+                                  : "des Drucksto\xE1"
+                                    "es";
+}
+
+/* The plates' spacing a distance gives (factor times it) as the route writes it: the name of the
+** spacing (p1 across the grain's joint and between columns, p2 between rows) and the sum of the
+** distance ("2 a3", "a1 / 2"). */
+static std::string Plate_Span(const Other_Sign_Short &s, const char *of, int print)
+{
+    const std::string name = Distance_Name(of, print);
+    if (s.factor == 2.0) return "2 " + name;
+    if (s.factor == 0.5) return name + " / 2";
+    return name;
+}
+
+/* One distance that falls short of that splice ("a3 = 8.00 cm < a3,t = 14.00 cm") or that its
+** plates do not allow ("a3 = 14.00 cm > p1,max / 2 = 8.40 cm"). */
+static std::string Short_Item(const Other_Sign_Short &s, int print)
+{
+    char part[160];
+    const std::string name = Distance_Name(s.name, print);
+    if (!s.over) {
+        snprintf(part, sizeof part, "%s = %.2lf cm < %s = %.2lf cm", name.c_str(),
+                 Most_Shown(s.have), Distance_Name(s.rule, print).c_str(), Least_Shown(s.need));
+        return part;
+    }
+    const std::string max = Distance_Name(s.name[1] == '2' ? "p2,max" : "p1,max", print);
+    const char *of = s.factor == 2.0 ? " / 2" : s.factor == 0.5 ? " x 2" : "";
+    snprintf(part, sizeof part, "%s = %.2lf cm > %s%s = %.2lf cm", name.c_str(),
+             Least_Shown(s.have), max.c_str(), of, Most_Shown(s.need));
+    return part;
+}
+
+/* The line of what falls short or is too much, with what both are to be given where a value
+** serves both. */
+static std::string Short_Line(const Other_Sign_Route *r, int print)
+{
+    const char *other = Splice_Kind_Name(r->kind);
+    std::string text, given;
+    for (int over = 0; over < 2; over++) {
+        std::string items;
+        for (int k = 0; k < r->short_count; k++) {
+            const Other_Sign_Short &s = r->shorts[k];
+            if (s.over != over) continue;
+            items += (items.empty() ? "" : ", ") + Short_Item(s, print);
+            char part[64];
+            snprintf(part, sizeof part, "%s = %.2lf cm", Distance_Name(s.name, print).c_str(),
+                     over ? Most_Shown(s.need) : Least_Shown(s.need));
+            given += (given.empty() ? "" : ", ") + std::string(part);
+        }
+        if (items.empty()) continue;
+        text += text.empty() ? std::string("F\x81r den ") + other : std::string(";");
+        text += over ? " zu gro\xE1: " : " zu klein: ";
+        text += items;
+    }
+    if (r->conflicts > 0) return text;
+    /* what both are to be given, and the length that follows from it */
+    char length[64] = "";
+    if (std::fabs(r->L_follow - r->L) > 1e-9)
+        snprintf(length, sizeof length, " und der daraus folgenden L\x84nge L = %.2lf cm",
+                 Least_Shown(r->L_follow));
+    return text + " (beide Sto\xE1" + "arten mit " + given + length + " vorgeben)";
+}
+
+/* The lines of the distances no value of which serves both kinds: the least one asks more than
+** the plates of a bending or compression splice allow (EN 1993-1-8, Table 3.3, note 1); which 0
+** says which and both values, which 1 the plates' limit with its numbers, each a line of its
+** own that the print writes whole. */
+static std::string Conflict_Line(const Other_Sign_Route *r, int which, int print)
+{
+    std::string text;
+    for (int k = 0; k < r->short_count; k++) {
+        const Other_Sign_Short &s = r->shorts[k];
+        if (!s.conflict) continue;
+        const std::string name = Distance_Name(s.name, print);
+        char part[320];
+        if (which == 0) {
+            snprintf(part, sizeof part,
+                     "%sKein %s gen\x81gt beiden Sto\xE1"
+                     "arten: der %s verlangt %s = %.2lf cm, die gedr\x81"
+                     "ckten Bleche %s erlauben h\x94"
+                     "chstens %s = %.2lf cm",
+                     text.empty() ? "" : "; ", name.c_str(), Splice_Kind_Name(s.least_kind),
+                     Distance_Name(s.least_rule, print).c_str(), Least_Shown(s.least),
+                     Kind_Genitive(s.cap_kind), name.c_str(), Most_Shown(s.cap));
+        } else {
+            const bool rows = s.name[1] == '2';
+            const char *where = s.factor == 2.0 ? "\x81"
+                                                  "ber den Sto\xE1"
+                                : rows          ? "zwischen den Reihen"
+                                                : "zwischen den Spalten";
+            snprintf(part, sizeof part,
+                     "%s%s = %s %s h\x94"
+                     "chstens min(14 t; 200 mm) = min(14 x %.1lf; 200) = %.1lf mm",
+                     text.empty() ? "Gr\x94\xE1ter Abstand gedr\x81"
+                                    "ckter Bleche (DIN EN 1993-1-8, Tab. 3.3, Anm. 1): "
+                                  : "; ",
+                     Distance_Name(rows ? "p2" : "p1", print).c_str(),
+                     Plate_Span(s, s.name, print).c_str(), where, r->t, s.p_max);
+        }
+        text += part;
+    }
+    return text;
+}
+
+/* The line of what would serve where no value does: plates thick enough for the spacing the
+** least value asks (t >= p / 14, within 200 mm), or another splice. */
+static std::string Remedy_Line(const Other_Sign_Route *r, int print)
+{
+    const Other_Sign_Short *worst = nullptr;
+    for (int k = 0; k < r->short_count; k++) {
+        const Other_Sign_Short &s = r->shorts[k];
+        if (s.conflict && (worst == nullptr || s.least * s.factor > worst->least * worst->factor))
+            worst = &s;
+    }
+    if (worst == nullptr) return "";
+    /* the spacing of the plates that the least value asks, as its sum and its numbers */
+    const double least = Least_Shown(worst->least) * 10.0, p = least * worst->factor;
+    char numbers[48];
+    if (worst->factor == 2.0) snprintf(numbers, sizeof numbers, "2 x %.1lf", least);
+    else if (worst->factor == 0.5) snprintf(numbers, sizeof numbers, "%.1lf / 2", least);
+    else snprintf(numbers, sizeof numbers, "%.1lf", least);
+    const std::string span = Plate_Span(*worst, worst->least_rule, print);
+    const char *other = "ein anderer Sto\xE1 (innenliegende Bleche begrenzen den Abstand nicht)";
+    char part[320];
+    if (p <= 200.0 + 1e-9)
+        snprintf(part, sizeof part,
+                 "Abhilfe: Bleche von mindestens t = %s / 14 = %s / 14 = %.1lf mm, oder %s",
+                 span.c_str(), numbers, std::ceil(p / 14.0 * 10.0 - 1e-6) / 10.0, other);
+    else
+        snprintf(part, sizeof part,
+                 "Abhilfe: %s; dickere Bleche gen\x81gen nicht, %s = %s = %.1lf mm > 200 mm", other,
+                 span.c_str(), numbers, p);
+    return part;
 }
 
 int Other_Sign_Route_Line(const Other_Sign_Route *r, int which, int print, char *buf, size_t size)
@@ -239,22 +455,11 @@ int Other_Sign_Route_Line(const Other_Sign_Route *r, int which, int print, char 
         snprintf(part, sizeof part, "L = %.2lf cm", r->L);
         text += part;
     } else if (which == 1 && r->short_count > 0) {
-        /* what this splice has (no more than shown) against what the other asks (no less) */
-        text = std::string("F\x81r den ") + other + " zu klein: ";
-        for (int k = 0; k < r->short_count; k++) {
-            const Other_Sign_Short &s = r->shorts[k];
-            snprintf(
-                part, sizeof part, "%s%s = %.2lf cm < %s = %.2lf cm", k > 0 ? ", " : "",
-                Distance_Name(s.name, print).c_str(), std::floor(s.have * 100.0 + 1e-6) / 100.0,
-                Distance_Name(s.rule, print).c_str(), std::ceil(s.need * 100.0 - 1e-6) / 100.0);
-            text += part;
-        }
-        text += r->short_count == 1 ? " (beide Sto\xE1"
-                                      "arten mit dem gr\x94\xE1"
-                                      "eren Wert vorgeben)"
-                                    : " (beide Sto\xE1"
-                                      "arten mit den gr\x94\xE1"
-                                      "eren Werten vorgeben)";
+        text = Short_Line(r, print);
+    } else if ((which == 2 || which == 3) && r->conflicts > 0) {
+        text = Conflict_Line(r, which - 2, print);
+    } else if (which == 4 && r->conflicts > 0) {
+        text = Remedy_Line(r, print);
     } else {
         return 0;
     }
@@ -321,12 +526,12 @@ int Left_Out_Rows_Line(int part, char *buf, size_t size)
 void Write_Unchecked_Load_Lines(FILE *file, const Unchecked_Loads *u)
 {
     if (file == nullptr) return;
-    char line[320];
+    char line[512];
     for (int which = UNCHECKED_MOMENT; which <= UNCHECKED_OTHER_SIGN; which++)
         if (Unchecked_Load_Line(u, which, 1, line, sizeof line)) Oli_Write_Text(file, "%s", line);
     Other_Sign_Route route;
     if (Get_Other_Sign_Route(u, &route))
-        for (int which = 0; which < 2; which++)
+        for (int which = 0; which < OTHER_SIGN_ROUTE_LINES; which++)
             if (Other_Sign_Route_Line(&route, which, 1, line, sizeof line))
                 Oli_Write_Text(file, "%s", line);
     if (u->other_count > 0)

@@ -84,9 +84,11 @@ static void Action_Rows(int *r)
         Wdg_Float_Field(COL_NR + 600, y, &a->V_k, 8, 2, &state);
         Wdg_Padded_Text_Field(COL_NR + 710, y, a->remark, 32, &state);
         /* the factors the annex gives the action: gamma unfavourable / favourable, psi leading
-        ** / accompanying */
-        Wdg_Printf_Text(COL_NR + 1000, y, "\xC0 %.2f/%.2f  \xB8 %.2f/%.2f", a->gamma_sup,
-                        a->gamma_inf, a->psi_dom, a->psi_sub);
+        ** / accompanying, each with the decimals it holds (an annex's 1.125 not as 1.13) */
+        const auto held = [](double v) { return Held_Decimals(v, 2, 6); };
+        Wdg_Printf_Text(COL_NR + 1000, y, "\xC0 %.*f/%.*f  \xB8 %.*f/%.*f", held(a->gamma_sup),
+                        a->gamma_sup, held(a->gamma_inf), a->gamma_inf, held(a->psi_dom),
+                        a->psi_dom, held(a->psi_sub), a->psi_sub);
         (*r)++;
     }
     Wdg_Draw_Check_Box(COL_NR, Page_Row_Y((*r)++),
@@ -444,8 +446,8 @@ void Page_Ausnutzungen(int area, int x0, int y0, int x1, int y1)
     /* and the geometry that the splice of the other sign is to keep, with what falls short */
     Other_Sign_Route route;
     if (Get_Other_Sign_Route(&left_out, &route))
-        for (int which = 0; which < 2; which++) {
-            char note[320];
+        for (int which = 0; which < OTHER_SIGN_ROUTE_LINES; which++) {
+            char note[512];
             if (!Other_Sign_Route_Line(&route, which, 0, note, sizeof note)) continue;
             Wdg_Set_Fg_Colour(RED_CI);
             Page_Draw_Wrapped(PAGE_LABEL_X + 10, &r, NPIXEL_X - PAGE_LABEL_X - 60, note);

@@ -278,12 +278,16 @@ void Page_System(int area)
     Wdg_Option_Button(PAGE_LABEL_X + 210, Page_Row_Y(r), "L\x84nge automatisch", 0, &s->L_user,
                       &Page_Active);
     r++;
+    /* a length the splice asks at least: where the field cannot show every decimal it holds,
+    ** it shows it rounded up, which typed is enough */
     if (s->L_user) {
         Page_Float(r++, "L\x84nge L [cm]", &s->L, 1, 10.0, 2000.0, "L");
+        Wdg_Set_Last_Field_Least();
     } else {
         Page_Label(r, "L\x84nge L [cm] (vom Programm gew\x84hlt)");
         int ro = WDG_READ_ONLY;
         Wdg_Float_Field(PAGE_FIELD_X, Page_Row_Y(r++), &s->L, 8, 1, &ro);
+        Wdg_Set_Last_Field_Least();
         if (run != 0) SVA_Set_Last_Field_Extra_Text(area, "noch offen");
     }
     Page_Heading(r++, "Optionen");
@@ -943,6 +947,15 @@ static void Layout_Field_Changed(int, double *) { Layout_Run(); }
 /* A result line of the layout page. */
 enum { LAYOUT_LINE_MAX = 512 };
 
+/* A distance or length (cm) as the layout's lines give it: with the decimals it holds, at least
+** one, so that the value read there and typed is the one the layout has ("2.52", "101.04"). */
+static std::string Held_Cm(double v)
+{
+    char text[48];
+    snprintf(text, sizeof text, "%.*f", Held_Decimals(v, 1, 6), v);
+    return text;
+}
+
 /* The lines of the results of a layout the preparation took: n of them into out (at most 3). */
 static int Layout_Lines(char out[3][LAYOUT_LINE_MAX])
 {
@@ -950,20 +963,21 @@ static int Layout_Lines(char out[3][LAYOUT_LINE_MAX])
     const Page_Present_Rec *pr = &Page_Shadow.present;
     int n = 0;
     snprintf(out[n++], LAYOUT_LINE_MAX,
-             "vorhanden: a1 = %.1f cm  a2 = %.1f cm  a3 = %.1f cm  a4 = %.1f cm  Scherfugen %d",
-             pr->a1, pr->a2, pr->a3, pr->a4, (int)s->shear_planes);
+             "vorhanden: a1 = %s cm  a2 = %s cm  a3 = %s cm  a4 = %s cm  Scherfugen %d",
+             Held_Cm(pr->a1).c_str(), Held_Cm(pr->a2).c_str(), Held_Cm(pr->a3).c_str(),
+             Held_Cm(pr->a4).c_str(), (int)s->shear_planes);
     if (Uses_Plates())
         snprintf(out[n++], LAYOUT_LINE_MAX,
-                 "Bleche: e1 = %.1f cm (zum Blechende)  e2 = %.1f cm (zum Blechrand)", pr->e1,
-                 pr->e2);
+                 "Bleche: e1 = %s cm (zum Blechende)  e2 = %s cm (zum Blechrand)",
+                 Held_Cm(pr->e1).c_str(), Held_Cm(pr->e2).c_str());
     const char *pairs = Splice_Vbm_Pair_Text();
     const int count = (int)Fastener_Pattern.count;
     char what[200];
     if (Splice_Vbm_Count_Text(count)[0])
         snprintf(what, sizeof what, "%s", Splice_Vbm_Count_Text(count));
     else snprintf(what, sizeof what, "%d Verbindungsmittel", count);
-    snprintf(out[n++], LAYOUT_LINE_MAX, "L\x84nge L = %.1f cm, %s je Sto\xe1h\x84lfte%s%s", s->L,
-             what, pairs[0] ? ", " : "", pairs);
+    snprintf(out[n++], LAYOUT_LINE_MAX, "L\x84nge L = %s cm, %s je Sto\xe1h\x84lfte%s%s",
+             Held_Cm(s->L).c_str(), what, pairs[0] ? ", " : "", pairs);
     return n;
 }
 

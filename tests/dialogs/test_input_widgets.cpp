@@ -65,6 +65,36 @@ TEST_F(Fields, LimitedFloatFieldHintsAndClamps)
     EXPECT_DOUBLE_EQ(v, 10.0);
 }
 
+/* A number field shows the decimals its value holds beyond its own, so that what it shows, typed,
+** is the value: 1.2 x 21 = 25.2 mm plus 2 x (40 + 2.52 + 8) cm reads 101.04 in a field of one
+** decimal, not 101.0; 47.4 / 7 = 6.7714286 six decimals (5e-7 off); 101.0 and a whole 5 their
+** own; 14.4427022472 (a2 spread over a height) six in two characters more than the field's 8:
+** 14.442702. A value whose decimals its room of 10 characters cuts is rounded there, a least one
+** up: 1234.5678904 reads 1234.56789, as a least value 1234.56790. */
+TEST_F(Fields, FloatFieldShowsTheDecimalsItsValueHolds)
+{
+    const struct {
+        double v;
+        int decimals, least;
+        const char *shown;
+    } rows[] = {{2.0 * (4 * 10.0 + 1.2 * 2.1 + 8.0), 1, 0, "  101.04"},
+                {47.4 / 7.0, 1, 0, "6.771429"},
+                {101.0, 1, 0, "   101.0"},
+                {5.0, 0, 0, "       5"},
+                {14.4427022472, 1, 0, "14.442702"},
+                {1234.5678904, 1, 0, "1234.56789"},
+                {1234.5678904, 1, 1, "1234.56790"}};
+    for (const auto &row : rows) {
+        double v = row.v;
+        SVA_Clear(area);
+        Wdg_Float_Field(10, 20, &v, 8, row.decimals, &editable);
+        if (row.least) Wdg_Set_Last_Field_Least();
+        char text[64];
+        SVA_Float_Text(SVA_Get(area)->last, text, sizeof text);
+        EXPECT_STREQ(text, row.shown) << row.v;
+    }
+}
+
 TEST_F(Fields, ScaledFieldIsMultipliedOnceAndRestoredByTheCommit)
 {
     double v = 2.5;

@@ -177,10 +177,15 @@ TEST_F(ExampleResults, TheSeismicCombinationTakesThePersistentFactors)
 ** length L = 2 x ((n_c - 1) a1 + e1 + a3) = 2 x (4 x 10.00 + 1.2 x 2.1 + 8.00) = 101.04 cm,
 ** a1 = (4 + |cos 0|) d = 100 mm, a4 = 30 / 2 - 9 = 6.00 cm (rows 9 cm apart). The tension
 ** splice asks a3,t = max(7 d; 80 mm) = 140 mm at any angle of its forces: the route names the
-** geometry to give it and that its a3 falls short. Followed as written, the tension splice keeps
-** that geometry and refuses a3 = 8.00 cm with the same numbers; the compression splice given a3
-** = 14 cm (L 2 x (40 + 2.52 + 14) = 113.04 cm) has nothing short, and the tension splice given
-** its values lays the same bolts, one by one.
+** geometry to give it and that its a3 falls short. No a3 serves both: the outer plates of 12 mm
+** keep as compression members of the compression splice p1 = 2 a3 <= min(14 t; 200 mm) = 168 mm
+** across the joint (EN 1993-1-8, Table 3.3, note 1), a3 <= 8.40 cm < 14.00 cm, and no plate
+** serves, 2 a3,t = 280 mm > 200 mm: the route says so, not "both with the larger value". Followed
+** as written, the tension splice keeps that geometry and refuses a3 = 8.00 cm with the same
+** numbers; the compression splice given a3 = 14 cm (L 2 x (40 + 2.52 + 14) = 113.04 cm) has
+** nothing short, and the tension splice given its values lays the same bolts, one by one. Beside
+** inner plates, which the limit leaves free, a3 = 14 cm serves both, and the route names the
+** length that follows, L = 2 x (4 x 10 + 1.2 x 2.1 + 14) = 113.04 cm, where it named 101.04.
 */
 TEST_F(ExampleResults, ThePullingCombinationsGoToTheTensionSpliceWithThisGeometry)
 {
@@ -198,8 +203,18 @@ TEST_F(ExampleResults, ThePullingCombinationsGoToTheTensionSpliceWithThisGeometr
                  "Dabei Länge und Abstände dieses Stoßes vorgeben, sonst legt der Zugstoß "
                  "sie neu fest: a1 = 10.00 cm, a3 = 8.00 cm, a4 = 6.00 cm, L = 101.04 cm"_cp850);
     ASSERT_EQ(Other_Sign_Route_Line(&route, 1, 0, line, sizeof line), 1);
-    EXPECT_STREQ(line, "Für den Zugstoß zu klein: a3 = 8.00 cm < a3,t = 14.00 cm (beide Stoßarten "
-                       "mit dem größeren Wert vorgeben)"_cp850);
+    EXPECT_STREQ(line, "Für den Zugstoß zu klein: a3 = 8.00 cm < a3,t = 14.00 cm"_cp850);
+    ASSERT_EQ(Other_Sign_Route_Line(&route, 2, 0, line, sizeof line), 1);
+    EXPECT_STREQ(line, "Kein a3 genügt beiden Stoßarten: der Zugstoß verlangt a3,t = 14.00 cm, die "
+                       "gedrückten Bleche des Druckstoßes erlauben höchstens a3 = 8.40 cm"_cp850);
+    ASSERT_EQ(Other_Sign_Route_Line(&route, 3, 0, line, sizeof line), 1);
+    EXPECT_STREQ(line, "Größter Abstand gedrückter Bleche (DIN EN 1993-1-8, Tab. 3.3, Anm. 1): p1 "
+                       "= 2 a3 über den Stoß höchstens min(14 t; 200 mm) = min(14 x 12.0; 200) = "
+                       "168.0 mm"_cp850);
+    ASSERT_EQ(Other_Sign_Route_Line(&route, 4, 0, line, sizeof line), 1);
+    EXPECT_STREQ(line, "Abhilfe: ein anderer Stoß (innenliegende Bleche begrenzen den Abstand "
+                       "nicht); dickere Bleche genügen nicht, 2 a3,t = 2 x 140.0 = 280.0 mm > 200 "
+                       "mm"_cp850);
     /* the print's "Wichtig!" paragraph says the same, the indices set lower */
     Scratch_Dir dir;
     const std::string path = dir.File("route.oli");
@@ -214,6 +229,15 @@ TEST_F(ExampleResults, ThePullingCombinationsGoToTheTensionSpliceWithThisGeometr
         << print;
     EXPECT_NE(print.find("a\xCE\\1\xCEr = 10.00 cm, a\xCE\\3\xCEr = 8.00 cm, a\xCE\\4\xCEr = "
                          "6.00 cm, L = 101.04 cm"),
+              std::string::npos)
+        << print;
+    EXPECT_NE(print.find("p\xCE\\1\xCEr = 2 a\xCE\\3\xCEr \x81"
+                         "ber den Sto\xE1 h\x94"
+                         "chstens min(14 t; 200 mm)"),
+              std::string::npos)
+        << print;
+    EXPECT_EQ(print.find("mit dem gr\x94\xE1"
+                         "eren Wert"),
               std::string::npos)
         << print;
 
@@ -252,6 +276,37 @@ TEST_F(ExampleResults, ThePullingCombinationsGoToTheTensionSpliceWithThisGeometr
         EXPECT_NEAR(Fastener_Pattern.recs[i].x, laid[i].x, 1e-9) << i;
         EXPECT_NEAR(Fastener_Pattern.recs[i].y, laid[i].y, 1e-9) << i;
     }
+
+    /* the same splice as a tension splice: its a3,t = 14 cm is more than the compression
+    ** splice's plates allow, 2 x 14 = 28 cm > 16.8 cm, and no a3 serves both alike */
+    Open_Compression_Example_With_Quake();
+    Splice_Input.splice_kind = SPLICE_TENSION;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Get_Unchecked_Loads(&u), 1);
+    ASSERT_EQ(Get_Other_Sign_Route(&u, &route), 1);
+    EXPECT_EQ(route.kind, SPLICE_COMPRESSION);
+    ASSERT_EQ(Other_Sign_Route_Line(&route, 1, 0, line, sizeof line), 1);
+    EXPECT_NE(strstr(line, "zu groß: a3 = 14.00 cm > p1,max / 2 = 8.40 cm"_cp850), nullptr) << line;
+    ASSERT_EQ(Other_Sign_Route_Line(&route, 2, 0, line, sizeof line), 1);
+    EXPECT_STREQ(line, "Kein a3 genügt beiden Stoßarten: der Zugstoß verlangt a3,t = 14.00 cm, die "
+                       "gedrückten Bleche des Druckstoßes erlauben höchstens a3 = 8.40 cm"_cp850);
+
+    /* inner plates: a3 = 14 cm serves both, with the length that follows from it */
+    Open_Compression_Example_With_Quake();
+    Splice_Input.connection_kind = CONN_INNER_PLATES;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    EXPECT_NEAR(Splice_Input.L, 101.04, 1e-9);
+    ASSERT_EQ(Get_Unchecked_Loads(&u), 1);
+    ASSERT_EQ(Get_Other_Sign_Route(&u, &route), 1);
+    ASSERT_EQ(Other_Sign_Route_Line(&route, 1, 0, line, sizeof line), 1);
+    EXPECT_STREQ(line, "Für den Zugstoß zu klein: a3 = 8.00 cm < a3,t = 14.00 cm (beide Stoßarten "
+                       "mit a3 = 14.00 cm und der daraus folgenden Länge L = 113.04 cm "
+                       "vorgeben)"_cp850);
+    EXPECT_EQ(Other_Sign_Route_Line(&route, 2, 0, line, sizeof line), 0);
+    /* followed: the tension splice takes a3 and L so named */
+    route.a3 = 14.0;
+    route.L = route.L_follow;
+    EXPECT_EQ(follow(route), 0);
 }
 
 /* zugstoss_nagel under a copy of "Deutschland" whose k_mod of "mittel" in service class 1 is

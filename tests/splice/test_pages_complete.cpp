@@ -183,15 +183,16 @@ class Pages : public ::testing::Test {
 
 /* Side timbers: the spacings left to the program are those of the pattern, worked by hand:
 ** nails 4.2 mm, not pre-drilled, tension: a3,t = 15 d = 6.3 cm, a4,c = 5 d = 2.1 cm; 8 nails in
-** a row over L/2 = 60 cm: a1 = (60 - 2 * 6.3) / 7 = 6.77 cm; 5 rows in h_s = 20 cm:
-** a2 = (20 - 2 * 2.1) / 4 = 3.95 cm. A timber splice has no plate distances. */
+** a row over L/2 = 60 cm: a1 = (60 - 2 * 6.3) / 7 = 6.7714286 cm, shown with the decimals it
+** holds (6.771429, which typed is the spacing within 5e-7 cm); 5 rows in h_s = 20 cm: a2 = (20 -
+** 2 * 2.1) / 4 = 3.95 cm, not 4.0. A timber splice has no plate distances. */
 TEST_F(Pages, TheLayoutPageShowsTheSpacingsThePatternHas)
 {
     ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel", Tab(PAGE_ANORDNUNG)), 1);
     const Splice_Input_Record *s = &Splice_Input;
     EXPECT_NEAR(s->a1, (60.0 - 2 * 6.3) / 7.0, 1e-9);
     EXPECT_NEAR(s->a2, (20.0 - 2 * 2.1) / 4.0, 1e-9);
-    EXPECT_TRUE(Shown_Part("vorhanden: a1 = 6.8 cm  a2 = ")) << "layout line missing";
+    EXPECT_TRUE(Shown_Part("vorhanden: a1 = 6.771429 cm  a2 = 3.95 cm  ")) << "layout line";
     EXPECT_TRUE(Shown_Part("a3 = 6.3 cm  a4 = 2.1 cm  Scherfugen 2"));
     EXPECT_TRUE(Shown("L\xc3\xa4nge L = 120.0 cm, 40 Verbindungsmittel je Sto\xc3\x9f"
                       "h\xc3\xa4lfte"));
@@ -250,12 +251,12 @@ TEST_F(Pages, TheLayoutPageShowsTheEdgeDistanceOfASingleRow)
 /* Inner plates with dowels 16 mm: hole d0 = 1.7 cm, plate end distance e1 = 1.2 d0 = 2.04 cm;
 ** the member 56 cm high keeps a4,t = (2 + 2 sin 78.5 deg) 16 = 63.4 mm at the layout's largest
 ** angle (EN 1995-1-1, Table 8.5): the outer rows at +-(28 - 6.34) = +-21.66 cm in a plate 52 cm
-** high: e2 = 26 - 21.66 = 4.34 cm. */
+** high: e2 = 26 - 21.66 = 4.34 cm (4.3359 at the angle of 78.51 deg the layout takes). */
 TEST_F(Pages, WithPlatesTheLayoutPageShowsThePlateDistances)
 {
     ASSERT_EQ(Run("biegestoss_stabduebel", "biegestoss_stabduebel", Tab(PAGE_ANORDNUNG)), 1);
     EXPECT_NEAR(Splice_Input.e1, 1.2 * 1.7, 1e-9);
-    EXPECT_TRUE(Shown("Bleche: e1 = 2.0 cm (zum Blechende)  e2 = 4.3 cm (zum Blechrand)"));
+    EXPECT_TRUE(Shown_Part("Bleche: e1 = 2.04 cm (zum Blechende)  e2 = 4.3359"));
     EXPECT_TRUE(Shown_Part("e1 [cm] vorgeben"));
     EXPECT_TRUE(Shown_Part("Holzdicke zwischen den Blechen"));
 }
@@ -270,8 +271,8 @@ TEST_F(Pages, GeneratedCombinationsAreThereForTheFastenerAndLayoutPages)
     EXPECT_FALSE(Shown_Part("Bitte mindestens eine g\xc3\xbcltige"));
     EXPECT_TRUE(Shown_Part("F_v,R,k = "));
     EXPECT_TRUE(Shown_Part("vorhanden: a1 = "));
-    /* outer plates, bolts 20 mm: e1 = 1.2 * (2.0 + 0.1) = 2.52 cm */
-    EXPECT_TRUE(Shown_Part("Bleche: e1 = 2.5 cm"));
+    /* outer plates, bolts 20 mm: e1 = 1.2 * (2.0 + 0.1) = 2.52 cm, as the print gives it */
+    EXPECT_TRUE(Shown_Part("Bleche: e1 = 2.52 cm"));
     /* the length left to the program: 2 * ((5 - 1) * a1 + e1 + a3) */
     EXPECT_GT(Splice_Input.L, 0.0);
 }
@@ -349,7 +350,7 @@ TEST_F(Pages, ARefusedSpacingLeavesTheOthersAsTheyWere)
         for (int k = 0; k < 3; k++)
             if (l.rfind("TEXT 347 " + std::to_string(Row_Y(7 + k)) + " ", 0) == 0)
                 shown[k] = l.substr(l.rfind(' ') + 1);
-    EXPECT_EQ(shown[0], "4.0");
+    EXPECT_EQ(shown[0], "3.95"); /* (20 - 2 x 2.1) / 4 */
     EXPECT_EQ(shown[1], "6.3");
     EXPECT_EQ(shown[2], "2.1");
     EXPECT_EQ(Splice_Input.a3_user, 1);
@@ -680,7 +681,7 @@ TEST_F(Pages, ChangingTheTypeAndBackKeepsTheSize)
 /* Each type keeps its own layout: the nails of the example (8 x 5) made dowels take the dowels'
 ** 4 x 3, and a hint says so. The dowel of 4.2 x 110 mm is refused (l = 110 mm < 220 mm), so that no
 ** spacing left to the program is in force: the layout page shows none where it showed the nails'
-** a1 = 6.8, a2 = 4.0, a3 = 6.3 and a4 = 2.1 cm. */
+** a1 = 6.771429, a2 = 3.95, a3 = 6.3 and a4 = 2.1 cm. */
 TEST_F(Pages, AnotherTypeSaysWhichLayoutHoldsAndShowsNoSpacingOfTheOld)
 {
     const int dowel = Type_Entry(VBM_STABDUEBEL);
@@ -702,15 +703,25 @@ TEST_F(Pages, AnotherTypeSaysWhichLayoutHoldsAndShowsNoSpacingOfTheOld)
     for (int k = 0; k < 4; k++) EXPECT_EQ(shown[k], "-") << "a" << k + 1;
 }
 
-/* The first page: the length left to the program is shown read-only with its computed value;
-** the side members' edgewise switch is there. */
+/* The first page: the length left to the program is shown read-only with the decimals it holds,
+** outer plates with bolts M20 in 5 columns: L = 2 x ((n_c - 1) a1 + e1 + a3) = 2 x (4 x 10 + 1.2
+** x 2.1 + 4 x 2.0) = 101.04 cm, as the print gives it, where one decimal showed 101.0, which typed
+** the splice refuses (101.00 < 101.04). Given by the user, the field keeps it: stepped through
+** without typing it stays 101.04, and the splice takes it. The side members' edgewise switch is
+** there. */
 TEST_F(Pages, TheFirstPageShowsTheValuesLeftToTheProgram)
 {
     ASSERT_EQ(Run("druckstoss_bolzen", "druckstoss_bolzen", ""), 1);
     EXPECT_TRUE(Shown("L\xc3\xa4nge L [cm] (vom Programm gew\xc3\xa4hlt)"));
-    char value[32];
-    snprintf(value, sizeof value, "%8.1f", Splice_Input.L);
-    EXPECT_TRUE(Shown(value)) << value;
+    EXPECT_TRUE(Shown("  101.04"));
+    ASSERT_EQ(Run("druckstoss_bolzen", "druckstoss_bolzen",
+                  Click_Row(38, 18) + Click_Row(360, 19) + "key Enter\n" + At("click", 1230, 940)
+                      + Tab(PAGE_AUSNUTZUNGEN)),
+              1);
+    EXPECT_EQ(Splice_Input.L_user, 1);
+    EXPECT_NEAR(Splice_Input.L, 101.04, 1e-9);
+    EXPECT_FALSE(Shown_Part("L = 101.00 cm < erforderlich"));
+    EXPECT_GT(Last_Utilisation(), 0.0);
 
     ASSERT_EQ(Splice_Input.edgewise_side, 0);
     /* side timbers of C24: the glulam switch below h_s (row 18) is greyed and stays off */
