@@ -27,9 +27,7 @@
 ** fullest row holds n_c, as a row of the regular layout does. */
 static int Row_Count(void) { return (int)std::lround(Splice_N_Col(&Splice_Input)); }
 
-/* The spacing (cm) of the fasteners in a row along the grain: the preparation keeps twice the
-** step of a staggered layout's columns, which is the spacing within a row. */
-static double Row_Spacing(void)
+double Vbm_Row_Spacing(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const int t = si->vbm_type;
@@ -752,8 +750,8 @@ int Vbm_N_Ef_Rule(void)
 static double N_Ef_A1(int rule)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    if (rule == VBM_NEF_NAIL) return Row_Spacing() * (si->offset_1d ? 20.0 : 10.0);
-    return rule == VBM_NEF_BOLT ? Row_Spacing() * 10.0 : 0.0;
+    if (rule == VBM_NEF_NAIL) return Vbm_Row_Spacing() * (si->offset_1d ? 20.0 : 10.0);
+    return rule == VBM_NEF_BOLT ? Vbm_Row_Spacing() * 10.0 : 0.0;
 }
 
 double Vbm_Row_N_Ef(double alpha_deg, int *n)
@@ -794,7 +792,7 @@ static void Calc_Vbm_N_Ef(const double *ang, int n_f, Vbm_Check *r)
     b = l;
     b.rule = VBM_NEF_BOLT;
     b.bolt = 1;
-    b.a1 = Row_Spacing() * 10.0;
+    b.a1 = Vbm_Row_Spacing() * 10.0;
     b.with_a1 = !(Splice_N_Col(&Splice_Input) < 2);
     b.n_ef = Connector_Bolt_N_Ef(b.n, b.a1, b.alpha_min);
     r->n_ef_bolt = b.n_ef;

@@ -130,7 +130,11 @@ void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_C
     r.N_Rd = r.on_steel ? r.N_b : std::fmin(N_w, r.N_b);
     r.N_d = c->N_d;
     r.n = n;
-    r.p1 = si->p1;
+    /* p1 the spacing of the bolts within a row, also of a staggered layout (a1, not the p1 the
+    ** preparation keeps twice it there): the share of one connector is held by its bolt p1 / 2
+    ** from the contact */
+    r.p1 = Vbm_Row_Spacing();
+    r.staggered = si->layout[VBM_TYPE_SLOT(si->vbm_type)] == LAYOUT_STAGGERED;
     r.F_td = (n > 0 && r.p1 > 0.0) ? r.t * std::fabs(c->N_d) / r.members / n / r.p1 : 0.0;
     r.no_capacity = !(r.N_Rd > 0.0);
     r.u = r.no_capacity ? 0.0 : std::fabs(r.F_td / r.N_Rd);
@@ -182,11 +186,14 @@ static void Print_Bolt_Lever(FILE *file, const Vbm_Bolt_Check *b)
                  "|N\xCE\\d\xCEr| / %d = Kraft %s (N\xCE\\d\xCEr = Normalkraft im Sto\xE1)",
                  b->members, each);
     else Format_N(share, sizeof share, "N\xCE\\d\xCEr = Normalkraft im Sto\xE1");
-    Oli_Write_Text(file,
-                   "mit %s = Dicke %s, %s, n = %d Bolzen %s, p\xCE\\1\xCEr = Abstand der Bolzen in "
-                   "Faserrichtung",
-                   name, member, share, b->n,
-                   b->conn == CONN_LAP ? "im Blatt" : "je Sto\xE1h\x84lfte");
+    Oli_Write_Text(
+        file,
+        "mit %s = Dicke %s, %s, n = %d Bolzen %s, p\xCE\\1\xCEr = Abstand der Bolzen in "
+        "Faserrichtung%s",
+        name, member, share, b->n, b->conn == CONN_LAP ? "im Blatt" : "je Sto\xE1h\x84lfte",
+        b->staggered ? " in einer Reihe (versetzt: a\xCE\\1\xCEr, die Spalten im Abstand "
+                       "a\xCE\\1\xCEr / 2)"
+                     : "");
 }
 
 void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *b)

@@ -520,11 +520,13 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
         else ok = Build_Staggered_Pattern(x0, y0, x_end, y_end, step_x, step_y);
         if (!ok) return DERR_MEMBER_NOT_HIGH_ENOUGH;
     }
-    /* the user's a1 is the least the layout keeps; what the pattern has is its step, and that
-    ** is the spacing the design takes (the effective number in a row, the plates' bearing) */
-    const double a1_laid = staggered ? 2.0 * step_x : step_x;
-    if (!si->a1_user) si->a1 = a1_laid;
-    si->p1 = a1_laid;
+    /* the user's a1 is the least the layout keeps; what the pattern has is its step, the
+    ** spacing within a row (EN 1995-1-1, Figure 8.7), a staggered layout's columns half of it
+    ** apart. The program's a1 is that spacing, as the page and the print show it and as the
+    ** user's a1 is taken (Splice_Length_For, the least a1), so that ticking it changes
+    ** nothing. p1 keeps twice it for a staggered layout, which its readers halve. */
+    if (!si->a1_user) si->a1 = step_x;
+    si->p1 = staggered ? 2.0 * step_x : step_x;
     si->p2 = staggered ? 2.0 * step_y : step_y;
     /* the user's a2 stays as given (the pattern keeps it; one row has none) */
     if (!si->a2_user) si->a2 = si->p2;

@@ -881,14 +881,22 @@ int Oli_Systemdarstellung(FILE *file)
     const double a1v = std::fabs(fp->a1_actual);
     const double a2v = std::fabs(fp->a2_actual);
     if (si->layout[slot] == LAYOUT_STAGGERED && n_row > 1.0) {
-        /* the rows stand half of a2 apart: a2 is kept between the rows of the same positions,
-        ** every second row, as the validation compares it with the least a2 */
+        /* a1 is the spacing within a row, as the least a1 and the length take it, the columns
+        ** standing half of it apart; the rows stand half of a2 apart: a2 is kept between the
+        ** rows of the same positions, every second row, as the validation compares it with the
+        ** least a2 */
+        if (n_col > 1.0)
+            Oli_Write_Text(
+                file,
+                "a\xCE\\1,vorh\xCEr = %.2lf cm %c a\xCE\\1\xCEr = %.2lf cm: versetzt gilt "
+                "a\xCE\\1\xCEr in einer Reihe, benachbarte Spalten a\xCE\\1,vorh\xCEr / 2 "
+                "= %.2lf cm",
+                a1v, Oli_Compare_Sign_Exact(a1v, v[0], 2), v[0], a1v / 2.0);
         Oli_Write_Text(file,
-                       "%sa\xCE\\2,vorh\xCEr = %.2lf cm %c a\xCE\\2\xCEr = %.2lf cm: versetzt gilt "
+                       "a\xCE\\2,vorh\xCEr = %.2lf cm %c a\xCE\\2\xCEr = %.2lf cm: versetzt gilt "
                        "a\xCE\\2\xCEr zwischen den Reihen gleicher Lage (jede zweite Reihe), "
                        "benachbarte Reihen a\xCE\\2,vorh\xCEr / 2 = %.2lf cm",
-                       n_col > 1.0 ? Oli_Sprintf("a\xCE\\1,vorh\xCEr = %.2lf cm, ", a1v) : "", a2v,
-                       Oli_Compare_Sign_Exact(a2v, v[1], 2), v[1], a2v / 2.0);
+                       a2v, Oli_Compare_Sign_Exact(a2v, v[1], 2), v[1], a2v / 2.0);
     } else if (n_col > 1.0 && n_row > 1.0) {
         Oli_Write_Text(file, "a\xCE\\1,vorh\xCEr = %.2lf cm, a\xCE\\2,vorh\xCEr = %.2lf cm", a1v,
                        a2v);

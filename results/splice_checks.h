@@ -690,6 +690,10 @@ int Vbm_N_Ef_Rule(void);
 /* n_ef of a row of the current fastener by that rule at the force-to-grain angle alpha_deg (n
 ** itself without a rule); *n receives the fasteners in the row. */
 double Vbm_Row_N_Ef(double alpha_deg, int *n);
+
+/* The spacing (cm) of the fasteners in a row along the grain, a1 of the pattern laid out: the
+** preparation keeps p1 twice it in a staggered layout, whose columns stand half of it apart. */
+double Vbm_Row_Spacing(void);
 typedef struct Vbm_N_Ef_Line {
     int32_t rule;     /* VBM_NEF_* */
     int32_t bolt;     /* 1: the line of the bolts of toothed-plate connectors */
@@ -748,7 +752,8 @@ typedef struct Vbm_Bolt_Check {
     int32_t members;     /* outer members that share N_d: 2, a lap's half takes it alone: 1 */
     double N_d;          /* kN, the combination's normal force */
     int32_t n;           /* units on one side of the joint */
-    double p1;           /* cm, their spacing along the grain */
+    double p1;           /* cm, their spacing along the grain within a row */
+    int32_t staggered;   /* 1: a staggered layout, its columns p1 / 2 apart */
     double F_td;         /* kN, tension of one bolt: t |N_d| / (members n p1) */
     double u;            /* F_td / N_Rd; 0 when no_capacity */
     int32_t no_capacity; /* 1: N_Rd is not positive */

@@ -211,7 +211,8 @@ typedef struct Splice_Input_Record {
     int32_t e1_user;                            /* 1: the user's e1 is used */
     double e1_copy;                             /* cm, second copy of e1 */
     double e2;                                  /* cm, plate edge distance */
-    double p1, p2;        /* cm, spacing in a row and of the rows in the plate */
+    double p1, p2;        /* cm, spacing in a row and of the rows in the plate (staggered:
+                          ** p1 twice a1, p2 twice the rows' pitch, which their readers halve) */
     double e_rand_ec;     /* cm, edge distance of the end fastener, EN 1993-1-8 */
     double e_rand_din;    /* cm, the same for DIN 18800 */
     double e_x;           /* cm, eccentricity of the fastener group (x_c) */

@@ -203,7 +203,9 @@ int Get_Other_Sign_Route(const Unchecked_Loads *u, Other_Sign_Route *r)
     Laid_Distances(&a3, &a4_layout, &a4_timber);
     r->a1_named = Splice_N_Col(si) >= 2.0;
     r->a4_named = Splice_N_Row(si) >= 2.0;
-    r->a1 = si->a1_user ? si->a1 : si->p1;
+    /* a1 the spacing within a row, the user's or the layout's own (a staggered layout's
+    ** columns stand half of it apart), as the page shows it and takes it typed */
+    r->a1 = si->a1;
     r->a3 = si->a3_user ? si->a3 : a3;
     r->a4 = si->a4_user ? si->a4 : a4_timber;
     r->L = si->L;

@@ -48,6 +48,10 @@ static void Row_Splice(int type, double d, int n, double step, double N)
     Set_Lkom(0, 0, 0.0, N, 0.0);
 }
 
+namespace {
+void Toothed_Splice(int type, double dc, double db, double b);
+} // namespace
+
 static bool Has(const std::string &s, const std::string &what)
 {
     return s.find(what) != std::string::npos;
@@ -354,6 +358,23 @@ TEST(VbmCheck, BoltsOfToothedPlatesInTension)
     EXPECT_TRUE(Has(s, "N\xCE\\R,d\xCEr = 14.91 kN (")) << s;
     EXPECT_TRUE(Has(s, "u\xCE\\"
                        "F\xCEr = 0.42 \xF3 1"))
+        << s;
+    /* a staggered layout: p1 is the spacing of the bolts within a row, its columns half of it
+    ** apart. C1 62 with M12, 3 x 3 staggered in C24 10/20 beside side timbers 6/20, N 60 kN:
+    ** a1 = 1.5 dc = 93 mm (EN 1995-1-1, Table 8.7), the columns 46.5 mm apart, 8 bolts a half;
+    ** F_t,d = 6.0 x (60 / 2) / (8 x 9.30) = 2.419355 kN, where it took twice the spacing,
+    ** 18.60 cm, and half the force (1.209677 kN) */
+    Toothed_Splice(VBM_SCHEIBENDUEBEL_C1, 62.0, 12.0, 10.0);
+    Set_Layout(3, 3, LAYOUT_STAGGERED);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Set_Design_Gammas(0);
+    Vbm_Check staggered;
+    ASSERT_EQ(Calc_Vbm_Check(0, 0, &staggered), 1);
+    EXPECT_NEAR(staggered.bolts.F_td, 6.0 * 30.0 / (8 * 9.3), 1e-9);
+    s = Vbm_Text();
+    EXPECT_TRUE(Has(s, "= 6.00 cm x (60.00 kN / 2) / (8 x 9.30 cm) = 2.42 kN")
+                && Has(s, "p\xCE\\1\xCEr = Abstand der Bolzen in Faserrichtung in einer Reihe "
+                          "(versetzt: a\xCE\\1\xCEr, die Spalten im Abstand a\xCE\\1\xCEr / 2)"))
         << s;
 
     /* DIN 1052: effective area of the washer table, 2670 mm², R_k = 2.5 * 2670 = 6.675 kN,

@@ -4,6 +4,8 @@
 */
 #include "results_test_util.h"
 
+#include <vector>
+
 #include "foundation/codepage.h"
 
 /* ---------------------------------------------------------------- builders and centroid */
@@ -665,6 +667,85 @@ TEST(Prepare, UserSpacingsBelowTheMinimum)
         EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[0].y, -5.0);
         EXPECT_DOUBLE_EQ(Fastener_Pattern.recs[1].y, 5.0);
     }
+    /* A staggered layout's a1 is the spacing within a row (EN 1995-1-1, Figure 8.7), its
+    ** columns half of it apart: the layout's own a1, which the page shows and a tick keeps, and
+    ** the a1 that the route of the combinations left out names, is that spacing, and given back
+    ** as the user's (alone, or with a3, a4 and L as the route names them) it lays out the same
+    ** pattern. Nails 4.2 mm not pre-drilled, 8 in a row, 5 rows staggered, side timbers 6/20 on
+    ** 12/20 cm, N 10 kN and -5 kN left out (EN 1995-1-1, Table 8.2 at 0 degrees): a1 = (5 +
+    ** 5 cos 0) d = 4.20 cm, a3,t = (10 + 5 cos 0) d = 6.30 cm, a4,c = 5 d = 2.10 cm; L = 2 x
+    ** ((n_c - 1) a1 + 2 a3) = 2 x (7 x 4.20 + 2 x 6.30) = 84.00 cm, the columns 2.10 cm apart;
+    ** with L = 120 cm a1 = (120 / 2 - 2 x 6.30) / 7 = 6.771429 cm. The layout kept twice it,
+    ** 8.40 cm, which given back asked L = 2 x (7 x 8.40 + 2 x 6.30) = 142.80 cm > 84.00 cm. In
+    ** two groups, dowels beside an inner plate and screws through outer plates alike. */
+    const struct {
+        int splice; /* 0 nails, 1 nails in two groups, 2 dowels, 3 screws */
+        double L;   /* cm, 0: the program's */
+        double a1;  /* cm, by hand, 0: not worked here */
+        const char *route;
+    } staggered[] = {
+        {0, 0.0, 4.2,
+         "Dabei Länge und Abstände dieses Stoßes vorgeben, sonst legt der Druckstoß sie neu "
+         "fest: a1 = 4.20 cm, a3 = 6.30 cm, a4 = 2.10 cm, L = 84.00 cm"_cp850},
+        {0, 120.0, (120.0 / 2.0 - 2.0 * 6.3) / 7.0,
+         "Dabei Länge und Abstände dieses Stoßes vorgeben, sonst legt der Druckstoß sie neu "
+         "fest: a1 = 6.77 cm, a3 = 6.30 cm, a4 = 2.10 cm, L = 120.00 cm"_cp850},
+        {1, 0.0, 4.2, nullptr},
+        {2, 0.0, 0.0, nullptr},
+        {3, 0.0, 0.0, nullptr},
+    };
+    for (const auto &k : staggered) {
+        const auto splice = [&] {
+            if (k.splice <= 1) Side_Timber_Nail_Splice();
+            else if (k.splice == 2) Inner_Plate_Dowel_Splice();
+            else Outer_Plate_Screw_Splice(6.0, 60.0, 0.5);
+            Tension_Splice(10.0);
+            Set_Lkom(0, 1, 0.0, -5.0, 0.0);
+            Set_Layout(k.splice <= 1 ? 8 : 4, k.splice <= 1 ? 5 : 3, LAYOUT_STAGGERED,
+                       k.splice == 1);
+            Splice_Input.L_user = k.L > 0.0;
+            Splice_Input.L = k.L;
+        };
+        splice();
+        ASSERT_EQ(Prepare_Splice_Calc(), 0) << k.splice;
+        const std::vector<Fastener_Rec> laid(Fastener_Pattern.recs,
+                                             Fastener_Pattern.recs + Fastener_Pattern.count);
+        const double a1 = Fastener_Pattern.a1_actual, L = Splice_Input.L;
+        const double kept = Splice_Input.a1; /* what a tick keeps */
+        if (k.a1 > 0.0) { EXPECT_NEAR(a1, k.a1, 1e-9) << k.splice; }
+        EXPECT_EQ(kept, a1) << k.splice;
+        Unchecked_Loads u;
+        Other_Sign_Route route;
+        ASSERT_EQ(Get_Unchecked_Loads(&u), 1);
+        ASSERT_EQ(Get_Other_Sign_Route(&u, &route), 1);
+        EXPECT_EQ(route.a1, a1) << k.splice;
+        char line[320];
+        if (k.route) {
+            ASSERT_EQ(Other_Sign_Route_Line(&route, 0, 0, line, sizeof line), 1);
+            EXPECT_STREQ(line, k.route);
+        }
+        /* ticked alone, then with everything the route names */
+        for (int given = 0; given <= 1; given++) {
+            splice();
+            Splice_Input.a1_user = 1;
+            Splice_Input.a1 = given ? route.a1 : kept;
+            if (given) {
+                Splice_Input.a3_user = Splice_Input.a4_user = Splice_Input.L_user = 1;
+                Splice_Input.a3 = route.a3;
+                Splice_Input.a4 = route.a4;
+                Splice_Input.L = route.L;
+            }
+            const int code = Prepare_Splice_Calc();
+            ASSERT_EQ(code, 0) << k.splice << " " << given << ": " << Get_Refusal_Text(code);
+            EXPECT_EQ(Splice_Input.L, L);
+            ASSERT_EQ(Fastener_Pattern.count, (int)laid.size());
+            for (size_t i = 0; i < laid.size(); i++) {
+                EXPECT_NEAR(Fastener_Pattern.recs[i].x, laid[i].x, 1e-9) << k.splice << " " << i;
+                EXPECT_NEAR(Fastener_Pattern.recs[i].y, laid[i].y, 1e-9) << k.splice << " " << i;
+            }
+        }
+    }
+
     /* Plain nails 4.2 mm stand at most 20 d = 8.40 cm apart across the grain: the user's 9 cm is
     ** refused, in two groups too, where the groups narrowed it to 8.40 cm */
     for (int grouped = 0; grouped <= 1; grouped++) {

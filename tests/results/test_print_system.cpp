@@ -553,14 +553,20 @@ TEST(PrintSystemSpacings, PresentSpacingsByRowsAndColumns)
     EXPECT_NE(s.find(a2), std::string::npos) << s;
     EXPECT_EQ(s.find("a\xCE\\1,vorh"), std::string::npos) << s;
     EXPECT_NE(text(29, 3, 3, LAYOUT_REGULAR).find(both), std::string::npos);
-    /* dowels 8 mm: a2 = 3 d = 24 mm at every angle (EN 1995-1-1, Table 8.5) */
+    /* dowels 8 mm: a2 = 3 d = 24 mm at every angle, a1 = (3 + 2 |cos 0|) d = 40 mm along the
+    ** grain (EN 1995-1-1, Table 8.5); a staggered layout keeps a1 within a row, its columns
+    ** 4 / 2 = 2 cm apart */
     s = text(29, 3, 3, LAYOUT_STAGGERED);
     EXPECT_NE(s.find("a\xCE\\2\xCEr = 2.40 cm"), std::string::npos) << s;
-    EXPECT_NE(
-        s.find("a\xCE\\1,vorh\xCEr = 4.00 cm, a\xCE\\2,vorh\xCEr = 10.00 cm > a\xCE\\2\xCEr = "
-               "2.40 cm: versetzt gilt a\xCE\\2\xCEr zwischen den Reihen gleicher Lage (jede "
-               "zweite Reihe), benachbarte Reihen a\xCE\\2,vorh\xCEr / 2 = 5.00 cm\n"),
-        std::string::npos)
+    EXPECT_NE(s.find("a\xCE\\1,vorh\xCEr = 4.00 cm = a\xCE\\1\xCEr = 4.00 cm: versetzt gilt "
+                     "a\xCE\\1\xCEr in einer Reihe, benachbarte Spalten a\xCE\\1,vorh\xCEr / 2 = "
+                     "2.00 cm\n"),
+              std::string::npos)
+        << s;
+    EXPECT_NE(s.find("a\xCE\\2,vorh\xCEr = 10.00 cm > a\xCE\\2\xCEr = 2.40 cm: versetzt gilt "
+                     "a\xCE\\2\xCEr zwischen den Reihen gleicher Lage (jede zweite Reihe), "
+                     "benachbarte Reihen a\xCE\\2,vorh\xCEr / 2 = 5.00 cm\n"),
+              std::string::npos)
         << s;
 }
 
