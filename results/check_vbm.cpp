@@ -934,11 +934,10 @@ static void Calc_Vbm_Lamellas(int group, int entry, Vbm_Check *r)
 
 int Connector_Bolts_Checked_In_Tension(void)
 {
-    /* the two-sided toothed plates, and the single-sided ones that go in pairs between two
-    ** timbers as they do */
-    const int type = Splice_Input.vbm_type;
-    return (type >= VBM_SCHEIBENDUEBEL_C1 && type <= VBM_SCHEIBENDUEBEL_C10)
-           || Vbm_Back_To_Back_Pairs();
+    /* every toothed plate whatever was chosen: the two-sided ones, the single-sided ones in pairs
+    ** between two timbers, and those in the face of a timber beside a steel plate, chosen or
+    ** fitted for a C1 or C10 (Splice_Fitted_Vbm) */
+    return Is_Vbm_Toothed_Plate(Splice_Input.vbm_type);
 }
 
 /* The design of combination (group, entry) at alpha_deg as the fastener check makes it, with the

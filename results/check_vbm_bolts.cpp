@@ -9,6 +9,7 @@
 
 #include "results/check_vbm_print.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "design/design.h"
@@ -33,13 +34,15 @@ static double Washer_Gamma_M(int accidental, int mat, int grade)
 ** The outer member whose eccentricity loads a connector's bolt and what its washer bears on, by
 ** the connection kind: side timbers t_s, the washer on them; outer plates t_p, the washer on the
 ** steel; inner plates the outer timber part t_red beside a plate, the washer on it; a lap the
-** half b / 2, the washer on it. Two outer members share N_d, a lap's half carries it alone.
+** half b / 2, the washer on it. The member carries the share of N_d its own section check takes:
+** two outer members share it, beside n_p inner plates the outer lamella carries one of the 2 n_p
+** equal shear planes' shares (one inner plate: a half), a lap's half carries it alone.
 */
 static void Bolt_Lever_Member(Vbm_Bolt_Check *r, int *mat, int *grade, int *mid)
 {
     const Splice_Input_Record *si = &Splice_Input;
     r->conn = si->connection_kind;
-    r->members = 2;
+    r->shares = 2;
     *mid = 1;
     *mat = si->mat_mid;
     *grade = si->grade_mid;
@@ -48,10 +51,13 @@ static void Bolt_Lever_Member(Vbm_Bolt_Check *r, int *mat, int *grade, int *mid)
         r->t = si->t_p;
         r->on_steel = 1;
         break;
-    case CONN_INNER_PLATES: r->t = Calc_Timber_Part_Thickness(); break;
+    case CONN_INNER_PLATES:
+        r->t = Calc_Timber_Part_Thickness();
+        r->shares = 2 * std::max(1, (int)si->plate_count);
+        break;
     case CONN_LAP:
         r->t = si->b / 2.0;
-        r->members = 1;
+        r->shares = 1;
         break;
     default:
         r->t = si->t_s;
@@ -72,8 +78,9 @@ static void Bolt_Lever_Member(Vbm_Bolt_Check *r, int *mat, int *grade, int *mid)
 ** 3.0 f_c,90,k on its contact area (EN 1995-1-1, 8.5.2(2); the factor is in the area of
 ** Calc_Thread_Area), or the effective area of the DIN 1052 washer table; being a resistance in a
 ** design check, the bearing takes that member's kmod of the group and gamma_M. On an outer steel
-** plate the bolt alone resists. The bolt's tension is t |N_d| / 2 / n / p1 with t the thickness
-** of the outer member; a lap's half carries the whole N_d, without the halving.
+** plate the bolt alone resists. The bolt's tension is t (|N_d| / s) / n / p1 with t the
+** thickness of the outer member and |N_d| / s its own force (Bolt_Lever_Member): s = 2, beside
+** n_p inner plates 2 n_p, a lap's half 1.
 */
 void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_Check *out)
 {
@@ -135,7 +142,7 @@ void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_C
     ** from the contact */
     r.p1 = Vbm_Row_Spacing();
     r.staggered = si->layout[VBM_TYPE_SLOT(si->vbm_type)] == LAYOUT_STAGGERED;
-    r.F_td = (n > 0 && r.p1 > 0.0) ? r.t * std::fabs(c->N_d) / r.members / n / r.p1 : 0.0;
+    r.F_td = (n > 0 && r.p1 > 0.0) ? r.t * std::fabs(c->N_d) / r.shares / n / r.p1 : 0.0;
     r.no_capacity = !(r.N_Rd > 0.0);
     r.u = r.no_capacity ? 0.0 : std::fabs(r.F_td / r.N_Rd);
 }
@@ -145,10 +152,10 @@ void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_C
 /*
 ** The bolt's tension worked out with the thickness of the outer member by name: side timbers t_s,
 ** outer plates t_p, inner plates the outer timber part t_red, a lap's half b / 2. The force in
-** the formula is the one outer member's own, |N_d| / 2 where two share N_d (a lap's half carries
+** the formula is the one outer member's own, |N_d| / s of its s equal shares (a lap's half carries
 ** it alone), so that the words and the numbers name the same force: its shear at each connector,
-** |N_d| / 2 / n, acts t / 2 off the member's axis, and the bolt holds that moment against the
-** contact p1 / 2 away, F_t,d = (|N_d| / 2 / n) (t / 2) / (p1 / 2).
+** |N_d| / s / n, acts t / 2 off the member's axis, and the bolt holds that moment against the
+** contact p1 / 2 away, F_t,d = (|N_d| / s / n) (t / 2) / (p1 / 2).
 */
 static void Print_Bolt_Lever(FILE *file, const Vbm_Bolt_Check *b)
 {
@@ -157,9 +164,9 @@ static void Print_Bolt_Lever(FILE *file, const Vbm_Bolt_Check *b)
                        : b->conn == CONN_SIDE_TIMBERS ? "t\xCE\\s\xCEr"
                                                       : "(b/2)";
     char force[64], value[64];
-    if (b->members != 1) {
-        Format_N(force, sizeof force, "(|N\xCE\\d\xCEr| / %d)", b->members);
-        Format_N(value, sizeof value, "(%.2lf kN / %d)", std::fabs(b->N_d), b->members);
+    if (b->shares != 1) {
+        Format_N(force, sizeof force, "(|N\xCE\\d\xCEr| / %d)", b->shares);
+        Format_N(value, sizeof value, "(%.2lf kN / %d)", std::fabs(b->N_d), b->shares);
     } else {
         Format_N(force, sizeof force, "|N\xCE\\d\xCEr|");
         Format_N(value, sizeof value, "%.2lf kN", std::fabs(b->N_d));
@@ -168,10 +175,14 @@ static void Print_Bolt_Lever(FILE *file, const Vbm_Bolt_Check *b)
                    "F\xCE\\t,d\xCEr = %s %s / (n p\xCE\\1\xCEr) = %.2lf cm x %s / (%d x %.2lf cm) "
                    "= %.2lf kN%s",
                    name, force, b->t, value, b->n, b->p1, b->F_td,
-                   b->members == 1 ? " (die Blatth\x84lfte tr\x84gt N\xCE\\d\xCEr allein)" : "");
+                   b->shares == 1 ? " (die Blatth\x84lfte tr\x84gt N\xCE\\d\xCEr allein)" : "");
     /* what each letter stands for: the force is the one outer member's, n counts the bolts of
-    ** one side of the joint, not those of one member */
+    ** one side of the joint, not those of one member; beside two or more inner plates the outer
+    ** lamella's, one of the 2 n_p shear planes of equal force, as its section check takes it */
+    const bool lamella = b->conn == CONN_INNER_PLATES && b->shares > 2;
     const char *member = b->conn == CONN_OUTER_PLATES   ? "eines Blechs"
+                         : lamella                      ? "der \x84u\xE1"
+                                                          "eren Lamelle neben einem Blech"
                          : b->conn == CONN_INNER_PLATES ? "des \x84u\xE1"
                                                           "eren Holzteils neben einem Blech"
                          : b->conn == CONN_SIDE_TIMBERS ? "eines Seitenholzes"
@@ -180,11 +191,17 @@ static void Print_Bolt_Lever(FILE *file, const Vbm_Bolt_Check *b)
                        : b->conn == CONN_INNER_PLATES ? "je \x84u\xE1"
                                                         "erem Holzteil"
                                                       : "je Seitenholz";
-    char share[128];
-    if (b->members != 1)
+    char share[160];
+    if (lamella)
+        Format_N(share, sizeof share,
+                 "|N\xCE\\d\xCEr| / %d = Kraft der \x84u\xE1"
+                 "eren Lamelle (eine von 2 n\xCE\\p\xCEr = %d Scherfugen gleicher Kraft, "
+                 "N\xCE\\d\xCEr = Normalkraft im Sto\xE1)",
+                 b->shares, b->shares);
+    else if (b->shares != 1)
         Format_N(share, sizeof share,
                  "|N\xCE\\d\xCEr| / %d = Kraft %s (N\xCE\\d\xCEr = Normalkraft im Sto\xE1)",
-                 b->members, each);
+                 b->shares, each);
     else Format_N(share, sizeof share, "N\xCE\\d\xCEr = Normalkraft im Sto\xE1");
     Oli_Write_Text(
         file,

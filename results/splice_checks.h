@@ -749,12 +749,14 @@ typedef struct Vbm_Bolt_Check {
     int32_t on_steel;    /* 1: the washer bears on an outer steel plate, no timber under it */
     double t;            /* cm, thickness of the outer member whose eccentricity loads the bolt:
                             t_s, t_p, the outer timber part t_red, a lap's half b / 2 */
-    int32_t members;     /* outer members that share N_d: 2, a lap's half takes it alone: 1 */
+    int32_t shares;      /* equal shares of N_d, one of which the outer member carries: 2 (two
+                            outer members), 2 n_p beside n_p inner plates (one of its shear
+                            planes), 1 a lap's half */
     double N_d;          /* kN, the combination's normal force */
     int32_t n;           /* units on one side of the joint */
     double p1;           /* cm, their spacing along the grain within a row */
     int32_t staggered;   /* 1: a staggered layout, its columns p1 / 2 apart */
-    double F_td;         /* kN, tension of one bolt: t |N_d| / (members n p1) */
+    double F_td;         /* kN, tension of one bolt: t |N_d| / (shares n p1) */
     double u;            /* F_td / N_Rd; 0 when no_capacity */
     int32_t no_capacity; /* 1: N_Rd is not positive */
 } Vbm_Bolt_Check;
@@ -764,7 +766,8 @@ typedef struct Vbm_Bolt_Check {
 ** and its lines in the print list. */
 void Calc_Connector_Bolt_Check(int group, const Lkom_Entry *c, int n, Vbm_Bolt_Check *out);
 /* Return 1 where the fastener check makes that check of the connectors' bolts in every
-** combination with a normal force: toothed plates that join two timbers with their bolt. */
+** combination with a normal force: toothed plates, whose bolt holds the outer member (side
+** timber, outer lamella beside a plate, outer plate, lap half) against its eccentricity. */
 int Connector_Bolts_Checked_In_Tension(void);
 void Print_Vbm_Bolt_Check(FILE *file, const Vbm_Bolt_Check *check);
 

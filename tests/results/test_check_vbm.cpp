@@ -897,6 +897,38 @@ TEST(VbmCheck, BoltsOfToothedPlatesTakeTheOuterMemberOfTheirConnection)
     EXPECT_TRUE(Has(s, "N\xCE\\R,d\xCEr = 11.47 kN (\x8C\xCE\\ Unterleg\xCEr = 56 mm), "
                        "F\xCE\\t,d\xCEr = 6.25 kN\n"))
         << s;
+    /* Whatever was chosen, the part fitted has its bolts checked with the force of the outer
+    ** member as its section check takes it, an outer lamella's N_d / (2 n_p); 2 x 2 per half in
+    ** C24 (Inner_Plate_Connector_Splice), kmod 0.8, f_c,90,d = 2.5 x 0.8 / 1.3, washer 3 d:
+    ** C10 65 / M16 (built as the C11 65), three plates, b = 27 cm: t_red = 24 / 4 = 6 cm, a1 = 2
+    ** d_c: F_t,d = 6 x (80 / 6) / (4 x 13) = 1.538462 kN (4.615385 with 80 / 2 before), 3 x
+    ** 1.538462 x pi/4 x (48^2 - 18^2) = 7.177331 kN, u_F = 0.214350 (0.643050); C2 62 / M12, two
+    ** plates, b = 14 cm: t_red = 4 cm, a1 = 1.5 d_c: F_t,d = 4 x (40 / 4) / (4 x 9.3) = 1.075269
+    ** kN (none before), 3 x 1.538462 x pi/4 x (36^2 - 14^2) = 3.987406 kN, u_F = 0.269666; C1 62
+    ** chosen, built as the C2: the same (2.150538 kN before). */
+    const Host_Catalogues catalogues;
+    const struct {
+        int type, plates;
+        double b, N, F_td, N_Rd, u;
+    } fitted[] = {
+        {VBM_SCHEIBENDUEBEL_C10, 3, 27.0, 80.0, 1.538462, 7.177331, 0.214350},
+        {VBM_SCHEIBENDUEBEL_C2, 2, 14.0, 40.0, 1.075269, 3.987406, 0.269666},
+        {VBM_SCHEIBENDUEBEL_C1, 2, 14.0, 40.0, 1.075269, 3.987406, 0.269666},
+    };
+    for (const auto &k : fitted) {
+        const bool c10 = k.type == VBM_SCHEIBENDUEBEL_C10;
+        Inner_Plate_Connector_Splice(k.type, 1, c10 ? 65.0 : 62.0, k.b);
+        Splice_Input.plate_count = k.plates;
+        Get_Lkom_Entry(0, 0)->N_d = k.N;
+        Splice_Input.d_bolt = c10 ? 16.0 : 12.0;
+        Splice_Input.bolt_index = c10 ? 4 : 3;
+        ASSERT_EQ(Prepare_Splice_Calc(), 0) << k.type;
+        Vbm_Check r;
+        ASSERT_EQ(Calc_Vbm_Check(0, 0, &r), 1) << k.type;
+        EXPECT_NEAR(r.bolts.F_td, k.F_td, 1e-6) << k.type;
+        EXPECT_NEAR(r.bolts.N_Rd, k.N_Rd, 1e-6) << k.type;
+        EXPECT_NEAR(r.bolts.u, k.u, 1e-6) << k.type;
+    }
 }
 
 /* ---------------------------------------------------------------- one fastener in a row */
