@@ -130,6 +130,15 @@ int32_t Find_Vbm_Row_By_Diameter(Vbm_Type_Code code, double d)
     return found;
 }
 
+int32_t Find_Connector_Row_By_Diameter(Vbm_Type_Code code, double dc)
+{
+    const Connector_Catalogue *c = Get_Connector_Catalogue(code);
+    if (!c) return -1;
+    for (int32_t i = 0; i < c->n_rows && i < VBM_CAT_MAX_ROWS; i++)
+        if (fabs(c->rows[i].dc - dc) < 0.001) return i;
+    return -1;
+}
+
 int32_t Find_Vbm_Length_Index(Vbm_Type_Code code, int32_t row, double l)
 {
     const Vbm_Catalogue_Row *r = Screw_Row(code, row);

@@ -121,6 +121,9 @@ int32_t Get_Vbm_Row_Length_Count(Vbm_Type_Code code, int32_t row);
 double Get_Vbm_Length(Vbm_Type_Code code, int32_t row, int32_t i);
 double Get_Vbm_Eff_Length(Vbm_Type_Code code, int32_t row, int32_t i);
 int32_t Find_Vbm_Row_By_Diameter(Vbm_Type_Code code, double d);
+/* The row of a connector catalogue whose d_c is dc (mm), -1 where it holds none (or code has no
+** connector catalogue): a missing size is never answered by another row. */
+int32_t Find_Connector_Row_By_Diameter(Vbm_Type_Code code, double dc);
 int32_t Find_Vbm_Length_Index(Vbm_Type_Code code, int32_t row, double l);
 
 /* Selection lists of lengths ("%3.0lf mm") and diameters ("%6.2lf mm"); each builder owns one

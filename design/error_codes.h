@@ -186,6 +186,9 @@ enum : int32_t {
     DERR_CONNECTOR_BOLT_OUTSIDE_ROW = 200,
     /* wood screws to DIN 571 not pre-drilled in hardwood or of d > 6 mm (EN 1995-1-1, 10.4.5) */
     DERR_SCREW_NEEDS_PREDRILLING = 201,
+    /* a two-sided toothed plate beside steel whose single-sided counterpart of the same d_c the
+    ** catalogue lacks (EN 912; EN 1995-1-1, 8.10) */
+    DERR_NO_SINGLE_SIDED_COUNTERPART = 202,
     /* notes on rules the design applied */
     DNOTE_PREDRILLED_NAIL_NO_WITHDRAWAL = 1007,
     DNOTE_STAPLE_F1K_THIRD = 1009,

@@ -42,10 +42,9 @@ static double Timber_Hole_Width(double t, int faces)
 {
     const Splice_Input_Record *si = &Splice_Input;
     if (!(t > 0.0)) return 0.0;
-    const int row = Is_Vbm_Connector(si->vbm_type) ? si->connector_index : si->vbm_row;
     return faces
-           * Calc_Vbm_Net_Section_Loss(si->vbm_type, si->d, row, si->bolt_index, si->predrilled,
-                                       si->fitted_bolt, t / faces)
+           * Calc_Vbm_Net_Section_Loss(Fitted_Vbm_Type(), si->d, Fitted_Vbm_Row(), si->bolt_index,
+                                       si->predrilled, si->fitted_bolt, t / faces)
            / t;
 }
 
@@ -432,12 +431,11 @@ static void Write_Connector_Hole(FILE *file, const Block_Shear_Check *r, const s
                                  int faces, const char *lead, bool explain)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    const int type = si->vbm_type;
     const double dl = Connector_Bolt_Hole(si->bolt_index, si->fitted_bolt);
     const bool two = faces == 2;
     const std::string t1 = Mm_Digits(r->t1, 3).t, hole = Mm_Digits(dl, 3).t;
-    const std::string he = Mm_Digits(Get_Connector_Value(type, si->connector_index, "he"), 3).t;
-    const std::string dc = Mm_Digits(Get_Connector_Value(type, si->connector_index, "dc"), 3).t;
+    const std::string he = Mm_Digits(Fitted_Connector_Value("he"), 3).t;
+    const std::string dc = Mm_Digits(Fitted_Connector_Value("dc"), 3).t;
     char sum[192];
     snprintf(sum, sizeof sum,
              "((t\xCE\\1\xCEr - %sh\xCE\\e\xCEr) d\xCE\\L\xCEr + %sh\xCE\\e\xCEr "

@@ -145,9 +145,12 @@ int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, dou
     Splice_Input_Record *si = &Splice_Input;
     Set_Design_Gammas(accidental);
     memset(input, 0, sizeof *input);
-    const int type = si->vbm_type;
+    /* the fastener fitted: a C1 or C10 beside steel is designed wholly as its single-sided
+    ** counterpart, as the page asks to build it */
+    int type = 0, row = 0;
+    Splice_Fitted_Vbm(si, &type, &row);
     input->vbm_type = type;
-    input->vbm_row = Is_Vbm_Connector(type) ? si->connector_index : si->vbm_row;
+    input->vbm_row = row;
     input->predrilled = si->predrilled;
     input->fitted_bolt = si->fitted_bolt;
     input->threaded_rod = si->threaded_rod;

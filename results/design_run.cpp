@@ -174,6 +174,18 @@ const char *Get_Refusal_Text(int code)
                                                       : "EN 912, DIN EN 1995-1-1, 8.9");
         return text;
     }
+    if (code == DERR_NO_SINGLE_SIDED_COUNTERPART) {
+        /* the size the plate asks for, by both names */
+        const bool c10 = si->vbm_type == VBM_SCHEIBENDUEBEL_C10;
+        const std::string dc = Mm(Get_Connector_Value(si->vbm_type, si->connector_index, "dc"));
+        snprintf(text, sizeof text,
+                 "Kein einseitiger Scheibendübel %s d_c = %s mm im Katalog, der am Stahlblech "
+                 "statt des zweiseitigen %s d_c = %s mm einzubauen ist: Scheibendübel C2 oder C11 "
+                 "des Katalogs wählen (%s)"_cp850,
+                 c10 ? "C11" : "C2", dc.c_str(), c10 ? "C10" : "C1", dc.c_str(),
+                 Nad_Params != nullptr ? "EN 912, DIN EN 1995-1-1, 8.10" : "EN 912");
+        return text;
+    }
     if (code == DERR_WASHER_BELOW_3D && Bolt_Washer_Least(&have, &least)) {
         /* in the words of the input fields' limits, with the bolt it is taken from */
         snprintf(text, sizeof text,

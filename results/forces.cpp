@@ -585,34 +585,26 @@ double Get_Plate_Hole_Clearance(const Splice_Input_Record *si)
 
 Plate_Hole Get_Plate_Hole(const Splice_Input_Record *si)
 {
-    const int t = si->vbm_type;
+    /* the connector fitted: beside a plate a C1 or C10 is built as its single-sided C2 or C11 */
+    int t = 0, row = 0;
+    Splice_Fitted_Vbm(si, &t, &row);
     const bool fitted = Plate_Hole_Fitted(si) != 0;
     Plate_Hole h = {si->d + (fitted ? 0.0 : 1.0), si->d, PLATE_HOLE_CLEARANCE};
     if (fitted) h.rule = PLATE_HOLE_FITTED;
     else if (si->fitted_bolt && t == VBM_BOLZEN) h.rule = PLATE_HOLE_BOLT_CLEARANCE;
     switch (t) {
     case VBM_SCHEIBENDUEBEL_B1: /* the hub passes the plate and bears on it */
-        h.d = Get_Connector_Value(t, si->connector_index, "d3");
+        h.d = Get_Connector_Value(t, row, "d3");
         h.d0 = h.d + 1.0;
         h.rule = PLATE_HOLE_HUB_CLEARANCE;
         break;
     case VBM_SCHEIBENDUEBEL_C11: /* the hub sits in the plate */
-        h.d0 = h.d = Get_Connector_Value(t, si->connector_index, "d1");
+        h.d0 = h.d = Get_Connector_Value(t, row, "d1");
         h.rule = PLATE_HOLE_HUB;
         break;
-    case VBM_SCHEIBENDUEBEL_C10: {
-        /* against a plate it stands for its single-sided counterpart C11 (Splice_Vbm_Name): the
-        ** hub of the C11 of the same diameter sits in the plate; without one, the bolt bears */
-        const int32_t row = Find_Vbm_Row_By_Diameter(VBM_SCHEIBENDUEBEL_C11, si->d);
-        if (row >= 0 && Get_Vbm_Diameter(VBM_SCHEIBENDUEBEL_C11, row) == si->d) {
-            h.d0 = h.d = Get_Connector_Value(VBM_SCHEIBENDUEBEL_C11, row, "d1");
-            h.rule = PLATE_HOLE_HUB;
-            break;
-        }
-        [[fallthrough]];
-    }
-    case VBM_SCHEIBENDUEBEL_C1: /* against a plate as its single-sided counterpart C2 */
-    case VBM_SCHEIBENDUEBEL_C2: /* the plate bears on the unit's bolt */
+    case VBM_SCHEIBENDUEBEL_C1:  /* two-sided: beside a plate only where no counterpart */
+    case VBM_SCHEIBENDUEBEL_C10: /* exists, which the preparation refuses */
+    case VBM_SCHEIBENDUEBEL_C2:  /* the plate bears on the unit's bolt */
         h.d0 = si->d_bolt + 0.4;
         h.d = si->d_bolt;
         h.rule = PLATE_HOLE_ON_BOLT;

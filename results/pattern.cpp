@@ -252,7 +252,7 @@ double Min_Timber_Thickness_Rule(int side, int split_rule, int *code, char *how,
         ** outer member) 2.25 h_e, of every connector type, one- or two-sided: the middle member
         ** holds them in both faces, a side timber, a half of a lap and a lamella beside a single
         ** inner plate in one, a lamella between two inner plates in both */
-        const double he = Get_Connector_Value(t, si->connector_index, "he");
+        const double he = Fitted_Connector_Value("he");
         const double k = !side || Lamellas_Between_Plates() ? 3.75 : 2.25;
         if (how) snprintf(how, size, "%g h_e = %g x %g", k, k, he);
         tmin = k * he / 10.0;
@@ -496,7 +496,7 @@ int Connector_Required_Thicknesses(double *t1_req, double *t2_req)
     const Splice_Input_Record *si = &Splice_Input;
     const int t = si->vbm_type;
     if (Nad_Params == nullptr || !Is_Vbm_Connector(t)) return 0;
-    const double he = Get_Connector_Value(t, si->connector_index, "he");
+    const double he = Fitted_Connector_Value("he");
     if (!(he > 0.0)) return 0;
     Calc_Connector_K1_Thicknesses(he, t1_req, t2_req);
     return 1;

@@ -40,7 +40,8 @@ static Section_Sizes Sizes(void)
     z.r = z.connector ? z.r_b : si->d / 20.0;
     z.lp = si->l / 10.0;
     z.D = si->d / 10.0;
-    z.hc = z.connector ? Get_Connector_Value(t, si->connector_index, "hc") / 10.0 : 0.0;
+    /* the height of the connector fitted, a C1 or C10 beside steel its single-sided one's */
+    z.hc = z.connector ? Fitted_Connector_Value("hc") / 10.0 : 0.0;
     z.pair = Vbm_Back_To_Back_Pairs();
     z.ring_on_face =
         !z.pair

@@ -29,6 +29,46 @@ int Vbm_Single_Sided_Counterpart(void)
     return Plate_Connection() && (type == VBM_SCHEIBENDUEBEL_C1 || type == VBM_SCHEIBENDUEBEL_C10);
 }
 
+int Splice_Fitted_Vbm(const Splice_Input_Record *si, int *type, int *row)
+{
+    const int chosen = si->vbm_type;
+    *type = chosen;
+    *row = Is_Vbm_Connector(chosen) ? si->connector_index : si->vbm_row;
+    const bool plates =
+        si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;
+    if (!plates || (chosen != VBM_SCHEIBENDUEBEL_C1 && chosen != VBM_SCHEIBENDUEBEL_C10)) return 1;
+    /* the single-sided one of the same d_c, with its own depth, height and hub */
+    const int one =
+        chosen == VBM_SCHEIBENDUEBEL_C10 ? VBM_SCHEIBENDUEBEL_C11 : VBM_SCHEIBENDUEBEL_C2;
+    const int32_t r = Find_Connector_Row_By_Diameter(
+        (Vbm_Type_Code)one, Get_Connector_Value(chosen, si->connector_index, "dc"));
+    if (r < 0) return 0;
+    *type = one;
+    *row = r;
+    return 1;
+}
+
+int Fitted_Vbm_Type(void)
+{
+    int type = 0, row = 0;
+    Splice_Fitted_Vbm(&Splice_Input, &type, &row);
+    return type;
+}
+
+int Fitted_Vbm_Row(void)
+{
+    int type = 0, row = 0;
+    Splice_Fitted_Vbm(&Splice_Input, &type, &row);
+    return row;
+}
+
+double Fitted_Connector_Value(const char *key)
+{
+    int type = 0, row = 0;
+    Splice_Fitted_Vbm(&Splice_Input, &type, &row);
+    return Get_Connector_Value(type, row, key);
+}
+
 const char *Splice_Vbm_Name(void)
 {
     /* the selection list's family name, "Scheibendübel C1/C2" or "C10/C11", says it */
@@ -98,11 +138,14 @@ int Check_Fastener_Kind(void)
     ** Vbm_Back_To_Back_Pairs) */
     if (type == VBM_SCHEIBENDUEBEL_B1 && !plates) return DERR_SHEAR_PLATE_WITHOUT_STEEL;
     /* Against steel a connector must be single-sided (EN 1995-1-1, 8.9, 8.10). The toothed
-    ** plates C1 and C10 are designed there by the rule of their single-sided counterparts C2 and
-    ** C11 and named so (Splice_Vbm_Name); a split ring and the square C5 have none that the
-    ** design takes. */
+    ** plates C1 and C10 are built there as their single-sided counterparts C2 and C11 of the
+    ** same d_c, designed wholly as those and named so (Splice_Fitted_Vbm, Splice_Vbm_Name),
+    ** which the catalogue must hold; a split ring and the square C5 have none that the design
+    ** takes. */
     if (plates && type == VBM_RINGDUEBEL_A1) return DERR_RING_AGAINST_STEEL;
     if (plates && type == VBM_SCHEIBENDUEBEL_C5) return DERR_TWO_SIDED_C5_AGAINST_STEEL;
+    int fitted = 0, row = 0;
+    if (!Splice_Fitted_Vbm(&Splice_Input, &fitted, &row)) return DERR_NO_SINGLE_SIDED_COUNTERPART;
     return 0;
 }
 
@@ -110,11 +153,10 @@ int Check_Fastener_Kind(void)
 
 int Connector_Bolt_Range(double *d_bolt, double *db_min, double *db_max)
 {
-    const Splice_Input_Record *si = &Splice_Input;
-    const int type = si->vbm_type;
-    if (!Is_Vbm_Connector(type)) return 0;
-    const double lo = Get_Connector_Value(type, si->connector_index, "db_min");
-    const double hi = Get_Connector_Value(type, si->connector_index, "db_max");
+    if (!Is_Vbm_Connector(Splice_Input.vbm_type)) return 0;
+    /* the bolts of the connector fitted */
+    const double lo = Fitted_Connector_Value("db_min");
+    const double hi = Fitted_Connector_Value("db_max");
     if (!(lo > 0.0) || !(hi >= lo)) return 0; /* a row without its bolts */
     if (d_bolt != nullptr) *d_bolt = Get_Connector_Bolt_Diameter();
     if (db_min != nullptr) *db_min = lo;

@@ -400,7 +400,7 @@ int Name_Thin_Design_Member(int code)
     }
     if (Is_Vbm_Toothed_Plate(si->vbm_type)
         && (code == DERR_CONNECTOR_SIDE_2_25HE || code == DERR_CONNECTOR_MIDDLE_3_75HE)) {
-        const double he = Get_Connector_Value(si->vbm_type, si->connector_index, "he");
+        const double he = Fitted_Connector_Value("he");
         const int kind = si->connection_kind;
         struct {
             int member;

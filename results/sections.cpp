@@ -24,11 +24,6 @@ static void Take_Off_Band(double *I, double *A, double y1, double y2, double a)
     *I -= a * (y1 * y1 + y1 * y2 + y2 * y2) / 3.0;
 }
 
-static int Catalogue_Row(void)
-{
-    const Splice_Input_Record *si = &Splice_Input;
-    return Is_Vbm_Connector(si->vbm_type) ? si->connector_index : si->vbm_row;
-}
 
 static bool Layout_Staggered(void)
 {
@@ -133,7 +128,7 @@ int Timber_Net_Section_Has_Holes(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
     /* thin nails and screws driven without pre-drilling leave none (Calc_Vbm_Net_Section_Loss) */
-    return Calc_Vbm_Net_Section_Loss(si->vbm_type, si->d, Catalogue_Row(), si->bolt_index,
+    return Calc_Vbm_Net_Section_Loss(Fitted_Vbm_Type(), si->d, Fitted_Vbm_Row(), si->bolt_index,
                                      si->predrilled, si->fitted_bolt, 10.0)
                    > 0.0
                ? 1
@@ -148,7 +143,8 @@ static int Fill_Connector_Loss(int faces, double t_mm, Connector_Section_Loss *r
     const Splice_Input_Record *si = &Splice_Input;
     *r = Connector_Section_Loss{};
     if (faces <= 0) return 0;
-    const int type = si->vbm_type, row = si->connector_index;
+    /* the connector fitted, a C1 or C10 beside steel as its single-sided counterpart */
+    const int type = Fitted_Vbm_Type(), row = Fitted_Vbm_Row();
     r->faces = faces;
     r->t = t_mm;
     r->he = Get_Connector_Value(type, row, "he");
@@ -203,8 +199,7 @@ int Calc_Lamella_Connector_Loss(int inner, Connector_Section_Loss *r)
 static double Timber_Band_Width(void)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    if (Is_Vbm_Connector(si->vbm_type))
-        return Get_Connector_Value(si->vbm_type, si->connector_index, "dc") / 10.0;
+    if (Is_Vbm_Connector(si->vbm_type)) return Fitted_Connector_Value("dc") / 10.0;
     return (si->d + ((si->fitted_bolt && si->vbm_type != VBM_STABDUEBEL) ? 0.0 : 1.0)) / 10.0;
 }
 
@@ -213,9 +208,10 @@ int Calc_Lamella_Net_Section_Values(int inner, double *A, double *I, double *W)
     const Splice_Input_Record *si = &Splice_Input;
     if (!Lamellas_Between_Plates()) return 0;
     const double t = Calc_Timber_Part_Thickness(); /* cm */
-    double loss = Calc_Vbm_Net_Section_Loss(si->vbm_type, si->d, Catalogue_Row(), si->bolt_index,
-                                            si->predrilled, si->fitted_bolt, t * 10.0)
-                  / 100.0;
+    double loss =
+        Calc_Vbm_Net_Section_Loss(Fitted_Vbm_Type(), si->d, Fitted_Vbm_Row(), si->bolt_index,
+                                  si->predrilled, si->fitted_bolt, t * 10.0)
+        / 100.0;
     /* a connector takes out of each lamella what lies in it, by the faces it holds */
     Connector_Section_Loss c;
     if (Calc_Lamella_Connector_Loss(inner, &c)) loss = c.dA / 100.0;
@@ -231,8 +227,8 @@ void Calc_Net_Section_Values(double *A_mid, double *A_side, double *I_mid, doubl
                              double *W_mid, double *W_side)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    const int type = si->vbm_type;
-    const int row = Catalogue_Row();
+    const int type = Fitted_Vbm_Type();
+    const int row = Fitted_Vbm_Row();
     double w = Timber_Band_Width();
     double b_mid = si->b, t_side = 0.0, loss_mid = 0.0, loss_side = 0.0, w_side = 0.0;
     bool side = false;

@@ -427,6 +427,17 @@ int Vbm_Sides_Matter(Vbm_Side sides[2]);
 ** the rule of its single-sided counterpart C2 or C11, else 0. */
 int Vbm_Single_Sided_Counterpart(void);
 
+/* The fastener the page asks to fit, which every check takes, and its catalogue row (a
+** connector's row, else vbm_row): the one chosen, but beside steel plates for C1 or C10 the
+** single-sided C2 or C11 of the same d_c (Vbm_Single_Sided_Counterpart) with its own depth, height
+** and hub. Return 1, or 0 where the catalogue holds no such counterpart (Check_Fastener_Kind
+** refuses the splice; *type and *row are the chosen ones then). */
+int Splice_Fitted_Vbm(const Splice_Input_Record *si, int *type, int *row);
+/* Its type and row for the splice input, and a value of its connector row (Get_Connector_Value). */
+int Fitted_Vbm_Type(void);
+int Fitted_Vbm_Row(void);
+double Fitted_Connector_Value(const char *key);
+
 /* The name the print gives the fastener type: "Scheibendübel C1/C2" and "C10/C11" where the design
 ** takes the single-sided counterpart, else the type's full name. A static buffer of the type. */
 const char *Splice_Vbm_Name(void);

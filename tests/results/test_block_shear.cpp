@@ -809,6 +809,12 @@ TEST(BlockShear, EachLamellaTakesTheHolesOfItsOwnFaces)
          "((40 - 7.5) x 13 + 7.5 x 62) / 40 = 22.188 mm\n",
          " = 29294 mm\xCE/2\xCEr (Versagensmechanismus g, \x84u\xE1"
          "ere Lamelle)\n"},
+        /* C1 62 chosen, built as the C2 62 (h_e 7.5): 31.13 and 22.065 mm with its 7.4 before */
+        {VBM_SCHEIBENDUEBEL_C1, 1, 62.0, 14.0, 31.375, 22.1875, 116.77575, 124.768875, 0.278311,
+         0.130241, 29294.4, "((40 - 2 x 7.5) x 13 + 2 x 7.5 x 62) / 40 = 31.375 mm\n",
+         "((40 - 7.5) x 13 + 7.5 x 62) / 40 = 22.188 mm\n",
+         " = 29294 mm\xCE/2\xCEr (Versagensmechanismus g, \x84u\xE1"
+         "ere Lamelle)\n"},
         {VBM_SCHEIBENDUEBEL_B1, 0, 65.0, 20.0, 39.0, 26.0, 101.79, 118.755, 0.319285, 0.136836,
          28140.0, "((60 - 2 x 15) x 13 + 2 x 15 x 65) / 60 = 39.0 mm\n",
          "((60 - 15) x 13 + 15 x 65) / 60 = 26.0 mm\n", " = 28140 mm\xCE/2\xCEr (ganze Dicke)\n"},

@@ -303,6 +303,13 @@ TEST(Sections, EachLamellaBetweenPlatesLosesWhatLiesInItsFaces)
     ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
     EXPECT_NEAR(r.mid.A_n, 97.20, 1e-9);
     EXPECT_NEAR(r.lam_outer.A_n, 112.80, 1e-9);
+    /* the C1 62 chosen is built beside the plates as the C2 62, h_e 7.5 mm: the same 70.90 and
+    ** 78.25 cm^2 (with the C1's 7.4: 96 - 2 x 12.452 = 71.10 and 96 - 2 x 8.826 = 78.35) */
+    Inner_Plate_Connector_Splice(VBM_SCHEIBENDUEBEL_C1, 1, 62.0, 14.0);
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    ASSERT_EQ(Calc_Timber_Check(0, 0, &r), 1);
+    EXPECT_NEAR(r.mid.A_n, 70.90, 1e-9);
+    EXPECT_NEAR(r.lam_outer.A_n, 78.25, 1e-9);
 }
 
 TEST(Sections, LabelsAndPredicates)

@@ -258,6 +258,19 @@ TEST(PrepareRules, FastenersTheConnectionCannotTake)
         ASSERT_EQ(Prepare_Splice_Calc(), DERR_CONNECTOR_BOLT_OUTSIDE_ROW) << k.type;
         EXPECT_EQ(Refusal_Or_Empty(DERR_CONNECTOR_BOLT_OUTSIDE_ROW), k.text);
     }
+    /* a C10 beside steel is built as the C11 of its d_c, which a catalogue without one cannot
+    ** give: refused with both sizes (the plate took the bolt's hole before) */
+    const Scratch_Catalogue only_c10("ec5_schduebel_c10.dat",
+                                     "1\n1\n65 27 12 3 17 55 49 24 24 16 20 702\n",
+                                     Load_Ec5_Schduebel_C10);
+    Tension_Splice_Of_Kind(CONN_INNER_PLATES, 16.0);
+    Choose_Fastener(VBM_SCHEIBENDUEBEL_C10, 0, 0);
+    Set_Layout(2, 2);
+    ASSERT_EQ(Prepare_Splice_Calc(), DERR_NO_SINGLE_SIDED_COUNTERPART);
+    EXPECT_EQ(Refusal_Or_Empty(DERR_NO_SINGLE_SIDED_COUNTERPART),
+              "Kein einseitiger Scheibendübel C11 d_c = 65 mm im Katalog, der am Stahlblech statt "
+              "des zweiseitigen C10 d_c = 65 mm einzubauen ist: Scheibendübel C2 oder C11 des "
+              "Katalogs wählen (EN 912, DIN EN 1995-1-1, 8.10)"_cp850);
 }
 
 /*
@@ -330,6 +343,37 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
         c10.find("b4 Bolzen x 4 Scherfugen = 16 Scheibendübel C10/C11\xCEr je Stoßhälfte"_cp850),
         std::string::npos)
         << c10;
+    /* Any size: C10 65 / M16 beside one inner plate 10 mm of 20 cm, C24 14/24, 2 x 2, N_d 40 kN
+    ** is designed wholly as the C11 65 chosen: its hub d1 = 24.5 mm in the plate (the bolt's 16.4
+    ** mm before), e1, e2 >= 1.2 x 24.5 = 29.4 mm (EN 1993-1-8, Table 3.3), the net section 1.0 x
+    ** (20 - 2 x 2.45) = 15.10 cm^2 (16.72), u = 40 / 15.10 / 23.5 = 0.1127 (0.1021 before) */
+    double u_c11[UTIL_LIST_MAX];
+    std::string sys[2];
+    for (int c11 : {1, 0}) {
+        Inner_Plate_Connector_Splice(c11 ? VBM_SCHEIBENDUEBEL_C11 : VBM_SCHEIBENDUEBEL_C10, 1, 65.0,
+                                     14.0);
+        Splice_Input.plate_count = 1.0;
+        Splice_Input.d_bolt = 16.0;
+        Splice_Input.bolt_index = 4;
+        ASSERT_EQ(Prepare_Splice_Calc(), 0);
+        Run_Nachweise(nullptr, 0);
+        const Utilisation_List &u = Splice_Input.utilisation;
+        for (int i = 0; i < u.count; i++) {
+            if (c11) u_c11[i] = u.value[i];
+            EXPECT_DOUBLE_EQ(u.value[i], u_c11[i]) << u.name[i];
+            if (strcmp(u.name[i], "Stahlblech") == 0) {
+                EXPECT_NEAR(u.value[i], 40.0 / 15.10 / 23.5, 1e-9);
+            }
+        }
+        FILE *f = tmpfile();
+        Oli_Init_Writer(3, 2, 1); /* both numbered alike */
+        Oli_Systemdarstellung(f);
+        sys[c11] = Slurp_Print(f);
+        fclose(f);
+    }
+    EXPECT_EQ(sys[0], sys[1]);
+    EXPECT_NE(sys[0].find("cher der Bleche: d\xCE\\0\xCEr = d\xCE\\1\xCEr = 24.5 mm (Nabe"),
+              std::string::npos);
     design(VBM_SCHEIBENDUEBEL_C1, CONN_SIDE_TIMBERS, &side);
     EXPECT_NE(side.find("Scheibendübel C1 d\xCE\\c\xCEr = 50 mm"_cp850), std::string::npos) << side;
     EXPECT_EQ(side.find("C1/C2"), std::string::npos) << side;
@@ -356,10 +400,10 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
               std::string::npos)
         << pairs;
     EXPECT_EQ(c2.find("Rücken"_cp850), std::string::npos) << c2;
-    /* The timber beside plates at least 3.75 h_e deep: the largest C1 (d_c = 117, h_e = 14.25 mm)
-    ** between two inner plates of 5 mm in a member of 160 mm leaves lamellas of (160 - 2 x 5) / 3
-    ** = 50 mm < 3.75 x 14.25 = 53.4375 mm, which the refusal names with both, the least value
-    ** to three decimals, 53.438 mm, where one decimal would read below it (53.4) */
+    /* The timber beside plates at least 3.75 h_e deep: the largest C1 (d_c = 117) between two
+    ** inner plates of 5 mm in a member of 160 mm is built as the C2 117 (h_e = 14.5 mm, not the
+    ** C1's 14.25) and leaves lamellas of (160 - 2 x 5) / 3 = 50 mm < 3.75 x 14.5 = 54.375 mm,
+    ** which the refusal names with both (53.438 mm with the C1's depth before) */
     Fresh_Splice(true);
     Splice_Input.connection_kind = CONN_INNER_PLATES;
     Splice_Input.splice_kind = SPLICE_TENSION;
@@ -374,7 +418,7 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
     EXPECT_EQ(Refusal_Or_Empty(DERR_CONNECTOR_MIDDLE_3_75HE),
               "Mindestholzdicke (3.75*he) des Mittenholzes unterschritten, gem. 8.9 (2): innere "
               "Lamelle zwischen zwei Blechen: t_1 = (b - n_p t_p) / (n_p + 1) = (160 - 2 x 5) / 3 "
-              "= 50 mm < erforderlich 3.75 h_e = 3.75 x 14.25 = 53.438 mm");
+              "= 50 mm < erforderlich 3.75 h_e = 3.75 x 14.5 = 54.4 mm");
 }
 
 /*
