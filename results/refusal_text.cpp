@@ -60,9 +60,10 @@ std::string Refusal_Distance_Text(const Spacing_Refusal *r)
     const char *why = Get_Error_Text(r->code);
     std::string head(why ? why : "");
     while (!head.empty() && head.back() == ' ') head.pop_back();
-    /* the user's a2 too wide is no matter of the height the code's text names beside it */
-    const size_t comma = head.find(',');
-    if (r->most && r->a2_given > 0.0 && comma != std::string::npos) head.erase(comma);
+    /* the user's a1 or a2 too wide is no matter of the length or height the code's text names
+    ** beside it: the value itself, which no member spreads (no "of") */
+    const size_t beside = std::min(head.find(','), head.find(" ("));
+    if (r->most && r->of[0] == '\0' && beside != std::string::npos) head.erase(beside);
     /* the least thickness of nails and screws names the fastener the splice has */
     const std::string nail = "Nageldurchmesser";
     const size_t at = head.find(nail);

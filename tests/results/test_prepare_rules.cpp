@@ -507,9 +507,10 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          .mat_side = MAT_LAUBHOLZ, .grade_side = 2},
         /* Dowels 12 mm in outer plates 20 cm high on a Kerto-S member 30 cm high, which keeps the
         ** steel-to-timber rule and the table of its approval (a4,c = 3 d = 36 mm by both): the
-        ** user's a4 = 2.0 cm from the plate's edge is 1.2 d0 = 1.2 x 13 = 15.6 mm and more in
-        ** the plates, and (30 - 20) / 2 + 2.0 = 7.0 cm >= 3.6 cm in the timber */
-        {.h = 30.0, .rows = 2, .a4 = 2.0, .code = 0, .kind = CONN_OUTER_PLATES,
+        ** user's a4 = 7.0 cm from the timber's edge, as the page takes it, is 7.0 - (30 - 20) / 2
+        ** = 2.0 cm >= 1.2 d0 = 1.2 x 13 = 15.6 mm in the plates and 7.0 cm >= 3.6 cm in the
+        ** timber */
+        {.h = 30.0, .rows = 2, .a4 = 7.0, .code = 0, .kind = CONN_OUTER_PLATES,
          .type = VBM_STABDUEBEL, .b = 6.0, .d = 12.0, .l = 80.0, .n_c = 2, .h_p = 20.0,
          .mat_mid = MAT_KERTO_S, .grade_mid = 0},
         /* Three rows of them in plates as high as the member, 14 cm, at the approval's a2 = 4 d =
@@ -797,10 +798,12 @@ TEST(PrepareRules, ColumnSumsOfTwoRows)
 ** of length L / 2 between a3,t = 15 d = 6.3 cm at both ends: step = L / 2 - 12.6 cm against
 ** 16.8 cm, so L = 58 cm passes and L = 60 cm (17.4 cm) does not, which the refusal says with
 ** both values. 3 staggered columns of 3 rows in L = 80 cm: the outer rows hold 3 nails each
-** (80 / 2 - 12.6) / 2 = 13.7 cm <= 16.8 cm apart, the middle row 2 (columns 6.85 cm apart). */
+** (80 / 2 - 12.6) / 2 = 13.7 cm <= 16.8 cm apart, the middle row 2 (columns 6.85 cm apart).
+** The user's a1 = 18 cm with the length left to the program, L = 2 x (18 + 2 x 6.3) = 61.2 cm,
+** is refused as the user's value, not as a side timber too long. */
 TEST(PrepareRules, NailsAlongTheGrainAtMost40d)
 {
-    for (double L : {58.0, 60.0}) {
+    for (double L : {58.0, 60.0, 0.0}) {
         Fresh_Splice(true);
         Splice_Input.splice_kind = SPLICE_TENSION;
         Set_Lkom(0, 0, 0.0, 5.0, 0.0);
@@ -813,15 +816,23 @@ TEST(PrepareRules, NailsAlongTheGrainAtMost40d)
         Splice_Input.t_s_user = 1;
         Splice_Input.b = 12.0;
         Splice_Input.h = Splice_Input.h_s = 12.0;
-        Splice_Input.L_user = 1;
+        Splice_Input.L_user = L > 0.0;
         Splice_Input.L = L;
+        Splice_Input.a1_user = L == 0.0;
+        Splice_Input.a1 = 18.0;
         Set_Layout(2, 1);
-        EXPECT_EQ(Prepare_Splice_Calc(), L < 59.0 ? 0 : 107) << L;
+        EXPECT_EQ(Prepare_Splice_Calc(), L > 0.0 && L < 59.0 ? 0 : 107) << L;
+        if (L == 60.0) {
+            EXPECT_STREQ(Get_Refusal_Text(107),
+                         "Nagelabstände zu groß (Seitenholz ist zu lang): a1 = (L / 2 - 2 a3) / "
+                         "(n_c - 1) = (60.00 / 2 - 2 x 6.30) / 1 = 17.40 cm > höchstens 40 d = "
+                         "40 x 0.42 = 16.80 cm"_cp850);
+        }
     }
-    EXPECT_STREQ(Get_Refusal_Text(107),
-                 "Nagelabstände zu groß (Seitenholz ist zu lang): a1 = (L / 2 - 2 a3) / (n_c - 1) "
-                 "= (60.00 / 2 - 2 x 6.30) / 1 = 17.40 cm > höchstens 40 d = 40 x 0.42 = "
-                 "16.80 cm"_cp850);
+    EXPECT_STREQ(
+        Get_Refusal_Text(107),
+        "Nagelabstände zu groß: a1 = 18.00 cm > höchstens 40 d = 40 x 0.42 = 16.80 cm"_cp850);
+    Splice_Input.a1_user = 0;
     Splice_Input.L = 80.0;
     Set_Layout(3, 3, LAYOUT_STAGGERED);
     EXPECT_EQ(Prepare_Splice_Calc(), 0);

@@ -323,9 +323,11 @@ TEST_F(Pages, ATickedSpacingStartsFromThePresentValue)
 }
 
 /* A refused a1 = 1 cm (nails 4.2 mm: a1 >= (5 + 5 |cos 0|) d = 42 mm) leaves no pattern, but the
-** spacings left to the program keep showing what the last one had: a2 = (20 - 2 x 2.1) / 4 =
-** 3.95 cm, a3 = a3,t = (10 + 5 cos 0) d = 6.3 cm, a4 = a4,c = 5 d = 2.1 cm. Ticking a3 then starts
-** from 6.3 cm, and the file saved after the refusal holds every other value as before it. */
+** spacings left to the program keep showing what the refused layout has: a2 = (20 - 2 x 2.1) / 4
+** = 3.95 cm, a4 = a4,c = 5 d = 2.1 cm, and the end distances that the columns 1 cm apart leave in
+** the half of L = 120 cm, centred: a3 = (60 - 7 x 1.00) / 2 = 26.5 cm. Ticking a3 then starts
+** from 26.5 cm, and the file saved after the refusal holds every other value as before it but
+** the centroid and k_xr of that layout. */
 TEST_F(Pages, ARefusedSpacingLeavesTheOthersAsTheyWere)
 {
     const std::string save = At("click", NPIXEL_X - 346 + Main_Icon_Menu.entries[6 - 1].x + 19, 27);
@@ -351,17 +353,19 @@ TEST_F(Pages, ARefusedSpacingLeavesTheOthersAsTheyWere)
             if (l.rfind("TEXT 347 " + std::to_string(Row_Y(7 + k)) + " ", 0) == 0)
                 shown[k] = l.substr(l.rfind(' ') + 1);
     EXPECT_EQ(shown[0], "3.95"); /* (20 - 2 x 2.1) / 4 */
-    EXPECT_EQ(shown[1], "6.3");
+    EXPECT_EQ(shown[1], "26.5");
     EXPECT_EQ(shown[2], "2.1");
     EXPECT_EQ(Splice_Input.a3_user, 1);
-    EXPECT_NEAR(Splice_Input.a3, 6.3, 1e-9);
-    /* a1, a3, their ticks and p1 (= a1) changed; nothing else */
+    EXPECT_NEAR(Splice_Input.a3, 26.5, 1e-9);
+    /* a1, a3, their ticks, p1 (= a1), e_x and k_xr changed; nothing else */
     const std::vector<std::string> after = spacings();
     ASSERT_EQ(after.size(), before.size());
     for (size_t i = 0; i < after.size(); i++)
-        EXPECT_TRUE(i == 0 || i == 2 || i == 4 || i == 6 || i == 12 || after[i] == before[i]) << i;
+        EXPECT_TRUE(i == 0 || i == 2 || i == 4 || i == 6 || i == 12 || i == 16 || i == 17
+                    || after[i] == before[i])
+            << i;
     EXPECT_EQ(after[0], "1");
-    EXPECT_NEAR(atof(after[2].c_str()), 6.3, 1e-9);
+    EXPECT_NEAR(atof(after[2].c_str()), 26.5, 1e-9);
 }
 
 /* The greyed spacings after a refusal are the values it computed with, else "-"; every spacing
