@@ -624,7 +624,8 @@ TEST(Prepare, UserSpacingsBelowTheMinimum)
     ** max((2 + 2 sin 0) d; 3 d) = 4.80 cm). a2 = 10 cm: rows at -5 and +5 cm, the edge distance
     ** (24 - 10) / 2 = 7.00 cm >= 4.80 cm; the program's own a2 would be 24 - 2 x 4.80 = 14.40 cm.
     ** a2 = 5 cm < 6.40 cm is refused; a2 = 16 cm leaves (24 - 16) / 2 = 4.00 cm < 4.80 cm, and
-    ** with the user's a4 = 4.8 cm both are named: 16 + 2 x 4.80 = 25.60 cm > 24 cm. */
+    ** with the user's a4 = 4.8 cm both are named: 16 + 2 x 4.80 = 25.60 cm > 24 cm, headed by
+    ** that, not as an a4 below its least value (4.80 cm is a4,c), with the way out. */
     const struct {
         double a2, a4; /* cm, a4 0: the program's */
         int code;
@@ -639,9 +640,9 @@ TEST(Prepare, UserSpacingsBelowTheMinimum)
          "Seitenh\x94lzern = (24.00 - 1 x 16.00) / 2 = 4.00 cm < erforderlich a4,c = 4.80 cm bei "
          "vorgegebenem a2 = 16.00 cm"},
         {16.0, 4.8, 96,
-         "Mindestabstand a4,tc unterschritten, Holz nicht hoch genug: (n_r - 1) a2 + 2 a4 = 1 x "
-         "16.00 + 2 x 4.80 = 25.60 cm > H\x94he 24.00 cm im Mittelholz und in den Seitenh\x94lzern "
-         "(a2 und a4 vorgegeben)"},
+         "Vorgegebene a2 und a4 passen nicht in die H\x94he: (n_r - 1) a2 + 2 a4 = 1 x 16.00 + 2 x "
+         "4.80 = 25.60 cm > H\x94he 24.00 cm im Mittelholz und in den Seitenh\x94lzern (kleineres "
+         "a2 oder a4 vorgeben oder h\x94heres Holz w\x84hlen)"},
     };
     for (const auto &k : given) {
         Fresh_Splice(true);
