@@ -791,11 +791,10 @@ static void Write_Present_Edge_Line(FILE *file)
     double y = 0.0;
     for (int i = 0; i < fp->count; i++) y = std::fmax(y, std::fabs(fp->recs[i].y));
     const char *a4 = Nad_Params != nullptr ? "a\xCE\\4,vorh\xCEr" : "a\xCE\\2,vorh\xCEr (Rand)";
-    /* the user's a4, from the timber's edge as the layout takes it */
+    /* the user's a4, from the timber's edge as the layout takes it, named as its field */
     char typed[64] = "";
     if (si->a4_user)
-        snprintf(typed, sizeof typed, " (%s = %.2lf cm vorgegeben)",
-                 Nad_Params != nullptr ? "a\xCE\\4\xCEr" : "a\xCE\\2\xCEr", si->a4);
+        snprintf(typed, sizeof typed, " (a\xCE\\4\xCEr = %.2lf cm vorgegeben)", si->a4);
     switch (si->connection_kind) {
     case CONN_SIDE_TIMBERS:
         Oli_Write_Text(file,
@@ -844,7 +843,8 @@ static void Write_Present_End_Line(FILE *file)
         max_x = std::fmax(max_x, fp->recs[i].x);
     }
     const double near = lap ? si->L / 2.0 + min_x : min_x, far = si->L / 2.0 - max_x;
-    const char *a3 = Nad_Params != nullptr ? "a\xCE\\3" : "a\xCE\\1";
+    /* named as the layout page names the fields, in the runs without an annex too */
+    const char *a3 = "a\xCE\\3";
     const char *e1 = "e\xCE\\1";
     char text[480];
     if (plates)
