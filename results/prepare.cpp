@@ -280,11 +280,48 @@ static double A3_Of_Kind(double a3t, double a3c)
 }
 
 /*
-** Minimum spacings of the current fastener at the angles alpha_1 (along the grain: a1, a3,t) and
-** alpha_2 (across: a2, a4; a3,c at the larger of both), the user's values where chosen, and the
-** plate distances. Return 0 or 50 (user's plate end distance below its minimum).
+** The user's values in place of the program's own in the spacings p of a pass: the one place
+** where a typed value enters the pattern. Each stands as typed, never raised to a least value nor
+** spread over a length or a height: a1 and a2 are the spacings the pattern lays out, a3, a4 and
+** e1 its end and edge distances, a4 from the timber's edge (beside plates lower than the member
+** the rows keep a4 less the plates' inset from the plates' edge). A value below its least one is
+** refused with both numbers once the angles have settled (Check_User_Spacings), a length too short
+** for the typed spacings by Refuse_Length; where a typed spacing and the user's length or the
+** member's height leave more room than they take, the end or edge distances take it
+** (Lay_Out_Pattern). Return 0 or DERR_PLATE_END_DISTANCE_E1 (the user's e1 below 1.2 d0).
 */
-static int Calc_Pass_Spacings(double alpha_1, double alpha_2, Pass_Spacings *p)
+static int Take_Typed_Spacings(Pass_Spacings *p)
+{
+    Splice_Input_Record *si = &Splice_Input;
+    if (si->a1_user) p->a1 = si->a1;
+    if (si->a2_user) p->a2 = si->a2;
+    if (si->a3_user) p->a3 = si->a3;
+    if (si->a4_user) {
+        p->a4_timber = si->a4;
+        p->a4 = si->a4 - (p->d0 > 0.0 ? std::fmax(Plate_Inset(), 0.0) : 0.0);
+    }
+    if (p->d0 > 0.0 && si->e1_user) {
+        /* Every hole keeps at least 1.2 d0 to the plate's end, whatever fastener stands in it
+        ** (EN 1993-1-8, Table 3.3; DIN 18800-1, Table 7) */
+        const double e1_min = 1.2 * p->d0;
+        if (si->e1 < e1_min) {
+            Refuse(DERR_PLATE_END_DISTANCE_E1, "e1", "e1", si->e1, e1_min);
+            snprintf(Fastener_Pattern.refusal.how, sizeof Fastener_Pattern.refusal.how, "1.2 d0");
+            Refusal_Uses(REFUSAL_E1, si->e1);
+            return DERR_PLATE_END_DISTANCE_E1;
+        }
+        p->e1 = si->e1;
+    }
+    return 0;
+}
+
+/*
+** Spacings of the current fastener at the angles alpha_1 (along the grain: a1, a3,t) and alpha_2
+** (across: a2, a4; a3,c at the larger of both) with the plates' limits, the program's least ones,
+** and with typed the user's values where chosen (Take_Typed_Spacings). Return 0 or the refusal of
+** a typed value.
+*/
+static int Calc_Pass_Spacings(double alpha_1, double alpha_2, Pass_Spacings *p, bool typed = true)
 {
     Splice_Input_Record *si = &Splice_Input;
     double v[6];
@@ -304,9 +341,6 @@ static int Calc_Pass_Spacings(double alpha_1, double alpha_2, Pass_Spacings *p)
     p->a4 = 0.0;
     for (int k = 0; k < p->members; k++)
         p->a4 = std::fmax(p->a4, Member_A4(p, k) - (p->member[k].height - H) / 2.0);
-    if (si->a4_user) p->a4 = si->a4;
-    if (si->a3_user) p->a3 = si->a3;
-    if (si->a1_user) p->a1 = si->a1;
     p->a4_timber = p->a4;
 
     p->e1 = 0.0;
@@ -314,24 +348,8 @@ static int Calc_Pass_Spacings(double alpha_1, double alpha_2, Pass_Spacings *p)
     if (si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES) {
         const double d0 = Get_Plate_Hole_D0_Cm();
         p->d0 = d0;
-        /* Every hole keeps at least 1.2 d0 to the plate's end, whatever fastener stands in it
-        ** (EN 1993-1-8, Table 3.3; DIN 18800-1, Table 7): the user's value may not be less,
-        ** and the program's own value is that least one. */
-        const double e1_min = 1.2 * d0;
-        if (si->e1_user) {
-            if (si->e1 < e1_min) {
-                Refuse(DERR_PLATE_END_DISTANCE_E1, "e1", "e1", si->e1, e1_min);
-                snprintf(Fastener_Pattern.refusal.how, sizeof Fastener_Pattern.refusal.how,
-                         "1.2 d0");
-                Refusal_Uses(REFUSAL_E1, si->e1);
-                return DERR_PLATE_END_DISTANCE_E1;
-            }
-            p->e1 = si->e1;
-        } else {
-            p->e1 = e1_min;
-        }
-        si->e1 = p->e1;
-        si->e1_copy = p->e1;
+        /* the program's own end distance of the plates is the least one, 1.2 d0 */
+        p->e1 = 1.2 * d0;
         /* Edge distances to the plate edge: the plate lies (h - h_p) / 2 inside the timber. */
         const double inset = Plate_Inset();
         if (inset > 0.0) {
@@ -344,6 +362,10 @@ static int Calc_Pass_Spacings(double alpha_1, double alpha_2, Pass_Spacings *p)
         p->a4 = std::fmax(p->a4, 1.2 * d0);
         p->a1 = std::fmax(p->a1, 2.4 * d0);
         p->a2 = std::fmax(p->a2, 2.4 * d0);
+    }
+    if (typed) {
+        const int rc = Take_Typed_Spacings(p);
+        if (rc != 0) return rc;
     }
     p->L_req = Splice_Length_For(p->a1, p->a3, p->e1);
     return 0;
@@ -380,8 +402,9 @@ static double Layout_Height(void)
 ** across it), and return the code that names the member whose length (height) spreads the n_c
 ** columns (n_r rows) so far between their end (edge) distances, as Lay_Out_Pattern lays them
 ** out: the side timbers, the plates or the lap along the grain; across it the lower of the
-** middle member and the side timbers or plates that hold the rows. staggered: a staggered
-** layout's spacing across the grain, twice its step.
+** middle member and the side timbers or plates that hold the rows; the user's a1 or a2 is the
+** value itself, which no member spreads. staggered: a staggered layout's spacing across the
+** grain, twice its step.
 */
 static int Refuse_Nail_Spacing(const Pass_Spacings *p, bool across, double value, bool staggered)
 {
@@ -397,7 +420,8 @@ static int Refuse_Nail_Spacing(const Pass_Spacings *p, bool across, double value
         code = plates             ? DERR_SPACING_TOO_LONG_PLATES
                : kind == CONN_LAP ? DERR_SPACING_TOO_LONG_LAP
                                   : DERR_SPACING_TOO_LONG;
-        if (plates)
+        if (si->a1_user) of[0] = '\0';
+        else if (plates)
             snprintf(of, sizeof of,
                      "%s(L / 2 - e1 - a3) / (n_c - 1) = %s(%.2f / 2 - %.2f - %.2f) / %d", twice,
                      times, si->L, p->e1, p->a3, n);
@@ -434,10 +458,29 @@ static int Refuse_Nail_Spacing(const Pass_Spacings *p, bool across, double value
         if (!si->a2_user) Refusal_Uses(REFUSAL_A4, p->a4);
     } else {
         Refusal_Uses(REFUSAL_A1, value);
-        Refusal_Uses(REFUSAL_A3, p->a3);
-        if (plates) Refusal_Uses(REFUSAL_E1, p->e1);
+        /* beside the user's a1 the refusal judged a1 alone */
+        if (!si->a1_user) Refusal_Uses(REFUSAL_A3, p->a3);
+        if (plates && !si->a1_user) Refusal_Uses(REFUSAL_E1, p->e1);
     }
     return code;
+}
+
+/*
+** The shift (cm) of the first column beyond its least end distance where the user's a1 and
+** length leave room along the grain beyond the columns and their end distances (Lay_Out_Pattern):
+** the end distances take it. An end whose distance the user typed keeps it where the other one is
+** the program's, which takes the whole room; else each takes half of it, the columns centred
+** between their least end distances (side timbers and a lap: centred in the half or the lap).
+*/
+static double Room_Shift(double room)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const bool plates =
+        si->connection_kind == CONN_INNER_PLATES || si->connection_kind == CONN_OUTER_PLATES;
+    const bool near = si->a3_user != 0, far = plates ? si->e1_user != 0 : si->a3_user != 0;
+    if (near && !far) return 0.0;
+    if (far && !near) return room;
+    return room / 2.0;
 }
 
 /* Lay out the pattern of one half (step 15 and 16 of the run). Return 0 or an error code. */
@@ -457,26 +500,39 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
     Fastener_Pattern.layout_height = H;
 
     double x0 = lap ? p->a3 - si->L / 2.0 : p->a3;
-    const double x_end = plates ? si->L / 2.0 - p->e1 : si->L / 2.0 - p->a3;
+    double x_end = plates ? si->L / 2.0 - p->e1 : si->L / 2.0 - p->a3;
     double y0 = -H / 2.0 + p->a4;
     const double d_cm = si->d / 10.0;
+
+    /* Columns: the user's a1 stands as given, the columns a1 apart, and the room the length
+    ** leaves beyond them and their least end distances goes to the end distances (Room_Shift);
+    ** else the columns spread over the length between the end distances. Two groups stand a1
+    ** apart within each group at both ends of the half, whoever chose a1. */
+    const bool user_a1 = si->a1_user && n_c >= 2 && !grouped;
+    if (user_a1) {
+        const double span = (n_c - 1) * p->a1;
+        x0 += Room_Shift(x_end - x0 - span);
+        x_end = x0 + span;
+        /* the program's end distance of the plates is the one the columns leave */
+        if (plates && !si->e1_user) si->e1 = si->e1_copy = si->L / 2.0 - x_end;
+    }
 
     /* Rows: a single row lies on the axis; its step is never used. The user's a2 stands as
     ** given, the rows a2 apart about the member's axis (a staggered layout's a2 is the spacing
     ** within a column, two steps), and the edge distance is what the height leaves beside them
     ** (Fit_Rows checks it); else the rows spread over the height between the edge distances. */
     const bool user_a2 = si->a2_user && n_r >= 2;
-    if (user_a2) y0 = -(n_r - 1) * (staggered ? si->a2 / 2.0 : si->a2) / 2.0;
+    if (user_a2) y0 = -(n_r - 1) * (staggered ? p->a2 / 2.0 : p->a2) / 2.0;
     const double y_end = -y0;
     double step_y = 0.0;
-    if (user_a2) step_y = staggered ? si->a2 / 2.0 : si->a2;
+    if (user_a2) step_y = staggered ? p->a2 / 2.0 : p->a2;
     else if (n_r >= 2) step_y = (y_end - y0) / (n_r - 1);
     else y0 = 0.0;
 
     /* plain nails stand at most 20 d apart across the grain (10 d a staggered layout's step):
     ** the user's a2 is refused where it stands farther, whatever the grouping */
     if (user_a2 && type == VBM_NAGEL && step_y > (staggered ? 10.0 : 20.0) * d_cm)
-        return Refuse_Nail_Spacing(p, true, si->a2, staggered);
+        return Refuse_Nail_Spacing(p, true, p->a2, staggered);
 
     const long mirror = grouped ? 2 : 1;
     if ((long)n_c * n_r > PATTERN_MAX || (long)n_c * n_r * mirror > PATTERN_MAX)
@@ -486,6 +542,10 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
     if (grouped) {
         step_x = p->a1;
         if (type == VBM_NAGEL) {
+            /* plain nails stand at most 40 d apart along the grain: the user's a1 is refused
+            ** where it stands farther, never narrowed */
+            if (si->a1_user && step_x > 40.0 * d_cm)
+                return Refuse_Nail_Spacing(p, false, step_x, false);
             step_x = std::fmin(step_x, 40.0 * d_cm);
             /* the user's a2 is never narrowed: one too wide is refused below */
             if (!user_a2) step_y = std::fmin(step_y, 20.0 * d_cm);
@@ -504,7 +564,8 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
         std::stable_sort(recs + first_group, recs + Fastener_Pattern.count,
                          [](const Fastener_Rec &a, const Fastener_Rec &b) { return a.x < b.x; });
     } else {
-        if (n_c >= 2) step_x = (x_end - x0) / (n_c - 1);
+        if (user_a1) step_x = p->a1;
+        else if (n_c >= 2) step_x = (x_end - x0) / (n_c - 1);
         else if (!plates) x0 = si->L / 4.0;
         if (type == VBM_NAGEL) {
             /* a1 <= 40 d, a2 <= 20 d: a staggered layout's step along the grain is the spacing
@@ -520,11 +581,11 @@ static int Lay_Out_Pattern(const Pass_Spacings *p)
         else ok = Build_Staggered_Pattern(x0, y0, x_end, y_end, step_x, step_y);
         if (!ok) return DERR_MEMBER_NOT_HIGH_ENOUGH;
     }
-    /* the user's a1 is the least the layout keeps; what the pattern has is its step, the
-    ** spacing within a row (EN 1995-1-1, Figure 8.7), a staggered layout's columns half of it
-    ** apart. The program's a1 is that spacing, as the page and the print show it and as the
-    ** user's a1 is taken (Splice_Length_For, the least a1), so that ticking it changes
-    ** nothing. p1 keeps twice it for a staggered layout, which its readers halve. */
+    /* what the pattern has is its step, the spacing within a row (EN 1995-1-1, Figure 8.7), a
+    ** staggered layout's columns half of it apart: the user's a1, or the program's, as the page
+    ** and the print show it and as the user's a1 is taken (Splice_Length_For, the least a1),
+    ** so that ticking it changes nothing. p1 keeps twice it for a staggered layout, which its
+    ** readers halve. */
     if (!si->a1_user) si->a1 = step_x;
     si->p1 = staggered ? 2.0 * step_x : step_x;
     si->p2 = staggered ? 2.0 * step_y : step_y;
@@ -892,6 +953,9 @@ static int Prepare_Pass(double alpha_1, double alpha_2, int n_r, int n_c, Pass_S
     Splice_Input_Record *si = &Splice_Input;
     int rc = Calc_Pass_Spacings(alpha_1, alpha_2, p);
     if (rc != 0) return rc;
+    /* the plates' end distance, the user's or the least one (Lay_Out_Pattern: or what the
+    ** user's a1 leaves) */
+    if (p->d0 > 0.0) si->e1 = si->e1_copy = p->e1;
     /* automatic length */
     if (si->L_user == 0) si->L = p->L_req;
     rc = Check_Arrangement(n_r, n_c);
@@ -1051,15 +1115,24 @@ static int Refuse_Member_Value(int code, const Pass_Spacings *p, int i, int slot
 ** The user's edge distance a4, which the rows keep within the lower of the members they pass
 ** through, against the least edge distance of each member (p: the program's own spacings): 0,
 ** or the refusal that names the member short by most with its own edge distance, its least one
-** and, where the members ask different ones, the member. One timber (beside plates measured
-** from their edge, at least 1.2 d0) takes the program's a4 whatever rules it keeps.
+** and, where the members ask different ones, the member. One timber takes the program's a4
+** whatever rules it keeps, from its own edge wherever plates stand: beside plates lower than the
+** member its own a4 and the plates' inset with their 1.2 d0, whichever is larger.
 */
 static int Check_User_A4(const Pass_Spacings *p)
 {
     const Splice_Input_Record *si = &Splice_Input;
     if (si->connection_kind != CONN_SIDE_TIMBERS) {
-        if (!(p->a4 > si->a4 + LENGTH_TOL)) return 0;
-        Refuse(DERR_EDGE_DISTANCE_A4, "a4", A4_Name(p), si->a4, p->a4);
+        const double inset = p->d0 > 0.0 ? std::fmax(Plate_Inset(), 0.0) : 0.0;
+        const double least = p->a4 + inset;
+        if (!(least > si->a4 + LENGTH_TOL)) return 0;
+        const bool plates = least > p->a4_timber;
+        Refuse(DERR_EDGE_DISTANCE_A4, "a4", plates ? "a4" : A4_Name(p), si->a4, least);
+        if (plates && inset > 0.0)
+            snprintf(Fastener_Pattern.refusal.how, sizeof Fastener_Pattern.refusal.how,
+                     "(h - h_p) / 2 + 1.2 d0 = %.2f + %.2f", inset, 1.2 * p->d0);
+        else if (plates)
+            snprintf(Fastener_Pattern.refusal.how, sizeof Fastener_Pattern.refusal.how, "1.2 d0");
         Refusal_Uses(REFUSAL_A4, si->a4);
         return DERR_EDGE_DISTANCE_A4;
     }
@@ -1096,14 +1169,7 @@ static int Check_User_Spacings(double alpha_1, double alpha_2, int n_r)
     Splice_Input_Record *si = &Splice_Input;
     Pass_Spacings m{};
     const int a1u = si->a1_user, a3u = si->a3_user, a4u = si->a4_user;
-    si->a1_user = si->a3_user = si->a4_user = 0;
-    const double stored_a1 = si->a1;
-    int rc = Calc_Pass_Spacings(alpha_1, alpha_2, &m);
-    si->a1_user = a1u;
-    si->a3_user = a3u;
-    si->a4_user = a4u;
-    si->a1 = stored_a1;
-    if (rc != 0) return rc;
+    Calc_Pass_Spacings(alpha_1, alpha_2, &m, false);
     /* the angles the system section of the print list states the least spacings at */
     Fastener_Pattern.min_alpha_1 = alpha_1;
     Fastener_Pattern.min_alpha_2 = alpha_2;
@@ -1153,24 +1219,13 @@ int Kind_Least_Spacings(int kind, double alpha_1, double alpha_2, Kind_Spacings 
 {
     Splice_Input_Record *si = &Splice_Input;
     const int kind_was = si->splice_kind;
-    const int a1u = si->a1_user, a3u = si->a3_user, a4u = si->a4_user;
-    const double a1 = si->a1, e1 = si->e1, e1_copy = si->e1_copy;
-    const Spacing_Refusal refusal = Fastener_Pattern.refusal;
     si->splice_kind = kind;
-    si->a1_user = si->a3_user = si->a4_user = 0;
     Pass_Spacings m{};
-    const int rc = Calc_Pass_Spacings(alpha_1, alpha_2, &m);
+    const int rc = Calc_Pass_Spacings(alpha_1, alpha_2, &m, false);
     /* the names by the rules of that kind, which the spacings were taken by */
     k->a3_rule = A3_Name(&m);
     k->a4_rule = A4_Name(&m);
     si->splice_kind = kind_was;
-    si->a1_user = a1u;
-    si->a3_user = a3u;
-    si->a4_user = a4u;
-    si->a1 = a1;
-    si->e1 = e1;
-    si->e1_copy = e1_copy;
-    Fastener_Pattern.refusal = refusal;
     k->a1 = m.a1;
     k->a2 = m.a2;
     k->a3 = m.a3;

@@ -791,26 +791,100 @@ static void Write_Present_Edge_Line(FILE *file)
     double y = 0.0;
     for (int i = 0; i < fp->count; i++) y = std::fmax(y, std::fabs(fp->recs[i].y));
     const char *a4 = Nad_Params != nullptr ? "a\xCE\\4,vorh\xCEr" : "a\xCE\\2,vorh\xCEr (Rand)";
+    /* the user's a4, from the timber's edge as the layout takes it, named as its field */
+    char typed[64] = "";
+    if (si->a4_user)
+        snprintf(typed, sizeof typed, " (a\xCE\\4\xCEr = %.2lf cm vorgegeben)", si->a4);
     switch (si->connection_kind) {
     case CONN_SIDE_TIMBERS:
         Oli_Write_Text(file,
                        "%s = h/2 - max |y| = %.2lf - %.2lf = %.2lf cm im Mittelholz, "
                        "h\xCE\\s\xCEr/2 - max |y| = %.2lf - %.2lf = %.2lf cm in den "
-                       "Seitenh\x94lzern",
-                       a4, si->h / 2.0, y, si->h / 2.0 - y, si->h_s / 2.0, y, si->h_s / 2.0 - y);
+                       "Seitenh\x94lzern%s",
+                       a4, si->h / 2.0, y, si->h / 2.0 - y, si->h_s / 2.0, y, si->h_s / 2.0 - y,
+                       typed);
         break;
     case CONN_INNER_PLATES:
     case CONN_OUTER_PLATES:
         Oli_Write_Text(file,
                        "%s = h/2 - max |y| = %.2lf - %.2lf = %.2lf cm vom Holzrand, "
-                       "h\xCE\\p\xCEr/2 - max |y| = %.2lf - %.2lf = %.2lf cm vom Blechrand",
-                       a4, si->h / 2.0, y, si->h / 2.0 - y, si->h_p / 2.0, y, si->h_p / 2.0 - y);
+                       "h\xCE\\p\xCEr/2 - max |y| = %.2lf - %.2lf = %.2lf cm vom Blechrand%s",
+                       a4, si->h / 2.0, y, si->h / 2.0 - y, si->h_p / 2.0, y, si->h_p / 2.0 - y,
+                       typed);
         break;
     default:
-        Oli_Write_Text(file, "%s = h/2 - max |y| = %.2lf - %.2lf = %.2lf cm", a4, si->h / 2.0, y,
-                       si->h / 2.0 - y);
+        Oli_Write_Text(file, "%s = h/2 - max |y| = %.2lf - %.2lf = %.2lf cm%s", a4, si->h / 2.0, y,
+                       si->h / 2.0 - y, typed);
         break;
     }
+}
+
+/*
+** The present end distances where the user chose a1, a3 or the plates' e1: from the joint and
+** from the end of the side timbers, the plates or the lap, and how the user's a1 and length give
+** them: the room that the length leaves beyond the columns goes to the end distances
+** (Lay_Out_Pattern). A user's a3 or e1 is named as typed.
+*/
+static void Write_Present_End_Line(FILE *file)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    const int kind = si->connection_kind;
+    const bool plates = kind == CONN_INNER_PLATES || kind == CONN_OUTER_PLATES;
+    const bool lap = kind == CONN_LAP;
+    const int n_c = (int)Splice_N_Col(si);
+    const int t = si->vbm_type;
+    const bool grouped = t >= VBM_TYPE_FIRST && t <= VBM_TYPE_LAST && si->grouped[VBM_TYPE_SLOT(t)];
+    const bool user_a1 = si->a1_user && n_c >= 2 && !grouped;
+    if (fp->count <= 0 || (!user_a1 && !si->a3_user && !(plates && si->e1_user))) return;
+    double min_x = fp->recs[0].x, max_x = fp->recs[0].x;
+    for (int i = 0; i < fp->count; i++) {
+        min_x = std::fmin(min_x, fp->recs[i].x);
+        max_x = std::fmax(max_x, fp->recs[i].x);
+    }
+    const double near = lap ? si->L / 2.0 + min_x : min_x, far = si->L / 2.0 - max_x;
+    /* named as the layout page names the fields, in the runs without an annex too */
+    const char *a3 = "a\xCE\\3";
+    const char *e1 = "e\xCE\\1";
+    char text[480];
+    if (plates)
+        snprintf(text, sizeof text,
+                 "%s,vorh\xCEr = %.2lf cm am Sto\xE1, %s,vorh\xCEr = %.2lf cm am "
+                 "Blechende",
+                 a3, near, e1, far);
+    else if (std::fabs(near - far) < 5e-7)
+        snprintf(text, sizeof text, "%s,vorh\xCEr = %.2lf cm %s", a3, near,
+                 lap ? "an beiden Enden des Blattes"
+                     : "am Sto\xE1 und am Ende der Seitenh\x94lzer");
+    else
+        snprintf(text, sizeof text, "%s,vorh\xCEr = %.2lf cm %s, %.2lf cm %s", a3, near,
+                 lap ? "am einen Ende des Blattes" : "am Sto\xE1", far,
+                 lap ? "am anderen" : "am Ende der Seitenh\x94lzer");
+    std::string line = text;
+    if (si->a3_user) {
+        snprintf(text, sizeof text, " (%s\xCEr = %.2lf cm vorgegeben)", a3, si->a3);
+        line += text;
+    }
+    if (plates && si->e1_user) {
+        snprintf(text, sizeof text, " (%s\xCEr = %.2lf cm vorgegeben)", e1, si->e1);
+        line += text;
+    }
+    if (user_a1) {
+        /* what the columns a1 apart leave of the half (the lap: of its length) to both ends */
+        const double room = (lap ? si->L : si->L / 2.0) - (n_c - 1) * si->a1;
+        const char *ends = plates ? "%s,vorh\xCEr + %s,vorh\xCEr" : "2 %s,vorh\xCEr";
+        char sum[64];
+        snprintf(sum, sizeof sum, ends, a3, e1);
+        snprintf(text, sizeof text,
+                 ": %s = %s - (n\xCE\\c\xCEr - 1) a\xCE\\1\xCEr = %.2lf - %d x %.2lf = %.2lf cm, "
+                 "die Spalten im vorgegebenen Abstand a\xCE\\1\xCEr%s",
+                 sum, lap ? "L" : "L / 2", lap ? si->L : si->L / 2.0, n_c - 1, si->a1, room,
+                 plates ? ""
+                 : lap  ? " mittig im Blatt"
+                        : " mittig in der Sto\xE1h\x84lfte");
+        line += text;
+    }
+    Oli_Write_Text(file, "%s", line.c_str());
 }
 
 int Oli_Systemdarstellung(FILE *file)
@@ -880,6 +954,9 @@ int Oli_Systemdarstellung(FILE *file)
     const int slot = type >= VBM_TYPE_FIRST && type <= VBM_TYPE_LAST ? VBM_TYPE_SLOT(type) : 0;
     const double a1v = std::fabs(fp->a1_actual);
     const double a2v = std::fabs(fp->a2_actual);
+    /* the user's a1 and a2 are the pattern's, and so named */
+    const char *a1_typed = si->a1_user ? " (vorgegeben)" : "";
+    const char *a2_typed = si->a2_user ? " (vorgegeben)" : "";
     if (si->layout[slot] == LAYOUT_STAGGERED && n_row > 1.0) {
         /* a1 is the spacing within a row, as the least a1 and the length take it, the columns
         ** standing half of it apart; the rows stand half of a2 apart: a2 is kept between the
@@ -888,23 +965,24 @@ int Oli_Systemdarstellung(FILE *file)
         if (n_col > 1.0)
             Oli_Write_Text(
                 file,
-                "a\xCE\\1,vorh\xCEr = %.2lf cm %c a\xCE\\1\xCEr = %.2lf cm: versetzt gilt "
+                "a\xCE\\1,vorh\xCEr = %.2lf cm%s %c a\xCE\\1\xCEr = %.2lf cm: versetzt gilt "
                 "a\xCE\\1\xCEr in einer Reihe, benachbarte Spalten a\xCE\\1,vorh\xCEr / 2 "
                 "= %.2lf cm",
-                a1v, Oli_Compare_Sign_Exact(a1v, v[0], 2), v[0], a1v / 2.0);
+                a1v, a1_typed, Oli_Compare_Sign_Exact(a1v, v[0], 2), v[0], a1v / 2.0);
         Oli_Write_Text(file,
-                       "a\xCE\\2,vorh\xCEr = %.2lf cm %c a\xCE\\2\xCEr = %.2lf cm: versetzt gilt "
-                       "a\xCE\\2\xCEr zwischen den Reihen gleicher Lage (jede zweite Reihe), "
+                       "a\xCE\\2,vorh\xCEr = %.2lf cm%s %c a\xCE\\2\xCEr = %.2lf cm: versetzt "
+                       "gilt a\xCE\\2\xCEr zwischen den Reihen gleicher Lage (jede zweite Reihe), "
                        "benachbarte Reihen a\xCE\\2,vorh\xCEr / 2 = %.2lf cm",
-                       a2v, Oli_Compare_Sign_Exact(a2v, v[1], 2), v[1], a2v / 2.0);
+                       a2v, a2_typed, Oli_Compare_Sign_Exact(a2v, v[1], 2), v[1], a2v / 2.0);
     } else if (n_col > 1.0 && n_row > 1.0) {
-        Oli_Write_Text(file, "a\xCE\\1,vorh\xCEr = %.2lf cm, a\xCE\\2,vorh\xCEr = %.2lf cm", a1v,
-                       a2v);
+        Oli_Write_Text(file, "a\xCE\\1,vorh\xCEr = %.2lf cm%s, a\xCE\\2,vorh\xCEr = %.2lf cm%s",
+                       a1v, a1_typed, a2v, a2_typed);
     } else if (n_col > 1.0) {
-        Oli_Write_Text(file, "a\xCE\\1,vorh\xCEr = %.2lf cm", a1v);
+        Oli_Write_Text(file, "a\xCE\\1,vorh\xCEr = %.2lf cm%s", a1v, a1_typed);
     } else if (n_row > 1.0) {
-        Oli_Write_Text(file, "a\xCE\\2,vorh\xCEr = %.2lf cm", a2v);
+        Oli_Write_Text(file, "a\xCE\\2,vorh\xCEr = %.2lf cm%s", a2v, a2_typed);
     }
+    Write_Present_End_Line(file);
 
     /* 9. polar moment and centroid */
     Oli_Write_Text(file, "Polares Trägheitsmoment I\xCE\\p\xCEr = %.2lf cm\xCE/2\xCEr"_cp850,

@@ -60,9 +60,10 @@ std::string Refusal_Distance_Text(const Spacing_Refusal *r)
     const char *why = Get_Error_Text(r->code);
     std::string head(why ? why : "");
     while (!head.empty() && head.back() == ' ') head.pop_back();
-    /* the user's a2 too wide is no matter of the height the code's text names beside it */
-    const size_t comma = head.find(',');
-    if (r->most && r->a2_given > 0.0 && comma != std::string::npos) head.erase(comma);
+    /* the user's a1 or a2 too wide is no matter of the length or height the code's text names
+    ** beside it: the value itself, which no member spreads (no "of") */
+    const size_t beside = std::min(head.find(','), head.find(" ("));
+    if (r->most && r->of[0] == '\0' && beside != std::string::npos) head.erase(beside);
     /* the least thickness of nails and screws names the fastener the splice has */
     const std::string nail = "Nageldurchmesser";
     const size_t at = head.find(nail);
@@ -103,14 +104,16 @@ std::string Refusal_Distance_Text(const Spacing_Refusal *r)
     }
     if (r->rows > 1 && r->a2_given > 0.0 && r->a4_given) {
         /* the user's a2 and a4 together do not fit the height: both, and what they ask of it
-        ** (a staggered layout's rows stand half its a2 apart) */
+        ** (a staggered layout's rows stand half its a2 apart), headed by that, not by an edge
+        ** distance below its least value (the user's a4 keeps it), and the way out */
         const bool half = r->pitch != r->a2_given;
         snprintf(text, sizeof text,
-                 "%s: (n_r - 1) a2%s + 2 a4 = %d x %.2f%s + 2 x %.2f = %.2f cm > Höhe %.2f cm%s%s "
-                 "(a2 und a4 vorgegeben)"_cp850,
-                 head.c_str(), half ? " / 2" : "", r->rows - 1, r->a2_given, half ? " / 2" : "",
-                 r->required, (r->rows - 1) * r->pitch + 2.0 * r->required, r->height,
-                 r->where[0] ? " " : "", r->where);
+                 "Vorgegebene a2 und a4 passen nicht in die Höhe: (n_r - 1) a2%s + 2 a4 = %d x "
+                 "%.2f%s + 2 x %.2f = %.2f cm > Höhe %.2f cm%s%s (kleineres a2 oder a4 vorgeben "
+                 "oder höheres Holz wählen)"_cp850,
+                 half ? " / 2" : "", r->rows - 1, r->a2_given, half ? " / 2" : "", r->required,
+                 (r->rows - 1) * r->pitch + 2.0 * r->required, r->height, r->where[0] ? " " : "",
+                 r->where);
         return text;
     }
     if (r->beyond)

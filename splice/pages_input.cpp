@@ -944,8 +944,8 @@ int Page_Present_In_Force(void)
 /* Change callback of the layout's fields: the run with the value just entered. */
 static void Layout_Field_Changed(int, double *) { Layout_Run(); }
 
-/* A result line of the layout page. */
-enum { LAYOUT_LINE_MAX = 512 };
+/* A result line of the layout page, and the most lines of a layout. */
+enum { LAYOUT_LINE_MAX = 512, LAYOUT_LINES = 5 };
 
 /* A distance or length (cm) as the layout's lines give it: with the decimals it holds, at least
 ** one, so that the value read there and typed is the one the layout has ("2.52", "101.04"). */
@@ -956,11 +956,15 @@ static std::string Held_Cm(double v)
     return text;
 }
 
-/* The lines of the results of a layout the preparation took: n of them into out (at most 3). */
-static int Layout_Lines(char out[3][LAYOUT_LINE_MAX])
+/* The lines of the results of a layout the preparation took: n of them into out (at most
+** LAYOUT_LINES). */
+static int Layout_Lines(char out[LAYOUT_LINES][LAYOUT_LINE_MAX])
 {
     const Splice_Input_Record *s = &Splice_Input;
     const Page_Present_Rec *pr = &Page_Shadow.present;
+    const int slot = s->vbm_type >= VBM_TYPE_FIRST && s->vbm_type <= VBM_TYPE_LAST
+                         ? VBM_TYPE_SLOT(s->vbm_type)
+                         : 0;
     int n = 0;
     snprintf(out[n++], LAYOUT_LINE_MAX,
              "vorhanden: a1 = %s cm  a2 = %s cm  a3 = %s cm  a4 = %s cm  Scherfugen %d",
@@ -970,6 +974,39 @@ static int Layout_Lines(char out[3][LAYOUT_LINE_MAX])
         snprintf(out[n++], LAYOUT_LINE_MAX,
                  "Bleche: e1 = %s cm (zum Blechende)  e2 = %s cm (zum Blechrand)",
                  Held_Cm(pr->e1).c_str(), Held_Cm(pr->e2).c_str());
+    /* a staggered layout's a1 and a2 are the spacings within a row and a column: its columns and
+    ** rows stand half of them apart, as the print says */
+    if (s->layout[slot] == LAYOUT_STAGGERED)
+        snprintf(out[n++], LAYOUT_LINE_MAX,
+                 "versetzt: benachbarte Spalten a1 / 2 = %s cm, benachbarte Reihen a2 / 2 = %s cm",
+                 Held_Cm(pr->a1 / 2.0).c_str(), Held_Cm(pr->a2 / 2.0).c_str());
+    /* the room that the user's a1 and length leave beyond the columns goes to the end distances:
+    ** where they stand */
+    const Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    if (s->a1_user && s->L_user && Splice_N_Col(s) >= 2.0 && !s->grouped[slot] && fp->count > 0) {
+        double lo = fp->recs[0].x, hi = fp->recs[0].x;
+        for (int i = 0; i < fp->count; i++) {
+            lo = std::min(lo, fp->recs[i].x);
+            hi = std::max(hi, fp->recs[i].x);
+        }
+        const bool lap = s->connection_kind == CONN_LAP;
+        const double near = lap ? s->L / 2.0 + lo : lo, far = s->L / 2.0 - hi;
+        if (Uses_Plates())
+            snprintf(out[n++], LAYOUT_LINE_MAX,
+                     "Spalten im vorgegebenen Abstand a1: a3 = %s cm am Sto\xE1, e1 = %s cm am "
+                     "Blechende",
+                     Held_Cm(near).c_str(), Held_Cm(far).c_str());
+        else if (std::fabs(near - far) < 5e-7)
+            snprintf(out[n++], LAYOUT_LINE_MAX,
+                     "Spalten im vorgegebenen Abstand a1 mittig %s: a3 = %s cm %s",
+                     lap ? "im Blatt" : "in der Sto\xE1h\x84lfte", Held_Cm(near).c_str(),
+                     lap ? "an beiden Enden" : "am Sto\xE1 und am Ende der Seitenh\x94lzer");
+        else
+            snprintf(out[n++], LAYOUT_LINE_MAX,
+                     "Spalten im vorgegebenen Abstand a1: a3 = %s cm %s, %s cm %s",
+                     Held_Cm(near).c_str(), lap ? "am einen Ende" : "am Sto\xE1",
+                     Held_Cm(far).c_str(), lap ? "am anderen" : "am Ende der Seitenh\x94lzer");
+    }
     const char *pairs = Splice_Vbm_Pair_Text();
     const int count = (int)Fastener_Pattern.count;
     char what[200];
@@ -997,7 +1034,7 @@ static void Draw_Layout_Results(int x1, int y1, int x2, int y2, void *user)
         Push_RFont();
         return;
     }
-    char lines[3][LAYOUT_LINE_MAX];
+    char lines[LAYOUT_LINES][LAYOUT_LINE_MAX];
     int n = Layout_Lines(lines);
     for (int k = 0; k < n; k++) {
         pxFgc(BLACK_CI);
@@ -1076,6 +1113,7 @@ void Page_Anordnung(int area)
                       nullptr);
     /* as wide as the page, so that a refusal keeps to few lines; the pattern takes 700 of it */
     int y = Page_Row_Y(r) - 14;
-    SVA_Add_Draw_Callback(area, PAGE_LABEL_X, y, NPIXEL_X - 60, y + 14 + 3 * PAGE_ROW + 300,
-                          nullptr, Draw_Layout_Results);
+    SVA_Add_Draw_Callback(area, PAGE_LABEL_X, y, NPIXEL_X - 60,
+                          y + 14 + (int)LAYOUT_LINES * PAGE_ROW + 300, nullptr,
+                          Draw_Layout_Results);
 }

@@ -108,10 +108,10 @@ TEST(VbmCheck, EffectiveNumberByFamily)
     Splice_Input.d = 6.0;
     EXPECT_FALSE(Has(Vbm_Text(), "ef\xCEr = "));
 
-    /* the user's a1 = 4.2 cm is the least the layout keeps; the length L = 2 (2 a3,t + 3 x 5.04)
-    ** = 55.44 cm lays the 4 nails of a row 5.04 cm apart, and that spacing counts: a1 = 50.4 mm =
-    ** 12 d, k_ef = 0.85 + 0.15 (12 - 10) / 4 = 0.925, n_ef = 4^0.925 = 3.61 (not 4^0.85 = 3.25
-    ** of the user's 42 mm) */
+    /* the user's a1 = 4.2 cm stands in L = 55.44 cm = 2 (2 a3,t + 3 x 5.04), the columns centred
+    ** in the half (a3,vorh = (27.72 - 3 x 4.2) / 2 = 7.56 cm), and counts: a1 = 42 mm = 10 d,
+    ** k_ef = 0.85 (EN 1995-1-1, Table 8.1), n_ef = 4^0.85 = 3.25, where the columns spread
+    ** 50.4 mm = 12 d apart gave 4^0.925 = 3.61 */
     Side_Timber_Nail_Splice();
     Tension_Splice(30.0);
     Splice_Input.a1_user = 1;
@@ -119,13 +119,13 @@ TEST(VbmCheck, EffectiveNumberByFamily)
     Splice_Input.L_user = 1;
     Splice_Input.L = 55.44;
     ASSERT_EQ(Prepare_Splice_Calc(), 0);
-    EXPECT_NEAR(Fastener_Pattern.a1_actual, 5.04, 1e-9);
+    EXPECT_NEAR(Fastener_Pattern.a1_actual, 4.2, 1e-9);
+    EXPECT_NEAR(Fastener_Pattern.recs[0].x, 7.56, 1e-9);
     s = Vbm_Text();
     EXPECT_TRUE(Has(s, "n = 4 => n\xCE\\"
-                       "ef\xCEr = 3.61, mit a\xCE\\"
-                       "1\xCEr = 50.4 mm\n"))
+                       "ef\xCEr = 3.25, mit a\xCE\\"
+                       "1\xCEr = 42.0 mm\n"))
         << s;
-
     /* staples 2 mm, a1 = 24 mm = 12 d: 4^0.925 = 3.61; they end in the middle member
     ** l - t_s = 60 - 30 = 30 mm deep */
     Row_Splice(1, 2.0, 4, 2.4, 10.0);

@@ -624,7 +624,8 @@ TEST(Prepare, UserSpacingsBelowTheMinimum)
     ** max((2 + 2 sin 0) d; 3 d) = 4.80 cm). a2 = 10 cm: rows at -5 and +5 cm, the edge distance
     ** (24 - 10) / 2 = 7.00 cm >= 4.80 cm; the program's own a2 would be 24 - 2 x 4.80 = 14.40 cm.
     ** a2 = 5 cm < 6.40 cm is refused; a2 = 16 cm leaves (24 - 16) / 2 = 4.00 cm < 4.80 cm, and
-    ** with the user's a4 = 4.8 cm both are named: 16 + 2 x 4.80 = 25.60 cm > 24 cm. */
+    ** with the user's a4 = 4.8 cm both are named: 16 + 2 x 4.80 = 25.60 cm > 24 cm, headed by
+    ** that, not as an a4 below its least value (4.80 cm is a4,c), with the way out. */
     const struct {
         double a2, a4; /* cm, a4 0: the program's */
         int code;
@@ -639,9 +640,9 @@ TEST(Prepare, UserSpacingsBelowTheMinimum)
          "Seitenh\x94lzern = (24.00 - 1 x 16.00) / 2 = 4.00 cm < erforderlich a4,c = 4.80 cm bei "
          "vorgegebenem a2 = 16.00 cm"},
         {16.0, 4.8, 96,
-         "Mindestabstand a4,tc unterschritten, Holz nicht hoch genug: (n_r - 1) a2 + 2 a4 = 1 x "
-         "16.00 + 2 x 4.80 = 25.60 cm > H\x94he 24.00 cm im Mittelholz und in den Seitenh\x94lzern "
-         "(a2 und a4 vorgegeben)"},
+         "Vorgegebene a2 und a4 passen nicht in die H\x94he: (n_r - 1) a2 + 2 a4 = 1 x 16.00 + 2 x "
+         "4.80 = 25.60 cm > H\x94he 24.00 cm im Mittelholz und in den Seitenh\x94lzern (kleineres "
+         "a2 oder a4 vorgeben oder h\x94heres Holz w\x84hlen)"},
     };
     for (const auto &k : given) {
         Fresh_Splice(true);
@@ -796,6 +797,78 @@ TEST(Prepare, UserSpacingsBelowTheMinimum)
         EXPECT_EQ(code, k.code) << k.annex << " " << k.a3;
         if (code != 0) { EXPECT_EQ(std::string(Get_Refusal_Text(code)), k.text); }
     }
+}
+
+/* Every value the user types above its least one (EN 1995-1-1, Tables 8.2 to 8.5, 8.8; e1 >=
+** 1.2 d0, EN 1993-1-8, Table 3.3) is the pattern's, alone and all together, L left to the program
+** and given 20 cm longer, regular, staggered and in groups: nails, dowels, bolts, screws, a lap,
+** toothed plates, beside side timbers and inner plates lower than the member and outer plates;
+** end (edge) distances at least so where the user's a1 and L (a2 and the height) leave room. */
+TEST(Prepare, TypedSpacingsAreLaidAsTyped)
+{
+    const Host_Catalogues catalogues;
+    Splice_Input_Record &si = Splice_Input;
+    const auto splice = [&](int k, int layout) {
+        if (k == 0) Side_Timber_Nail_Splice();
+        if (k == 1) Fresh_Splice(true); /* dowels 12 mm, side timbers 8/24 on 12/24 */
+        if (k == 2) Inner_Plate_Dowel_Splice();
+        if (k == 3) Outer_Plate_Bolt_Splice();
+        if (k == 4) Outer_Plate_Screw_Splice(6.0, 60.0, 0.5);
+        if (k == 5) Gl28h_Nail_Splice(CONN_LAP);
+        if (k == 6) Inner_Plate_Connector_Splice(VBM_SCHEIBENDUEBEL_C2, 1, 62.0, 14.0);
+        if (k == 5) si.h = 20.0;
+        Tension_Splice(10.0);
+        Set_Layout(4, k == 0 || k == 5 ? 5 : 3, layout == 1, layout == 2);
+    };
+    int32_t *user[5] = {&si.a1_user, &si.a2_user, &si.a3_user, &si.a4_user, &si.e1_user};
+    double *field[5] = {&si.a1, &si.a2, &si.a3, &si.a4, &si.e1}, v[5];
+    for (int k = 0; k <= 6; k++)
+        for (int layout = 0; layout <= 2; layout++) {
+            splice(k, layout);
+            ASSERT_EQ(Prepare_Splice_Calc(), 0) << k << " " << layout;
+            Kind_Spacings m{};
+            Kind_Least_Spacings(si.splice_kind, Fastener_Pattern.min_alpha_1,
+                                Fastener_Pattern.min_alpha_2, &m);
+            const bool plates = k == 2 || k == 3 || k == 4 || k == 6;
+            const double inset = plates ? std::fmax((si.h - si.h_p) / 2.0, 0.0) : 0.0;
+            const double least[5] = {m.a1, m.a2, m.a3, m.a4 + inset, 1.2 * Get_Plate_Hole_D0_Cm()};
+            const double L = si.L + 20.0;
+            /* set 5: all together; given: L the user's */
+            for (int run = 0; run < 6 * 2; run++) {
+                const int set = run / 2, given = run % 2;
+                if (set == 4 && !plates) continue;
+                SCOPED_TRACE(testing::Message() << k << layout << " " << set << given);
+                splice(k, layout);
+                for (int i = 0; i < 5; i++) {
+                    *field[i] = v[i] = least[i] + 0.1 * (i + 1);
+                    *user[i] = set == 5 ? (i != 4 || plates) : i == set;
+                }
+                si.L_user = given;
+                si.L = L;
+                const int code = Prepare_Splice_Calc();
+                ASSERT_EQ(code, 0) << Get_Refusal_Text(code);
+                double lo = 1e9, hi = -1e9, y = 0.0;
+                for (int i = 0; i < Fastener_Pattern.count; i++) {
+                    lo = std::fmin(lo, Fastener_Pattern.recs[i].x);
+                    hi = std::fmax(hi, Fastener_Pattern.recs[i].x);
+                    y = std::fmax(y, std::fabs(Fastener_Pattern.recs[i].y));
+                }
+                /* laid: a1, a2, a3 at the joint, a4, a3 or e1 at the far end (at least typed) */
+                const double have[5] = {Fastener_Pattern.a1_actual, Fastener_Pattern.a2_actual,
+                                        k == 5 ? si.L / 2.0 + lo : lo,
+                                        std::fmin(si.h, k < 2 ? si.h_s : si.h) / 2.0 - y,
+                                        si.L / 2.0 - hi};
+                const bool room_x = si.a1_user && given && layout != 2;
+                const bool room[5] = {false, false, room_x, si.a2_user != 0, room_x};
+                for (int i = 0; i < 5; i++) {
+                    const int of = i == 4 && !plates ? 2 : i; /* side timbers: a3 at both ends */
+                    EXPECT_TRUE(!*user[of]
+                                || (have[i] > v[of] - 1e-9 && (room[i] || have[i] < v[of] + 1e-9)))
+                        << i << ": " << have[i];
+                }
+                EXPECT_EQ(si.L, given ? L : si.L);
+            }
+        }
 }
 
 TEST(Prepare, StaggeredLayoutFitsItsHeight)

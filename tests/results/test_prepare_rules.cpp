@@ -507,9 +507,10 @@ TEST(PrepareRules, RowsNeedBothEdgeDistancesAndARefusalNamesTheDistanceNotKept)
          .mat_side = MAT_LAUBHOLZ, .grade_side = 2},
         /* Dowels 12 mm in outer plates 20 cm high on a Kerto-S member 30 cm high, which keeps the
         ** steel-to-timber rule and the table of its approval (a4,c = 3 d = 36 mm by both): the
-        ** user's a4 = 2.0 cm from the plate's edge is 1.2 d0 = 1.2 x 13 = 15.6 mm and more in
-        ** the plates, and (30 - 20) / 2 + 2.0 = 7.0 cm >= 3.6 cm in the timber */
-        {.h = 30.0, .rows = 2, .a4 = 2.0, .code = 0, .kind = CONN_OUTER_PLATES,
+        ** user's a4 = 7.0 cm from the timber's edge, as the page takes it, is 7.0 - (30 - 20) / 2
+        ** = 2.0 cm >= 1.2 d0 = 1.2 x 13 = 15.6 mm in the plates and 7.0 cm >= 3.6 cm in the
+        ** timber */
+        {.h = 30.0, .rows = 2, .a4 = 7.0, .code = 0, .kind = CONN_OUTER_PLATES,
          .type = VBM_STABDUEBEL, .b = 6.0, .d = 12.0, .l = 80.0, .n_c = 2, .h_p = 20.0,
          .mat_mid = MAT_KERTO_S, .grade_mid = 0},
         /* Three rows of them in plates as high as the member, 14 cm, at the approval's a2 = 4 d =

@@ -568,6 +568,30 @@ TEST(PrintSystemSpacings, PresentSpacingsByRowsAndColumns)
                      "benachbarte Reihen a\xCE\\2,vorh\xCEr / 2 = 5.00 cm\n"),
               std::string::npos)
         << s;
+
+    /* The user's values are named as typed, the end distances that take the room of the user's
+    ** a1 and L with their numbers. Pre-drilled nails 4.2 mm, 8 x 5 per half in C24 10/20, L =
+    ** 120 cm, a1 = 2.2 cm, a4 = 2.1 cm: 2 a3,vorh = 60 - 7 x 2.20 = 44.60 cm, the rows (20 - 2 x
+    ** 2.1) / 4 = 3.95 cm apart. */
+    Side_Timber_Nail_Splice();
+    Tension_Splice(30.0);
+    Splice_Input.predrilled = 1;
+    Splice_Input.b = 10.0;
+    Set_Layout(8, 5);
+    Splice_Input.a1_user = Splice_Input.a4_user = Splice_Input.L_user = 1;
+    Splice_Input.a1 = 2.2;
+    Splice_Input.a4 = 2.1;
+    Splice_Input.L = 120.0;
+    ASSERT_EQ(Prepare_Splice_Calc(), 0);
+    Expect_Lines(
+        System_Text(),
+        {"a\xCE\\1,vorh\xCEr = 2.20 cm (vorgegeben), a\xCE\\2,vorh\xCEr = 3.95 cm\n",
+         "a\xCE\\3,vorh\xCEr = 22.30 cm am Sto\xE1 und am Ende der Seitenh\x94lzer: 2 "
+         "a\xCE\\3,vorh\xCEr = L / 2 - (n\xCE\\c\xCEr - 1) a\xCE\\1\xCEr = 60.00 - 7 x "
+         "2.20 = 44.60 cm, die Spalten im vorgegebenen Abstand a\xCE\\1\xCEr mittig in der "
+         "Sto\xE1h\x84lfte\n",
+         "h\xCE\\s\xCEr/2 - max |y| = 10.00 - 7.90 = 2.10 cm in den Seitenh\x94lzern "
+         "(a\xCE\\4\xCEr = 2.10 cm vorgegeben)\n"});
 }
 
 /* Shear plates of 67 mm with M20 bolts in row 0 of their catalogue, and a second row 

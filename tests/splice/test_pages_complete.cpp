@@ -202,6 +202,18 @@ TEST_F(Pages, TheLayoutPageShowsTheSpacingsThePatternHas)
     EXPECT_FALSE(Shown_Part("e1 [cm]"));
     EXPECT_FALSE(Shown_Part("Bleche: e1"));
     EXPECT_FALSE(Shown_Part("e2 ="));
+    /* staggered, the columns and rows stand half of a1 and a2 apart, as the print says; a1 = 5 cm
+    ** typed in L = 120 cm leaves the end distances (60 - 7 x 5) / 2 = 12.5 cm, the columns
+    ** centred in the half: 5 / 2 = 2.5 cm and 2 x 3.95 / 2 = 3.95 cm */
+    ASSERT_EQ(Run("zugstoss_nagel", "zugstoss_nagel",
+                  Tab(PAGE_ANORDNUNG) + Click_Row(PAGE_LABEL_X + 228, 3) + Click_Row(38, 6)
+                      + Enter_Value(360, 6, "5")),
+              1);
+    EXPECT_TRUE(Shown("versetzt: benachbarte Spalten a1 / 2 = 2.5 cm, benachbarte Reihen a2 / 2 = "
+                      "3.95 cm"));
+    EXPECT_TRUE(Shown("Spalten im vorgegebenen Abstand a1 mittig in der Sto\xc3\x9f"
+                      "h\xc3\xa4lfte: a3 = 12.5 cm am Sto\xc3\x9f und am Ende der "
+                      "Seitenh\xc3\xb6lzer"));
 }
 
 /* Pixels of one colour (0xRRGGBB) in a rectangle of a snapshot; -1 when it cannot be read. */
@@ -323,9 +335,11 @@ TEST_F(Pages, ATickedSpacingStartsFromThePresentValue)
 }
 
 /* A refused a1 = 1 cm (nails 4.2 mm: a1 >= (5 + 5 |cos 0|) d = 42 mm) leaves no pattern, but the
-** spacings left to the program keep showing what the last one had: a2 = (20 - 2 x 2.1) / 4 =
-** 3.95 cm, a3 = a3,t = (10 + 5 cos 0) d = 6.3 cm, a4 = a4,c = 5 d = 2.1 cm. Ticking a3 then starts
-** from 6.3 cm, and the file saved after the refusal holds every other value as before it. */
+** spacings left to the program keep showing what the refused layout has: a2 = (20 - 2 x 2.1) / 4
+** = 3.95 cm, a4 = a4,c = 5 d = 2.1 cm, and the end distances that the columns 1 cm apart leave in
+** the half of L = 120 cm, centred: a3 = (60 - 7 x 1.00) / 2 = 26.5 cm. Ticking a3 then starts
+** from 26.5 cm, and the file saved after the refusal holds every other value as before it but
+** the centroid and k_xr of that layout. */
 TEST_F(Pages, ARefusedSpacingLeavesTheOthersAsTheyWere)
 {
     const std::string save = At("click", NPIXEL_X - 346 + Main_Icon_Menu.entries[6 - 1].x + 19, 27);
@@ -351,17 +365,19 @@ TEST_F(Pages, ARefusedSpacingLeavesTheOthersAsTheyWere)
             if (l.rfind("TEXT 347 " + std::to_string(Row_Y(7 + k)) + " ", 0) == 0)
                 shown[k] = l.substr(l.rfind(' ') + 1);
     EXPECT_EQ(shown[0], "3.95"); /* (20 - 2 x 2.1) / 4 */
-    EXPECT_EQ(shown[1], "6.3");
+    EXPECT_EQ(shown[1], "26.5");
     EXPECT_EQ(shown[2], "2.1");
     EXPECT_EQ(Splice_Input.a3_user, 1);
-    EXPECT_NEAR(Splice_Input.a3, 6.3, 1e-9);
-    /* a1, a3, their ticks and p1 (= a1) changed; nothing else */
+    EXPECT_NEAR(Splice_Input.a3, 26.5, 1e-9);
+    /* a1, a3, their ticks, p1 (= a1), e_x and k_xr changed; nothing else */
     const std::vector<std::string> after = spacings();
     ASSERT_EQ(after.size(), before.size());
     for (size_t i = 0; i < after.size(); i++)
-        EXPECT_TRUE(i == 0 || i == 2 || i == 4 || i == 6 || i == 12 || after[i] == before[i]) << i;
+        EXPECT_TRUE(i == 0 || i == 2 || i == 4 || i == 6 || i == 12 || i == 16 || i == 17
+                    || after[i] == before[i])
+            << i;
     EXPECT_EQ(after[0], "1");
-    EXPECT_NEAR(atof(after[2].c_str()), 6.3, 1e-9);
+    EXPECT_NEAR(atof(after[2].c_str()), 26.5, 1e-9);
 }
 
 /* The greyed spacings after a refusal are the values it computed with, else "-"; every spacing
