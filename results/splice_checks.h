@@ -1223,10 +1223,10 @@ typedef struct Other_Sign_Route {
 int Get_Other_Sign_Route(const Unchecked_Loads *u, Other_Sign_Route *r);
 /* The lines of the route as the utilisation page (print 0) or the print list (print 1) shows
 ** them: which 0 the values to give, 1 what falls short or is too much, with the values both
-** kinds are to be given and the length that follows where a value serves both, 2 the distances
-** no value of which serves both, with both values, 3 the plates' limit with its numbers, 4 what
-** would serve then (thicker plates, or another splice); return 0 with an empty text when there
-** is nothing to say. */
+** kinds are to be given and the length that follows; where a distance has no value that serves
+** both, which 0 those distances with both values, 1 the plates' limit with its numbers, 2 what
+** falls short or is too much, 3 what would serve then (thicker plates, or another splice), and
+** no values to give; return 0 with an empty text when there is nothing to say. */
 enum { OTHER_SIGN_ROUTE_LINES = 5 };
 int Other_Sign_Route_Line(const Other_Sign_Route *r, int which, int print, char *buf, size_t size);
 
