@@ -660,6 +660,9 @@ typedef struct Vbm_Row {
     int32_t mode;        /* equation code of the governing failure mode */
     int32_t mode_thin;   /* of an intermediate plate the thin-plate mode interpolated, else 0 */
     int32_t no_capacity; /* 1: no design resistance or no effective number */
+    /* where the planes of lamellas between plates are not summed and an inner lamella's is the
+    ** smaller, every plane takes its value: that lamella's mode and its thin-plate mode; else 0 */
+    int32_t lamella_mode, lamella_mode_thin;
     /* what the design took: fu (N/mm²), yield moment (Nmm), embedment strengths of both members
     ** (N/mm², 0 for a steel plate), required thicknesses (mm), kmod and gamma_M of the
     ** lateral resistance, its design value per fastener before n_ef / n (kN) */
