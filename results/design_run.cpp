@@ -135,6 +135,8 @@ const char *Get_Refusal_Text(int code)
 {
     static char text[4096]; /* 4 distances of Refusal_Distance_Text and their "; " */
     const char *why = Get_Error_Text(code);
+    const std::string why_shown = why ? Splice_Error_Text(why, code) : "";
+    if (why) why = why_shown.c_str();
     /* the rows' count in the word of its field ("Reihen n_r"), not "Zeilen" beside it */
     std::string rows_why;
     if (why != nullptr && code == DERR_STAGGERED_ROWS_ODD) {
@@ -550,9 +552,9 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
 
 /*
 ** The least thickness against splitting of the timbers an unpredrilled nail is driven into, by
-** the rule the validation applied: EN 1995-1-1, eq. (8.19), or eq. (8.18) where the edge
-** distances a4 are raised (DIN 1052, eq. (218) and (219)), for the members that validation
-** holds to it (Member_May_Split): boards and plates do not split.
+** the rule the validation applied: EN 1995-1-1, 8.3.1.2(7), eq. (8.19) with 14 d, or eq. (8.18)
+** with 7 d where the edge distances a4 are raised (DIN 1052, eq. (218) and (219)), for the
+** members that validation holds to it (Member_May_Split): boards and plates do not split.
 */
 static void Write_Split_Thickness(FILE *file, double rho_side, double rho_mid)
 {
@@ -561,8 +563,8 @@ static void Write_Split_Thickness(FILE *file, double rho_side, double rho_mid)
     char rule[96];
     if (Nad_Params != nullptr)
         snprintf(rule, sizeof rule, "%s",
-                 raised ? "nach Gl. (8.18) mit erh\x94hten Randabst\x84nden a\xCE\\4\xCEr"
-                        : "nach Gl. (8.19)");
+                 raised ? "nach DIN EN 1995-1-1, Gl. (8.18) mit a\xCE\\4\xCEr nach 8.3.1.2(7)"
+                        : "nach DIN EN 1995-1-1, 8.3.1.2(7), Gl. (8.19)");
     else
         snprintf(rule, sizeof rule, "%s",
                  raised ? "nach DIN 1052, Gl. (219) mit erh\x94hten Randabst\x84nden a\xCE\\4\xCEr"
@@ -1334,7 +1336,8 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 Run_Errors.push_back(vbm.error);
                 /* named by the design's message, as its box says it */
                 const char *why = Get_Error_Text(vbm.error);
-                snprintf(here.governs[CHECK_VBM], UTIL_GOVERNS_MAX, "%s", why ? why : "");
+                snprintf(here.governs[CHECK_VBM], UTIL_GOVERNS_MAX, "%s",
+                         why ? Splice_Error_Text(why, vbm.error).c_str() : "");
             }
             m_vbm = std::fmax(m_vbm, u_vbm);
             /* the bolts of toothed-plate connectors under the axial force; no capacity */

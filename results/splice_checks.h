@@ -1299,6 +1299,11 @@ const char *Get_Refusal_Text(int code);
 /* The text of one distance, thickness or length r that a refused splice does not keep: the text
 ** of its code with the value, how it arises and what the rules ask of it. */
 std::string Refusal_Distance_Text(const Spacing_Refusal *r);
+/* The error text `why` of design code `code` as the splice shows it (why not null): the least
+** thicknesses by faces of connectors (2.25 h_e, 3.75 h_e) cite in the catalogue's words 8.9 (2),
+** the clause of ring and shear-plate connectors; of toothed plates the clause is 8.10 (3) of EN
+** 1995-1-1. */
+std::string Splice_Error_Text(const char *why, int code);
 /* The text of Get_Refusal_Text in parts of one distance each, where a refused layout names
 ** several (the "; " between them left out), else the one text. */
 std::vector<std::string> Get_Refusal_Parts(int code);

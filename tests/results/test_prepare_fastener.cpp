@@ -359,7 +359,9 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
     /* The timber beside plates at least 3.75 h_e deep: the largest C1 (d_c = 117, h_e = 14.25 mm)
     ** between two inner plates of 5 mm in a member of 160 mm leaves lamellas of (160 - 2 x 5) / 3
     ** = 50 mm < 3.75 x 14.25 = 53.4375 mm, which the refusal names with both, the least value
-    ** to three decimals, 53.438 mm, where one decimal would read below it (53.4) */
+    ** to three decimals, 53.438 mm, where one decimal would read below it (53.4), and with the
+    ** clause of toothed plates, EN 1995-1-1, 8.10(3), where it cited 8.9 (2) of ring and
+    ** shear-plate connectors (the B1 rows below keep it) */
     Fresh_Splice(true);
     Splice_Input.connection_kind = CONN_INNER_PLATES;
     Splice_Input.splice_kind = SPLICE_TENSION;
@@ -372,7 +374,7 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
     Set_Layout(2, 2);
     ASSERT_EQ(Prepare_Splice_Calc(), DERR_CONNECTOR_MIDDLE_3_75HE);
     EXPECT_EQ(Refusal_Or_Empty(DERR_CONNECTOR_MIDDLE_3_75HE),
-              "Mindestholzdicke (3.75*he) des Mittenholzes unterschritten, gem. 8.9 (2): innere "
+              "Mindestholzdicke (3.75*he) des Mittenholzes unterschritten, gem. 8.10 (3): innere "
               "Lamelle zwischen zwei Blechen: t_1 = (b - n_p t_p) / (n_p + 1) = (160 - 2 x 5) / 3 "
               "= 50 mm < erforderlich 3.75 h_e = 3.75 x 14.25 = 53.438 mm");
 }
