@@ -722,6 +722,15 @@ TEST_F(Pages, TheFirstPageShowsTheValuesLeftToTheProgram)
     EXPECT_NEAR(Splice_Input.L, 101.04, 1e-9);
     EXPECT_FALSE(Shown_Part("L = 101.00 cm < erforderlich"));
     EXPECT_GT(Last_Utilisation(), 0.0);
+    /* a length of more decimals than a field shows, 130.1234563 cm typed: the first page's field
+    ** shows six, rounded up as a least length is, 130.123457, and the layout page's line the
+    ** same text, where it read 130.123456, rounded to the nearest (3e-7 cm short of the length) */
+    ASSERT_EQ(Run("druckstoss_bolzen", "druckstoss_bolzen",
+                  Click_Row(38, 18) + Enter_Value(360, 19, "130.1234563") + Tab(PAGE_ANORDNUNG)),
+              1);
+    EXPECT_EQ(Splice_Input.L, 130.1234563);
+    EXPECT_TRUE(Shown("130.123457"));
+    EXPECT_TRUE(Shown_Part("L\xc3\xa4nge L = 130.123457 cm, ")) << "layout line";
 
     ASSERT_EQ(Splice_Input.edgewise_side, 0);
     /* side timbers of C24: the glulam switch below h_s (row 18) is greyed and stays off */
