@@ -452,12 +452,9 @@ TEST_F(Pages, AFractionInACountFieldIsRefusedAndTheCountStays)
     EXPECT_EQ(Splice_N_Col(&Splice_Input), 3.0);
     EXPECT_EQ(Splice_N_Row(&Splice_Input), 4.0);
     EXPECT_EQ(Splice_Input.plate_count, 2.0);
-    EXPECT_TRUE(
-        Shown("HINWEIS: n_c: \"2.4\" ist keine ganze Zahl: das Feld enth\xc3\xa4lt weiter 3."));
-    EXPECT_TRUE(
-        Shown("HINWEIS: n_r: \"2.5\" ist keine ganze Zahl: das Feld enth\xc3\xa4lt weiter 4."));
-    EXPECT_TRUE(
-        Shown("HINWEIS: n_p: \"1.4\" ist keine ganze Zahl: das Feld enth\xc3\xa4lt weiter 2."));
+    EXPECT_TRUE(Shown("n_c: \"2.4\" ist keine ganze Zahl: das Feld enth\xc3\xa4lt weiter 3."));
+    EXPECT_TRUE(Shown("n_r: \"2.5\" ist keine ganze Zahl: das Feld enth\xc3\xa4lt weiter 4."));
+    EXPECT_TRUE(Shown("n_p: \"1.4\" ist keine ganze Zahl: das Feld enth\xc3\xa4lt weiter 2."));
 }
 
 /* Nails: their options, none of a bolt; the nail's design with the required thickness. The
@@ -692,7 +689,7 @@ TEST_F(Pages, AnotherTypeSaysWhichLayoutHoldsAndShowsNoSpacingOfTheOld)
               1);
     EXPECT_EQ(Splice_Input.vbm_type, VBM_STABDUEBEL);
     EXPECT_EQ(Splice_N_Col(&Splice_Input), 4.0);
-    EXPECT_TRUE(Shown("HINWEIS: Die Anordnung je Sto\xc3\x9fh\xc3\xa4lfte ist die des Typs "
+    EXPECT_TRUE(Shown("Die Anordnung je Sto\xc3\x9fh\xc3\xa4lfte ist die des Typs "
                       "Stabd\xc3\xbc"
                       "bel: n_c x n_r = 4 x 3 (Nagel beh\xc3\xa4lt 8 x 5)."));
     std::string shown[4]; /* the fields a1..a4 (rows 6 to 9) as drawn last */
