@@ -307,15 +307,12 @@ TEST_F(ExampleResults, ThePullingCombinationsGoToTheTensionSpliceWithThisGeometr
     route.L = route.L_follow;
     EXPECT_EQ(follow(route), 0);
 
-    /* the tension splice beside two inner plates, its spacings its own: it lays a1 = (4 + cos
-    ** alpha) d (EN 1995-1-1, Table 8.4) at the least angle of its bolts' forces, that of G - A_Ed
-    ** + psi_2 Q, N_d = 202 kN, V_d = -9.1 kN (M_v,d = 9.1 x 0.34 = 3.094 kNm about the centroid,
-    ** I_p = 3 (2 x 10² + 2 x 20²) + 5 x 2 x 9² = 3810 cm²) at the bolt of the outer row one column
-    ** from the centroid: alpha = atan((309.4 x 10 / 3810 - 9.1 / 15) / (202 / 15 + 309.4 x 9 /
-    ** 3810)) = atan(0.20541 / 14.19753) = 0.8289 degrees, a1 = (4 + 0.999895) x 20 = 99.9979 mm;
-    ** the compression splice asks (4 + cos 0) x 20 = 100 mm where N_d alone pushes. The value
-    ** called short reads below 10.00 cm with the decimals that say so, 9.9998 cm, where it read
-    ** 9.99 cut down; L = 2 x (4 x 9.99979 + 2.52 + 14) = 113.0383 -> 113.04 cm with a1 = 10 cm */
+    /* the tension splice beside two inner plates lays its own a1 = (4 + cos alpha) d (EN
+    ** 1995-1-1, Table 8.4) at the least angle of its bolts, N_d = 202 kN, V_d = -9.1 kN (M =
+    ** 9.1 x 0.34 = 3.094 kNm, I_p = 3 (2 x 10² + 2 x 20²) + 5 x 2 x 9² = 3810 cm²), the outer row
+    ** one column from the centroid: alpha = atan((309.4 x 10 / 3810 - 9.1 / 15) / (202 / 15 +
+    ** 309.4 x 9 / 3810)) = 0.8289 deg, a1 = 4.999895 x 20 = 99.9979 mm < 100 mm that the
+    ** compression splice asks (cos 0): 9.9998 cm, where 9.99 read cut down */
     Open_Compression_Example_With_Quake();
     Splice_Input.splice_kind = SPLICE_TENSION;
     Splice_Input.connection_kind = CONN_INNER_PLATES;
