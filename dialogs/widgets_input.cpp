@@ -255,6 +255,18 @@ static void Float_Format(char *format, size_t size, int width, int decimals)
     snprintf(format, size, "%%%d.%df", width, decimals);
 }
 
+/* The pixels of font a float field of width characters gives its text: two characters more. */
+static int Float_Room(int width, int font)
+{
+    return (width + 2) * SVA_Text_Width_In_Font("0", font);
+}
+
+void Wdg_Float_Field_Text(double v, int width, int decimals, int least, char *text, size_t size)
+{
+    const int font = (int)(Wdg_State.font & STYLE_BITS);
+    SVA_Held_Text(v, width, decimals, Float_Room(width, font), font, least, text, size);
+}
+
 int Wdg_Float_Field(int x, int y, double *var, int width, int decimals, const int *state)
 {
     char format[32];
@@ -265,7 +277,7 @@ int Wdg_Float_Field(int x, int y, double *var, int width, int decimals, const in
     ** characters more than its width (six decimals of 10 to 99.999999); a read-only box as wide
     ** as the text it shows, its frame 7 pixels either side */
     const int font = (int)(Wdg_State.font & STYLE_BITS);
-    const int room = (width + 2) * SVA_Text_Width_In_Font("0", font);
+    const int room = Float_Room(width, font);
     int box = 0;
     if (s == WDG_READ_ONLY && var != nullptr) {
         char text[64];

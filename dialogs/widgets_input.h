@@ -6,6 +6,7 @@
 */
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 /* State words: 1 editable, -1 read-only value, other inactive. */
@@ -65,6 +66,10 @@ int Wdg_Float_Field(int x, int y, double *var, int width, int decimals, const in
 /* The last number field holds a least value (a length the program chose at least): where its
 ** room cuts the decimals the value holds, it shows the value rounded up. */
 void Wdg_Set_Last_Field_Least(void);
+/* The text with which a field of Wdg_Float_Field (width, decimals) drawn now shows v, a least
+** value's (least 1, Wdg_Set_Last_Field_Least) rounded up where its room cuts it, padded to width,
+** into text (size bytes): what a line beside the field writes of the same value. */
+void Wdg_Float_Field_Text(double v, int width, int decimals, int least, char *text, size_t size);
 int Wdg_Float_Field_Coloured(int x, int y, double *var, int width, int decimals, int colour,
                              const int *state);
 /* A number field whose hints name it (name, code page 850): "Kombination 12, M_d: \"1.000,5\" ist

@@ -581,7 +581,21 @@ void PrintMessage(const char *text)
     }
     while (!lines.empty() && lines.back().empty()) lines.pop_back();
     Log_Line("PRINT " + Joined(lines));
-    Box b = Open_Box(Message_Title("", 1), 1, lines, {"OK"});
+    /* a text that says what it is in its first word ("HINWEIS: ...", "WARNUNG: ...",
+    ** "FEHLER: ...") is a box of that kind, whose title band and symbol say it: the box does not
+    ** say it again ("Hinweis" over "HINWEIS: ..."); the log keeps the text as given */
+    static const struct {
+        const char *word;
+        int symbol;
+    } kinds[] = {{"HINWEIS: ", 1}, {"WARNUNG: ", 2}, {"FEHLER: ", 3}};
+    int symbol = 1;
+    for (const auto &k : kinds)
+        if (!lines.empty() && lines[0].rfind(k.word, 0) == 0) {
+            lines[0].erase(0, strlen(k.word));
+            symbol = k.symbol;
+            break;
+        }
+    Box b = Open_Box(Message_Title("", symbol), symbol, lines, {"OK"});
     Wait_Box(b, 0);
     Restore_Under(b);
 }

@@ -679,6 +679,13 @@ static int Design_One(Design_Cache *cache, int group, int entry, int i, int n_ro
     row->f_red = d->f_red;
     row->mode = d->mode;
     row->mode_thin = d->mode_thin;
+    /* the design's own mode is an outer lamella's beside one plate; where the planes take the
+    ** smaller value and that is an inner lamella's (EN 1995-1-1, (8.12), (8.13)), its mode is
+    ** the one of R_k */
+    if (d->lamellas && d->incompatible && d->inner.rk < d->rk_outer) {
+        row->lamella_mode = d->inner.mode;
+        row->lamella_mode_thin = d->inner.mode_thin;
+    }
     row->fh = d->fh;
     row->fu = d->fu;
     row->my_rk = d->my_rk;

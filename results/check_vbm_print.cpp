@@ -43,6 +43,14 @@ static void Mode_Label(char *out, size_t size, int code, int thin)
     Format_N(out, size, "%s", label ? label : "");
 }
 
+/* The label of the mode of a row's R_k in the table: an inner lamella's where its value is every
+** plane's, as the governing row's line below the table names it. */
+static void Row_Mode_Label(char *out, size_t size, const Vbm_Row &row)
+{
+    if (row.lamella_mode > 0) Mode_Label(out, size, row.lamella_mode, row.lamella_mode_thin);
+    else Mode_Label(out, size, row.mode, row.mode_thin);
+}
+
 /* Write the force table of the printed fasteners, numbered from first_number (the number of the
 ** first printed fastener in the coordinate table). */
 static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n, int first_number)
@@ -60,7 +68,7 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n, int first_nu
     char label[LABEL_SLOT];
     int slot = 7;
     for (int r = 0; r < n; r++) {
-        Mode_Label(label, sizeof label, rows[r].mode, rows[r].mode_thin);
+        Row_Mode_Label(label, sizeof label, rows[r]);
         slot = std::max(slot, (int)strlen(label) + 1);
     }
     char *labels = (char *)Mem_Calloc((size_t)n * (size_t)slot);
@@ -78,8 +86,7 @@ static void Write_Vbm_Table(FILE *file, const Vbm_Row *rows, int n, int first_nu
         v[10][r] = rows[r].R_d;
         /* a fastener without a resistance has no number */
         v[11][r] = rows[r].no_capacity ? OLI_MARK_NONE : rows[r].u;
-        Mode_Label(labels + (size_t)r * (size_t)slot, (size_t)slot, rows[r].mode,
-                   rows[r].mode_thin);
+        Row_Mode_Label(labels + (size_t)r * (size_t)slot, (size_t)slot, rows[r]);
     }
     Oli_Table_Column *tc = nullptr;
     Oli_Alloc_Table_Columns(with_fh ? 13 : 12, &tc);

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -135,6 +136,8 @@ const char *Get_Refusal_Text(int code)
 {
     static char text[4096]; /* 4 distances of Refusal_Distance_Text and their "; " */
     const char *why = Get_Error_Text(code);
+    const std::string why_shown = why ? Splice_Error_Text(why, code) : "";
+    if (why) why = why_shown.c_str();
     /* the rows' count in the word of its field ("Reihen n_r"), not "Zeilen" beside it */
     std::string rows_why;
     if (why != nullptr && code == DERR_STAGGERED_ROWS_ODD) {
@@ -562,9 +565,9 @@ static void Write_Group_Strengths(FILE *file, int group, const Lkom_Entry *c,
 
 /*
 ** The least thickness against splitting of the timbers an unpredrilled nail is driven into, by
-** the rule the validation applied: EN 1995-1-1, eq. (8.19), or eq. (8.18) where the edge
-** distances a4 are raised (DIN 1052, eq. (218) and (219)), for the members that validation
-** holds to it (Member_May_Split): boards and plates do not split.
+** the rule the validation applied: EN 1995-1-1, 8.3.1.2(7), eq. (8.19) with 14 d, or eq. (8.18)
+** with 7 d where the edge distances a4 are raised (DIN 1052, eq. (218) and (219)), for the
+** members that validation holds to it (Member_May_Split): boards and plates do not split.
 */
 static void Write_Split_Thickness(FILE *file, double rho_side, double rho_mid)
 {
@@ -573,8 +576,8 @@ static void Write_Split_Thickness(FILE *file, double rho_side, double rho_mid)
     char rule[96];
     if (Nad_Params != nullptr)
         snprintf(rule, sizeof rule, "%s",
-                 raised ? "nach Gl. (8.18) mit erh\x94hten Randabst\x84nden a\xCE\\4\xCEr"
-                        : "nach Gl. (8.19)");
+                 raised ? "nach DIN EN 1995-1-1, Gl. (8.18) mit a\xCE\\4\xCEr nach 8.3.1.2(7)"
+                        : "nach DIN EN 1995-1-1, 8.3.1.2(7), Gl. (8.19)");
     else
         snprintf(rule, sizeof rule, "%s",
                  raised ? "nach DIN 1052, Gl. (219) mit erh\x94hten Randabst\x84nden a\xCE\\4\xCEr"
@@ -602,6 +605,70 @@ static void Write_Split_Thickness(FILE *file, double rho_side, double rho_mid)
     }
     if (side) line("der Seitenh\x94lzer", rho_side);
     if (mid) line("des Mittelholzes", rho_mid);
+}
+
+/*
+** The least thicknesses by faces of the members that hold connectors, which the preparation keeps
+** (EN 1995-1-1, 8.9(2) for rings and shear plates, 8.10(3) for toothed plates): 3.75 h_e of a
+** member with connectors in both faces (the middle member, a lamella between two inner plates),
+** 2.25 h_e of one with connectors in one face (a side timber, a half of a lap, a lamella beside a
+** single plate), each against its thickness as the refusal names them where one falls short: the
+** least value never below its rule, the thickness never below the least value it keeps. Beside
+** inner plates the lamellas hold the connectors, not the member as a whole.
+*/
+static void Write_Connector_Face_Thickness(FILE *file)
+{
+    const Splice_Input_Record *si = &Splice_Input;
+    const int kind = si->connection_kind, n_p = (int)si->plate_count;
+    struct {
+        int side; /* Min_Timber_Thickness_Rule's: 0 the middle member, 1 the member it joins */
+        const char *name;
+        double t; /* mm */
+    } members[2] = {};
+    int n = 0;
+    if (kind == CONN_SIDE_TIMBERS || kind == CONN_OUTER_PLATES)
+        members[n++] = {0, "Mittelholz b", 10.0 * si->b};
+    if (kind == CONN_SIDE_TIMBERS)
+        members[n++] = {1, "Seitenh\x94lzer t\xCE\\s\xCEr", 10.0 * si->t_s};
+    if (kind == CONN_LAP) members[n++] = {1, "Blatth\x84lften b / 2", 5.0 * si->b};
+    std::string lamella;
+    if (kind == CONN_INNER_PLATES) {
+        char of[160];
+        snprintf(
+            of, sizeof of,
+            "%s: t\xCE\\1\xCEr = (b - n\xCE\\p\xCEr t\xCE\\p\xCEr) / (n\xCE\\p\xCEr + 1) = (%s - %d x "
+            "%s) / %d",
+            Lamellas_Between_Plates() ? "innere Lamelle zwischen zwei Blechen"
+                                      : "Lamellen neben dem Blech",
+            Mm(10.0 * si->b).c_str(), n_p, Mm(10.0 * si->t_p).c_str(), n_p + 1);
+        lamella = of;
+        members[n++] = {1, lamella.c_str(), 10.0 * Calc_Timber_Part_Thickness()};
+    }
+    std::string items;
+    for (int k = 0; k < n; k++) {
+        char how[96];
+        int code = 0;
+        const double least =
+            10.0
+            * Min_Timber_Thickness_Rule(members[k].side, si->split_rule, &code, how, sizeof how);
+        std::string rule(how);
+        const size_t he = rule.find("h_e");
+        if (he == std::string::npos) continue;
+        rule.replace(he, 3, "h\xCE\\e\xCEr");
+        std::string need = Mm(least), have = Mm(members[k].t);
+        if (strtod(need.c_str(), nullptr) < least - 1e-9) need = Mm_Digits(least, 3).t;
+        if (strtod(have.c_str(), nullptr) < strtod(need.c_str(), nullptr))
+            have = Mm_Digits(members[k].t, 3).t;
+        char item[320];
+        snprintf(item, sizeof item, "%s = %s mm " SYM_GE " %s = %s mm", members[k].name,
+                 have.c_str(), rule.c_str(), need.c_str());
+        items += (items.empty() ? "" : ", ") + std::string(item);
+    }
+    if (items.empty()) return;
+    Oli_Write_Text(file,
+                   "Mindestholzdicke f\x81r D\x81"
+                   "bel (DIN EN 1995-1-1, %s): %s",
+                   Is_Vbm_Toothed_Plate(si->vbm_type) ? "8.10(3)" : "8.9(2)", items.c_str());
 }
 
 /* The joints' gamma_M2 (EN 1993-1-8, 2.2) as the head of the checks adds it where it differs
@@ -839,6 +906,7 @@ static void Write_Check_Head(FILE *file, double f_mid, double f_side, double rho
     }
     if (Is_Vbm_Nail(si->vbm_type) && !si->predrilled)
         Write_Split_Thickness(file, rho_side, rho_mid);
+    if (Is_Vbm_Connector(si->vbm_type)) Write_Connector_Face_Thickness(file);
 }
 
 /* The largest utilisation of each partial check over the combinations of the last run over the
@@ -1346,7 +1414,8 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
                 Run_Errors.push_back(vbm.error);
                 /* named by the design's message, as its box says it */
                 const char *why = Get_Error_Text(vbm.error);
-                snprintf(here.governs[CHECK_VBM], UTIL_GOVERNS_MAX, "%s", why ? why : "");
+                snprintf(here.governs[CHECK_VBM], UTIL_GOVERNS_MAX, "%s",
+                         why ? Splice_Error_Text(why, vbm.error).c_str() : "");
             }
             m_vbm = std::fmax(m_vbm, u_vbm);
             /* the bolts of toothed-plate connectors under the axial force; no capacity */

@@ -51,6 +51,17 @@ static void Two_Apart(double value, double required, bool mm, bool most, char *v
     }
 }
 
+std::string Splice_Error_Text(const char *why, int code)
+{
+    std::string text(why);
+    const std::string rings = "gem. 8.9 (2)";
+    const size_t at = text.find(rings);
+    if ((code == DERR_CONNECTOR_SIDE_2_25HE || code == DERR_CONNECTOR_MIDDLE_3_75HE)
+        && Is_Vbm_Toothed_Plate(Splice_Input.vbm_type) && at != std::string::npos)
+        text.replace(at, rings.size(), "gem. 8.10 (3)");
+    return text;
+}
+
 /*
 ** The text of one distance, thickness or length r that a refused splice does not keep: the reason
 ** (the text of its code) with the value, how it arises and what the rules ask of it.
@@ -58,7 +69,7 @@ static void Two_Apart(double value, double required, bool mm, bool most, char *v
 std::string Refusal_Distance_Text(const Spacing_Refusal *r)
 {
     const char *why = Get_Error_Text(r->code);
-    std::string head(why ? why : "");
+    std::string head(why ? Splice_Error_Text(why, r->code) : "");
     while (!head.empty() && head.back() == ' ') head.pop_back();
     /* the user's a1 or a2 too wide is no matter of the length or height the code's text names
     ** beside it: the value itself, which no member spreads (no "of") */

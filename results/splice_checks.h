@@ -660,6 +660,9 @@ typedef struct Vbm_Row {
     int32_t mode;        /* equation code of the governing failure mode */
     int32_t mode_thin;   /* of an intermediate plate the thin-plate mode interpolated, else 0 */
     int32_t no_capacity; /* 1: no design resistance or no effective number */
+    /* where the planes of lamellas between plates are not summed and an inner lamella's is the
+    ** smaller, every plane takes its value: that lamella's mode and its thin-plate mode; else 0 */
+    int32_t lamella_mode, lamella_mode_thin;
     /* what the design took: fu (N/mm²), yield moment (Nmm), embedment strengths of both members
     ** (N/mm², 0 for a steel plate), required thicknesses (mm), kmod and gamma_M of the
     ** lateral resistance, its design value per fastener before n_ef / n (kN) */
@@ -1226,10 +1229,10 @@ typedef struct Other_Sign_Route {
 int Get_Other_Sign_Route(const Unchecked_Loads *u, Other_Sign_Route *r);
 /* The lines of the route as the utilisation page (print 0) or the print list (print 1) shows
 ** them: which 0 the values to give, 1 what falls short or is too much, with the values both
-** kinds are to be given and the length that follows where a value serves both, 2 the distances
-** no value of which serves both, with both values, 3 the plates' limit with its numbers, 4 what
-** would serve then (thicker plates, or another splice); return 0 with an empty text when there
-** is nothing to say. */
+** kinds are to be given and the length that follows; where a distance has no value that serves
+** both, which 0 those distances with both values, 1 the plates' limit with its numbers, 2 what
+** falls short or is too much, 3 what would serve then (thicker plates, or another splice), and
+** no values to give; return 0 with an empty text when there is nothing to say. */
 enum { OTHER_SIGN_ROUTE_LINES = 5 };
 int Other_Sign_Route_Line(const Other_Sign_Route *r, int which, int print, char *buf, size_t size);
 
@@ -1299,6 +1302,11 @@ const char *Get_Refusal_Text(int code);
 /* The text of one distance, thickness or length r that a refused splice does not keep: the text
 ** of its code with the value, how it arises and what the rules ask of it. */
 std::string Refusal_Distance_Text(const Spacing_Refusal *r);
+/* The error text `why` of design code `code` as the splice shows it (why not null): the least
+** thicknesses by faces of connectors (2.25 h_e, 3.75 h_e) cite in the catalogue's words 8.9 (2),
+** the clause of ring and shear-plate connectors; of toothed plates the clause is 8.10 (3) of EN
+** 1995-1-1. */
+std::string Splice_Error_Text(const char *why, int code);
 /* The text of Get_Refusal_Text in parts of one distance each, where a refused layout names
 ** several (the "; " between them left out), else the one text. */
 std::vector<std::string> Get_Refusal_Parts(int code);

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -311,6 +312,21 @@ static std::string Plate_Span(const Other_Sign_Short &s, const char *of, int pri
     return name;
 }
 
+/* A value (cm) beside the limit it falls short of (over: exceeds), as `limit` reads: to two
+** decimals where they read below (above) it, else with the decimals that do, up to six (the
+** layout's tolerance is 1e-6 cm); never cut to fit the word: "9.9998 cm < 10.00 cm", not
+** "9.99 cm". */
+static std::string Beside_Limit(double v, double limit, bool over)
+{
+    char text[32] = "";
+    for (int decimals = 2; decimals <= 6; decimals++) {
+        snprintf(text, sizeof text, "%.*lf", decimals, v);
+        const double read = strtod(text, nullptr);
+        if (over ? read > limit : read < limit) break;
+    }
+    return text;
+}
+
 /* One distance that falls short of that splice ("a3 = 8.00 cm < a3,t = 14.00 cm") or that its
 ** plates do not allow ("a3 = 14.00 cm > p1,max / 2 = 8.40 cm"). */
 static std::string Short_Item(const Other_Sign_Short &s, int print)
@@ -318,14 +334,17 @@ static std::string Short_Item(const Other_Sign_Short &s, int print)
     char part[160];
     const std::string name = Distance_Name(s.name, print);
     if (!s.over) {
-        snprintf(part, sizeof part, "%s = %.2lf cm < %s = %.2lf cm", name.c_str(),
-                 Most_Shown(s.have), Distance_Name(s.rule, print).c_str(), Least_Shown(s.need));
+        const double need = Least_Shown(s.need);
+        snprintf(part, sizeof part, "%s = %s cm < %s = %.2lf cm", name.c_str(),
+                 Beside_Limit(s.have, need, false).c_str(), Distance_Name(s.rule, print).c_str(),
+                 need);
         return part;
     }
     const std::string max = Distance_Name(s.name[1] == '2' ? "p2,max" : "p1,max", print);
     const char *of = s.factor == 2.0 ? " / 2" : s.factor == 0.5 ? " x 2" : "";
-    snprintf(part, sizeof part, "%s = %.2lf cm > %s%s = %.2lf cm", name.c_str(),
-             Least_Shown(s.have), max.c_str(), of, Most_Shown(s.need));
+    const double cap = Most_Shown(s.need);
+    snprintf(part, sizeof part, "%s = %s cm > %s%s = %.2lf cm", name.c_str(),
+             Beside_Limit(s.have, cap, true).c_str(), max.c_str(), of, cap);
     return part;
 }
 
@@ -438,7 +457,14 @@ int Other_Sign_Route_Line(const Other_Sign_Route *r, int which, int print, char 
     const char *other = Splice_Kind_Name(r->kind);
     std::string text;
     char part[96];
-    if (which == 0) {
+    if (r->conflicts > 0) {
+        /* where no value serves both kinds that comes first, then the plates' limit, what falls
+        ** short and what would serve; no values to give, which that splice would refuse */
+        if (which == 0 || which == 1) text = Conflict_Line(r, which, print);
+        else if (which == 2) text = Short_Line(r, print);
+        else if (which == 3) text = Remedy_Line(r, print);
+        else return 0;
+    } else if (which == 0) {
         /* the values that make the other splice lay out this one's pattern */
         text = std::string("Dabei L\x84nge und Abst\x84nde dieses Sto\xE1")
                + "es vorgeben, sonst legt " + "der " + other + " sie neu fest: ";
@@ -458,10 +484,6 @@ int Other_Sign_Route_Line(const Other_Sign_Route *r, int which, int print, char 
         text += part;
     } else if (which == 1 && r->short_count > 0) {
         text = Short_Line(r, print);
-    } else if ((which == 2 || which == 3) && r->conflicts > 0) {
-        text = Conflict_Line(r, which - 2, print);
-    } else if (which == 4 && r->conflicts > 0) {
-        text = Remedy_Line(r, print);
     } else {
         return 0;
     }

@@ -947,13 +947,17 @@ static void Layout_Field_Changed(int, double *) { Layout_Run(); }
 /* A result line of the layout page, and the most lines of a layout. */
 enum { LAYOUT_LINE_MAX = 512, LAYOUT_LINES = 5 };
 
-/* A distance or length (cm) as the layout's lines give it: with the decimals it holds, at least
-** one, so that the value read there and typed is the one the layout has ("2.52", "101.04"). */
-static std::string Held_Cm(double v)
+/* A distance or length (cm) as the layout's lines give it: in the text of the pages' fields of
+** it (8 characters, one decimal, more where the value holds more), a least length (least 1)
+** rounded up where the field cuts it, so that a line and a field read alike and what they show,
+** typed, is the value the layout has ("2.52", "101.04"). */
+static std::string Held_Cm(double v, int least = 0)
 {
     char text[48];
-    snprintf(text, sizeof text, "%.*f", Held_Decimals(v, 1, 6), v);
-    return text;
+    Wdg_Float_Field_Text(v, 8, 1, least, text, sizeof text);
+    const char *t = text;
+    while (*t == ' ') t++;
+    return t;
 }
 
 /* The lines of the results of a layout the preparation took: n of them into out (at most
@@ -1014,7 +1018,7 @@ static int Layout_Lines(char out[LAYOUT_LINES][LAYOUT_LINE_MAX])
         snprintf(what, sizeof what, "%s", Splice_Vbm_Count_Text(count));
     else snprintf(what, sizeof what, "%d Verbindungsmittel", count);
     snprintf(out[n++], LAYOUT_LINE_MAX, "L\x84nge L = %s cm, %s je Sto\xe1h\x84lfte%s%s",
-             Held_Cm(s->L).c_str(), what, pairs[0] ? ", " : "", pairs);
+             Held_Cm(s->L, 1).c_str(), what, pairs[0] ? ", " : "", pairs);
     return n;
 }
 

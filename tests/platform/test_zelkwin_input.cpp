@@ -201,6 +201,13 @@ TEST(ZelkwinMessage, BoxesAreLoggedAndLeaveTheScreenAsItWas)
         if (l.rfind("TEXT ", 0) == 0 && l.size() > 8 && l.compare(l.size() - 8, 8, " Hinweis") == 0)
             titled++;
     EXPECT_EQ(titled, 2);
+    /* the hint's box says "Hinweis" once, in its title band, where its text began "HINWEIS: "
+    ** again; an error's box is titled "Fehler" */
+    EXPECT_TRUE(Has_Text("n_c darf den Wert 50 nicht überschreiten."));
+    EXPECT_FALSE(Has_Text("HINWEIS: n_c darf den Wert 50 nicht überschreiten."));
+    ZW_Test_Clear_Log();
+    PrintMessage("FEHLER: Datei fehlt!");
+    EXPECT_TRUE(Has_Text("Fehler"));
     EXPECT_FALSE(Has_Text("Zugstoß Achse 4"));
     Init_Message();
     Fill_Message("Speichern?");

@@ -1062,6 +1062,14 @@ TEST(VbmCheck, ALamellaBetweenTwoPlatesIsACentralMember)
     EXPECT_TRUE(Has(s, "ma\xE1gebender Versagensfall Gl.(j)/(l) (innere Lamelle, kleinster Wert je "
                        "Scherfuge), ohne Seilwirkung"))
         << s;
+    /* and so does the table's column of the failure modes (a file may ask for it with two
+    ** plates), where it named the outer lamella's Gl.(g) beside R_k = 6.1121 kN */
+    Splice_Input.failure_mode_switch = 1;
+    f = tmpfile();
+    Print_Vbm_Check(f, &r);
+    const std::string t = Slurp_Print(f);
+    fclose(f);
+    EXPECT_TRUE(Has(t, "   24.65   Gl.(j)/(l)   6.1121   ")) << t;
 
     /* one plate: no lamella between two plates, nothing of the kind printed */
     Splice_Input.plate_count = 1.0;

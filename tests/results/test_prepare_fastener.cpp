@@ -403,7 +403,9 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
     /* The timber beside plates at least 3.75 h_e deep: the largest C1 (d_c = 117) between two
     ** inner plates of 5 mm in a member of 160 mm is built as the C2 117 (h_e = 14.5 mm, not the
     ** C1's 14.25) and leaves lamellas of (160 - 2 x 5) / 3 = 50 mm < 3.75 x 14.5 = 54.375 mm,
-    ** which the refusal names with both (53.438 mm with the C1's depth before) */
+    ** which the refusal names with both, the least value rounded up (54.4 mm), and with the
+    ** clause of toothed plates, EN 1995-1-1, 8.10(3), where it cited 8.9 (2) of ring and
+    ** shear-plate connectors (the B1 rows below keep it) */
     Fresh_Splice(true);
     Splice_Input.connection_kind = CONN_INNER_PLATES;
     Splice_Input.splice_kind = SPLICE_TENSION;
@@ -416,7 +418,7 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
     Set_Layout(2, 2);
     ASSERT_EQ(Prepare_Splice_Calc(), DERR_CONNECTOR_MIDDLE_3_75HE);
     EXPECT_EQ(Refusal_Or_Empty(DERR_CONNECTOR_MIDDLE_3_75HE),
-              "Mindestholzdicke (3.75*he) des Mittenholzes unterschritten, gem. 8.9 (2): innere "
+              "Mindestholzdicke (3.75*he) des Mittenholzes unterschritten, gem. 8.10 (3): innere "
               "Lamelle zwischen zwei Blechen: t_1 = (b - n_p t_p) / (n_p + 1) = (160 - 2 x 5) / 3 "
               "= 50 mm < erforderlich 3.75 h_e = 3.75 x 14.5 = 54.4 mm");
 }
@@ -438,6 +440,9 @@ TEST(PrepareRules, ATwoSidedToothedPlateAgainstSteelIsNamedByItsCounterpart)
 **   C2 pairs in side timbers of 16 mm: refused by 2.25 h_e (24 mm before, as for dowels);
 **   C1 in side timbers of 20 mm: designed (refused as "2.25*he" with 3 h_e = 22.2 mm before);
 **   B1 between outer plates in a member of 50 mm, both faces: refused (as before).
+** A splice that keeps them prints each member's thickness against its least value, as it prints
+** every other least thickness it keeps, where it printed nothing (60 >= 56.25 mm; 120 >= 27.75
+** and 20 >= 16.65, printed 27.8 and 16.7, never below the rule).
 */
 TEST(PrepareRules, ConnectorsAskTheLeastThicknessOfTheFacesTheyHold)
 {
@@ -452,7 +457,11 @@ TEST(PrepareRules, ConnectorsAskTheLeastThicknessOfTheFacesTheyHold)
          "Mindestholzdicke (3.75*he) des Mittenholzes unterschritten, gem. 8.9 (2): innere Lamelle "
          "zwischen zwei Blechen: t_1 = (b - n_p t_p) / (n_p + 1) = (140 - 2 x 10) / 3 = 40 mm < "
          "erforderlich 3.75 h_e = 3.75 x 15 = 56.25 mm"},
-        {VBM_SCHEIBENDUEBEL_B1, 0, CONN_INNER_PLATES, 2, 20.0, 0.0, 0, ""},
+        {VBM_SCHEIBENDUEBEL_B1, 0, CONN_INNER_PLATES, 2, 20.0, 0.0, 0,
+         "Mindestholzdicke f\x81r D\x81"
+         "bel (DIN EN 1995-1-1, 8.9(2)): innere Lamelle zwischen zwei Blechen: t\xCE\\1\xCEr = (b - "
+         "n\xCE\\p\xCEr t\xCE\\p\xCEr) / (n\xCE\\p\xCEr + 1) = (200 - 2 x 10) / 3 = 60 mm \xF2 3.75 "
+         "h\xCE\\e\xCEr = 3.75 x 15 = 56.25 mm"},
         {VBM_SCHEIBENDUEBEL_B1, 0, CONN_INNER_PLATES, 1, 7.5, 0.0, DERR_CONNECTOR_SIDE_2_25HE,
          "Mindestholzdicke (2.25*he) des Seitenholzes unterschritten, gem. 8.9 (2): Lamelle neben "
          "dem Blech: t_1 = (b - n_p t_p) / (n_p + 1) = (75 - 1 x 10) / 2 = 32.5 mm < erforderlich "
@@ -461,7 +470,11 @@ TEST(PrepareRules, ConnectorsAskTheLeastThicknessOfTheFacesTheyHold)
         {VBM_SCHEIBENDUEBEL_C2, 1, CONN_SIDE_TIMBERS, 2, 12.0, 1.6, DERR_CONNECTOR_TOO_HIGH,
          "D\x81"
          "bel zu hoch: t_s = 16 mm < erforderlich 2.25 h_e = 2.25 x 7.5 = 16.9 mm"},
-        {VBM_SCHEIBENDUEBEL_C1, 1, CONN_SIDE_TIMBERS, 2, 12.0, 2.0, 0, ""},
+        {VBM_SCHEIBENDUEBEL_C1, 1, CONN_SIDE_TIMBERS, 2, 12.0, 2.0, 0,
+         "Mindestholzdicke f\x81r D\x81"
+         "bel (DIN EN 1995-1-1, 8.10(3)): Mittelholz b = 120 mm \xF2 3.75 h\xCE\\e\xCEr = 3.75 x 7.4 "
+         "= 27.8 mm, Seitenh\x94lzer t\xCE\\s\xCEr = 20 mm \xF2 2.25 h\xCE\\e\xCEr = 2.25 x 7.4 = 16.7 "
+         "mm"},
         {VBM_SCHEIBENDUEBEL_B1, 0, CONN_OUTER_PLATES, 2, 5.0, 0.0, DERR_CONNECTOR_TOO_HIGH,
          "D\x81"
          "bel zu hoch: b = 50 mm < erforderlich 3.75 h_e = 3.75 x 15 = 56.25 mm"},
@@ -479,8 +492,13 @@ TEST(PrepareRules, ConnectorsAskTheLeastThicknessOfTheFacesTheyHold)
         if (code != 0) {
             EXPECT_EQ(Refusal_Or_Empty(code), k.text);
         } else {
-            Run_Nachweise(nullptr, 0);
+            FILE *f = tmpfile();
+            Run_Nachweise(f, 0);
+            const std::string print = Slurp_Print(f);
+            fclose(f);
             EXPECT_EQ(Run_Error_Count(), 0);
+            EXPECT_TRUE(!k.text[0] || print.find(std::string("\n ") + k.text) != print.npos)
+                << print;
         }
     }
 }

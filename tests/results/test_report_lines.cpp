@@ -157,10 +157,12 @@ TEST(ReportLines, GoverningFastenerKeepsItsNumber)
 
 TEST(ReportLines, SplittingThicknessByItsRuleAndTheEmbedmentOfABoard)
 {
-    /* Nails d = 4.2 mm not pre-drilled in C24 (rho_k = 350): EN 1995-1-1, eq. (8.19)
+    /* Nails d = 4.2 mm not pre-drilled in C24 (rho_k = 350): EN 1995-1-1, 8.3.1.2(7), eq. (8.19)
     ** t = max(14 d, (13 d - 30) rho_k / 200) = max(58.8, 24.6 * 1.75 = 43.05) = 58.8 mm; with
     ** the edge distances raised, eq. (8.18) t = max(7 d, 24.6 * 350 / 400 = 21.525) = 29.4 mm
-    ** (21.52 printed: 13 x 4.2 in binary lies just below 54.6) */
+    ** (21.52 printed: 13 x 4.2 in binary lies just below 54.6); each named with the standard and
+    ** the clause that asks (8.19) and allows (8.18) with the edge distances a4 it gives, where
+    ** "Gl. (8.19)" alone left open whose equation it is */
     Side_Timber_Nail_Splice();
     Tension_Splice(30.0);
     Splice_Input.split_rule = 0;
@@ -170,7 +172,8 @@ TEST(ReportLines, SplittingThicknessByItsRuleAndTheEmbedmentOfABoard)
         s.find(
             "Mindestdicke der H\x94lzer wegen Spaltgefahr (nicht vorgebohrt): "
             "t\xCE\\min\xCEr = max(14 d; (13 d - 30) \xCB\xCE\\k\xCEr / 200) = max(14 x 4.2; (13 x "
-            "4.2 - 30) x 350 / 200) = max(58.8; 43.05) mm = 5.88 cm nach Gl. (8.19)\n"),
+            "4.2 - 30) x 350 / 200) = max(58.8; 43.05) mm = 5.88 cm nach DIN EN 1995-1-1, "
+            "8.3.1.2(7), Gl. (8.19)\n"),
         std::string::npos)
         << s;
     Splice_Input.split_rule = 1;
@@ -179,8 +182,8 @@ TEST(ReportLines, SplittingThicknessByItsRuleAndTheEmbedmentOfABoard)
     EXPECT_NE(
         s.find(
             "t\xCE\\min\xCEr = max(7 d; (13 d - 30) \xCB\xCE\\k\xCEr / 400) = max(7 x 4.2; (13 x "
-            "4.2 - 30) x 350 / 400) = max(29.4; 21.52) mm = 2.94 cm nach Gl. (8.18) mit "
-            "erh\x94hten Randabst\x84nden a\xCE\\4\xCEr\n"),
+            "4.2 - 30) x 350 / 400) = max(29.4; 21.52) mm = 2.94 cm nach DIN EN 1995-1-1, "
+            "Gl. (8.18) mit a\xCE\\4\xCEr nach 8.3.1.2(7)\n"),
         std::string::npos)
         << s;
 

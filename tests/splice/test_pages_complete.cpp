@@ -468,12 +468,9 @@ TEST_F(Pages, AFractionInACountFieldIsRefusedAndTheCountStays)
     EXPECT_EQ(Splice_N_Col(&Splice_Input), 3.0);
     EXPECT_EQ(Splice_N_Row(&Splice_Input), 4.0);
     EXPECT_EQ(Splice_Input.plate_count, 2.0);
-    EXPECT_TRUE(
-        Shown("HINWEIS: n_c: \"2.4\" ist keine ganze Zahl: das Feld enth\xc3\xa4lt weiter 3."));
-    EXPECT_TRUE(
-        Shown("HINWEIS: n_r: \"2.5\" ist keine ganze Zahl: das Feld enth\xc3\xa4lt weiter 4."));
-    EXPECT_TRUE(
-        Shown("HINWEIS: n_p: \"1.4\" ist keine ganze Zahl: das Feld enth\xc3\xa4lt weiter 2."));
+    EXPECT_TRUE(Shown("n_c: \"2.4\" ist keine ganze Zahl: das Feld enth\xc3\xa4lt weiter 3."));
+    EXPECT_TRUE(Shown("n_r: \"2.5\" ist keine ganze Zahl: das Feld enth\xc3\xa4lt weiter 4."));
+    EXPECT_TRUE(Shown("n_p: \"1.4\" ist keine ganze Zahl: das Feld enth\xc3\xa4lt weiter 2."));
 }
 
 /* Nails: their options, none of a bolt; the nail's design with the required thickness. The
@@ -708,7 +705,7 @@ TEST_F(Pages, AnotherTypeSaysWhichLayoutHoldsAndShowsNoSpacingOfTheOld)
               1);
     EXPECT_EQ(Splice_Input.vbm_type, VBM_STABDUEBEL);
     EXPECT_EQ(Splice_N_Col(&Splice_Input), 4.0);
-    EXPECT_TRUE(Shown("HINWEIS: Die Anordnung je Sto\xc3\x9fh\xc3\xa4lfte ist die des Typs "
+    EXPECT_TRUE(Shown("Die Anordnung je Sto\xc3\x9fh\xc3\xa4lfte ist die des Typs "
                       "Stabd\xc3\xbc"
                       "bel: n_c x n_r = 4 x 3 (Nagel beh\xc3\xa4lt 8 x 5)."));
     std::string shown[4]; /* the fields a1..a4 (rows 6 to 9) as drawn last */
@@ -738,6 +735,15 @@ TEST_F(Pages, TheFirstPageShowsTheValuesLeftToTheProgram)
     EXPECT_NEAR(Splice_Input.L, 101.04, 1e-9);
     EXPECT_FALSE(Shown_Part("L = 101.00 cm < erforderlich"));
     EXPECT_GT(Last_Utilisation(), 0.0);
+    /* a length of more decimals than a field shows, 130.1234563 cm typed: the first page's field
+    ** shows six, rounded up as a least length is, 130.123457, and the layout page's line the
+    ** same text, where it read 130.123456, rounded to the nearest (3e-7 cm short of the length) */
+    ASSERT_EQ(Run("druckstoss_bolzen", "druckstoss_bolzen",
+                  Click_Row(38, 18) + Enter_Value(360, 19, "130.1234563") + Tab(PAGE_ANORDNUNG)),
+              1);
+    EXPECT_EQ(Splice_Input.L, 130.1234563);
+    EXPECT_TRUE(Shown("130.123457"));
+    EXPECT_TRUE(Shown_Part("L\xc3\xa4nge L = 130.123457 cm, ")) << "layout line";
 
     ASSERT_EQ(Splice_Input.edgewise_side, 0);
     /* side timbers of C24: the glulam switch below h_s (row 18) is greyed and stays off */
