@@ -346,6 +346,10 @@ int Keep_Unsaved_Input(const std::string &refused = std::string());
 void Offer_Unsaved_Copy(void);
 int Unsaved_Copies_Waiting(std::string *first);
 void Drop_Taken_Copy(void);
+/* A keep function for Rt_Remove_Stale_Temp_Keeping: 1 for the work file of a copy of unsaved
+** input ("<input>.ungespeichert.<pid>.tmp", "<input>.ungespeichert2.<pid>.tmp" ..), which the
+** offer keeps as a copy where it is whole, so that no other clean-up removes it. */
+int Is_Unsaved_Copy_Work_File(const char *path, void *unused);
 int Input_Is_Unchanged(void);
 void Note_Own_Fill_Ins(int was_unchanged);
 

@@ -330,6 +330,25 @@ static int Take_Copy(const std::string &copy)
     return 1;
 }
 
+int Is_Unsaved_Copy_Work_File(const char *path, void *)
+{
+    /* "<input>.ungespeichert<k>.<pid>.tmp": the ".tmp", the pid and the copy's word from the end */
+    std::string name = path ? path : "";
+    static const char Tmp[] = ".tmp", Word[] = "ungespeichert";
+    const size_t tmp = name.size() - std::min(name.size(), strlen(Tmp));
+    if (name.compare(tmp, std::string::npos, Tmp) != 0) return 0;
+    name.resize(tmp);
+    const size_t pid = name.find_last_of('.');
+    if (pid == std::string::npos || pid + 1 == name.size()
+        || name.find_first_not_of("0123456789", pid + 1) != std::string::npos)
+        return 0;
+    name.resize(pid);
+    const size_t word = name.find_last_of('.');
+    if (word == std::string::npos || name.compare(word + 1, strlen(Word), Word) != 0) return 0;
+    const std::string k = name.substr(word + 1 + strlen(Word));
+    return k.size() <= 2 && k.find_first_not_of("0123456789") == std::string::npos;
+}
+
 /* A copy's work file that a kill left (at its rename, or before): a whole one is a copy and goes
 ** under the first free name, to be offered; a cut one goes with the other work files. */
 static int Keep_Whole_Work_File(const char *path, void *)

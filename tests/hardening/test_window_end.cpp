@@ -63,14 +63,6 @@ std::string Unwrapped(std::string log)
     return log;
 }
 
-/* The lines of the headless screen's log, one a line, with the boxes' wrapped lines joined. */
-std::string Join_Log(void)
-{
-    std::string all;
-    for (const std::string &l : ZW_Test_Log_Lines()) all += l + "\n";
-    return Unwrapped(all);
-}
-
 /* The executable started in the current folder on the component Stoss, file 1, with the
 ** environment's variables and those of extra; its output goes to out. A limit of the size of the
 ** files it writes (bytes, 0 for none) stands for a full disk. */
@@ -604,67 +596,80 @@ TEST(WindowEnd, ASignalAtAStartBoxEndsTheWindow)
     }
 }
 
-/* What the next start finds of earlier copies, as it stands: a whole copy that a kill at its
-** rename left under its work file's name is offered as a copy (a cut one goes with the other work
-** files); a copy older than the input file, saved since, says when the input file was saved and
+/* What the next start finds of earlier copies, as it stands, through the whole start (its lock,
+** its clean-up of the input's work files, its offer): a whole copy that a kill at its rename left
+** under its work file's name, the first copy's or the second's (the first waits then), is offered
+** and taken over byte for byte (a cut one goes with the other work files); the first copy, left
+** waiting, is older than the input file then saved, and says when the input file was saved and
 ** that it is newer. */
 TEST(WindowEnd, TheNextStartOffersEveryCopyAsItStands)
 {
     char old_cwd[1024];
     ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
-    const std::string dir = Row_Folder("copies_");
-    ASSERT_FALSE(dir.empty());
-    Write_Long_Print_Splice();
-    ASSERT_EQ(Form_Component_File_Names("Stoss", 1), 1);
-    snprintf(Bauteilkennung, BAUTEILKENNUNG_MAX, "Stoss");
-    ASSERT_EQ(Open_Input_As_Program(Inp_File_Name), 1);
-    ZW_Test_Reset();
-    Offer_Unsaved_Copy();
-    /* the copy of b = 15 as a killed window leaves it: whole under its work file's name, and a
-    ** second one cut short */
-    const pid_t ended = fork();
-    if (ended == 0) _exit(0);
-    waitpid(ended, nullptr, 0);
-    Splice_Input.b = 15.0;
-    ASSERT_EQ(Keep_Unsaved_Input(), 1);
-    const std::string whole = "Stoss_01.inp.ungespeichert." + std::to_string(ended) + ".tmp";
-    const std::string cut = "Stoss_01.inp.ungespeichert2." + std::to_string(ended) + ".tmp";
-    ASSERT_EQ(rename("Stoss_01.inp.ungespeichert", whole.c_str()), 0);
-    const std::string bytes = Slurp(whole);
-    std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
-    ZW_Test_Reset();
-    ZW_Test_Set_Script("answer cancel\n");
-    ASSERT_EQ(Open_Input_As_Program(Inp_File_Name), 1);
-    Offer_Unsaved_Copy();
-    EXPECT_EQ(Count_Of(Join_Log(), "QUESTION [Ungespeicherte Eingaben]"), 1) << Join_Log();
-    EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert").b, 15.0);
-    EXPECT_NE(access(whole.c_str(), F_OK), 0);
-    EXPECT_NE(access(cut.c_str(), F_OK), 0);
-    /* the input file saved after the copy was made ("Später", then a save of h = 28) */
-    struct timespec an_hour_ago[2];
-    clock_gettime(CLOCK_REALTIME, &an_hour_ago[0]);
-    an_hour_ago[0].tv_sec -= 3600;
-    an_hour_ago[1] = an_hour_ago[0];
-    ASSERT_EQ(utimensat(AT_FDCWD, "Stoss_01.inp.ungespeichert", an_hour_ago, 0), 0);
-    Splice_Input.h = 28.0;
-    ASSERT_EQ(Write_Splice_Input_File(Inp_File_Name, &Splice_Input), 1);
-    ZW_Test_Reset();
-    ZW_Test_Set_Script("answer cancel\n");
-    ASSERT_EQ(Open_Input_As_Program(Inp_File_Name), 1);
-    Offer_Unsaved_Copy();
-    struct stat input;
-    ASSERT_EQ(stat("Stoss_01.inp", &input), 0);
-    struct tm t;
-    char saved[64];
-    localtime_r(&input.st_mtime, &t);
-    strftime(saved, sizeof saved, "am %d.%m.%Y um %H:%M", &t);
-    EXPECT_NE(Join_Log().find(std::string("die Eingabedatei Stoss_01.inp wurde danach "
-                                          "gespeichert, ")
-                              + saved + ", und ist neuer als die Kopie."),
-              std::string::npos)
-        << Join_Log();
-    ASSERT_EQ(chdir(old_cwd), 0);
-    if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
+    for (const int k : {1, 2}) {
+        SCOPED_TRACE(k);
+        const std::string dir = Row_Folder("copies_");
+        ASSERT_FALSE(dir.empty());
+        Write_Long_Print_Splice();
+        ASSERT_EQ(Form_Component_File_Names("Stoss", 1), 1);
+        snprintf(Bauteilkennung, BAUTEILKENNUNG_MAX, "Stoss");
+        ASSERT_EQ(Open_Input_As_Program(Inp_File_Name), 1);
+        ZW_Test_Reset();
+        Offer_Unsaved_Copy();
+        /* the second row: a copy of h = 28 waits, an hour old */
+        const std::string first = "Stoss_01.inp.ungespeichert";
+        if (k == 2) {
+            Splice_Input.h = 28.0;
+            ASSERT_EQ(Keep_Unsaved_Input(), 1);
+            struct timespec an_hour_ago[2];
+            clock_gettime(CLOCK_REALTIME, &an_hour_ago[0]);
+            an_hour_ago[0].tv_sec -= 3600;
+            an_hour_ago[1] = an_hour_ago[0];
+            ASSERT_EQ(utimensat(AT_FDCWD, first.c_str(), an_hour_ago, 0), 0);
+        }
+        /* the copy of b = 15 as a killed window leaves it: whole under its work file's name, and
+        ** another one cut short */
+        const pid_t ended = fork();
+        if (ended == 0) _exit(0);
+        waitpid(ended, nullptr, 0);
+        Splice_Input.b = 15.0;
+        ASSERT_EQ(Keep_Unsaved_Input(), 1);
+        const std::string copy = first + (k == 2 ? "2" : "");
+        const std::string whole = copy + "." + std::to_string(ended) + ".tmp";
+        const std::string cut = first + "7." + std::to_string(ended) + ".tmp";
+        ASSERT_EQ(rename(copy.c_str(), whole.c_str()), 0);
+        const std::string bytes = Slurp(whole);
+        std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+        const std::string log = Next_Start(dir, "next", "key Enter\n" + Menu(MENU_SAVE));
+        EXPECT_NE(log.find("Seine Eingaben stehen in der Datei " + dir + "/" + copy + ";"),
+                  std::string::npos)
+            << log;
+        for (const std::string &gone : {whole, cut, copy})
+            EXPECT_NE(access(gone.c_str(), F_OK), 0) << gone;
+        if (k == 2) {
+            EXPECT_EQ(Read_Input(first).h, 28.0);
+            const std::string again = Next_Start(dir, "again", "key Esc\n");
+            struct stat input;
+            ASSERT_EQ(stat("Stoss_01.inp", &input), 0);
+            struct tm t;
+            char saved[64];
+            localtime_r(&input.st_mtime, &t);
+            strftime(saved, sizeof saved, "am %d.%m.%Y um %H:%M", &t);
+            EXPECT_NE(again.find(std::string("die Eingabedatei Stoss_01.inp wurde danach "
+                                             "gespeichert, ")
+                                 + saved + ", und ist neuer als die Kopie."),
+                      std::string::npos)
+                << again;
+        }
+        /* the bytes of a direct save of the copy's input (behind its own line) */
+        const std::string taken = Slurp("Stoss_01.inp");
+        std::ofstream("Stoss_01.inp", std::ios::binary) << bytes.substr(bytes.find('\n') + 1);
+        Next_Start(dir, "direct", (k == 2 ? "key Esc\n" : "") + Menu(MENU_SAVE));
+        EXPECT_TRUE(taken == Slurp("Stoss_01.inp"));
+        EXPECT_EQ(Read_Input("Stoss_01.inp").b, 15.0);
+        ASSERT_EQ(chdir(old_cwd), 0);
+        if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
+    }
 }
 
 /* An input the user did not change leaves no copy at the window's end, whether the window stood
