@@ -329,6 +329,18 @@ int Count_Of(const std::string &text, const std::string &needle)
     return n;
 }
 
+/* When the file at path was last changed, as the boxes name a time (their no-break blanks in
+** UTF-8): "am 09.12.2026 um 23:47". */
+std::string When(const std::string &path)
+{
+    struct stat st;
+    struct tm t;
+    char text[64] = "";
+    if (stat(path.c_str(), &st) == 0 && localtime_r(&st.st_mtime, &t))
+        strftime(text, sizeof text, "am\xC2\xA0%d.%m.%Y\xC2\xA0um\xC2\xA0%H:%M", &t);
+    return text;
+}
+
 /* A folder of its own for one row, the current folder, with the example host and TEMP there. */
 std::string Row_Folder(const char *prefix)
 {
@@ -398,8 +410,8 @@ TEST(WindowEnd, AWindowWhoseDisplayEndsEndsAndKeepsWhatItHadNotSaved)
 
         /* the next start: writable, the copy named and taken over, and saved */
         const std::string log = Next_Start(dir, "next", "answer yes\n" + Menu(MENU_SAVE));
-        EXPECT_NE(log.find("QUESTION [Ungespeicherte Eingaben] Das letzte Fenster des Bauteils "
-                           "Stoss endete am "),
+        EXPECT_NE(log.find("QUESTION [Ungespeicherte Eingaben] Das Fenster des Bauteils Stoss, das "
+                           "diese Kopie hinterlie\xC3\x9F, endete am\xC2\xA0"),
                   std::string::npos)
             << log;
         EXPECT_NE(log.find("Stoss_01.inp.ungespeichert; die Eingabedatei Stoss_01.inp blieb, wie "
@@ -452,8 +464,9 @@ TEST(WindowEnd, AFieldStillOpenKeepsWhatItHolds)
 
 /* A copy waits ("Später") and the next window ends as well: neither copy is written over. Window
 ** 1 changes b to 15 and gets SIGTERM; window 2 is answered "Später", says in its title and above
-** its pages that the copy waits, changes h to 28 and gets SIGTERM. The third start offers both,
-** the newest first, each with when it was made; both stay after "Später". */
+** its pages that the copy waits, changes h to 28 and gets SIGTERM. The third start offers both in
+** one list, the newest first, each with when its window ended; both stay after "Später". The
+** next start removes the older one chosen in the list and takes the newer one over. */
 TEST(WindowEnd, NoCopyIsWrittenOverAfterLater)
 {
     std::string why;
@@ -489,22 +502,25 @@ TEST(WindowEnd, NoCopyIsWrittenOverAfterLater)
     EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert").h, 24.0);
     EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert2").b, 14.0);
     EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert2").h, 28.0);
-    const std::string log = Next_Start(dir, "next", "answer cancel\nanswer cancel\n");
-    EXPECT_EQ(Count_Of(log, "QUESTION [Ungespeicherte Eingaben] Ein Fenster des Bauteils Stoss "
-                            "endete am "),
-              2)
-        << log;
-    const size_t newest = log.find("dies ist die neueste. | Seine Eingaben stehen in der Datei ");
-    const size_t older =
-        log.find("dies ist die 2. von ihnen. | Seine Eingaben stehen in der Datei ");
-    ASSERT_NE(newest, std::string::npos);
-    ASSERT_NE(older, std::string::npos);
-    EXPECT_LT(newest, older);
-    /* the newest is the second window's */
-    EXPECT_EQ(log.find("Stoss_01.inp.ungespeichert", newest),
-              log.find("Stoss_01.inp.ungespeichert2;", newest));
+    /* one list, no box a copy: each copy's row its time and its name, the second window's first */
+    const std::string log = Next_Start(dir, "next", "key Esc\n");
+    EXPECT_EQ(Count_Of(log, "QUESTION [Ungespeicherte Eingaben]"), 0) << log;
+    const size_t newest = log.find(When("Stoss_01.inp.ungespeichert2") + "\nTEXT ");
+    const size_t older = log.find(When("Stoss_01.inp.ungespeichert") + "\nTEXT ", newest + 1);
+    ASSERT_NE(newest, std::string::npos) << log;
+    ASSERT_NE(older, std::string::npos) << log;
+    EXPECT_EQ(log.find(" Stoss_01.inp.ungespeichert", newest),
+              log.find(" Stoss_01.inp.ungespeichert2\n", newest));
+    EXPECT_EQ(log.find(" Stoss_01.inp.ungespeichert", older),
+              log.find(" Stoss_01.inp.ungespeichert\n", older));
     EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert").b, 15.0);
     EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert2").h, 28.0);
+    /* the older (b = 15) chosen and removed, the newer (h = 28) taken over and saved */
+    Next_Start(dir, "take", "key Down\nkey Del\nkey Enter\n" + Menu(MENU_SAVE));
+    EXPECT_EQ(Read_Input("Stoss_01.inp").b, 14.0);
+    EXPECT_EQ(Read_Input("Stoss_01.inp").h, 28.0);
+    for (const char *gone : {"Stoss_01.inp.ungespeichert", "Stoss_01.inp.ungespeichert2"})
+        EXPECT_NE(access(gone, F_OK), 0) << gone;
     ASSERT_EQ(chdir(old_cwd), 0);
     if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
 }
@@ -534,8 +550,8 @@ TEST(WindowEnd, ACopyThatCannotBeWrittenIsNamedByTheNextStart)
     EXPECT_NE(access("Stoss_01.inp.ungespeichert", F_OK), 0);
     EXPECT_EQ(Rt_Lock_Held_By_Other("Stoss.lck"), 0);
     const std::string log = Next_Start(dir, "next", "");
-    EXPECT_NE(log.find("MESSAGE [Ungespeicherte Eingaben] Das letzte Fenster des Bauteils Stoss "
-                       "endete am "),
+    EXPECT_NE(log.find("MESSAGE [Ungespeicherte Eingaben] Ein Fenster des Bauteils Stoss endete "
+                       "am\xC2\xA0"),
               std::string::npos)
         << log;
     EXPECT_NE(log.find("Seine Eingaben konnten nicht in eine Kopie geschrieben werden: Die Datei "
@@ -641,7 +657,8 @@ TEST(WindowEnd, TheNextStartOffersEveryCopyAsItStands)
         const std::string bytes = Slurp(whole);
         std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
         const std::string log = Next_Start(dir, "next", "key Enter\n" + Menu(MENU_SAVE));
-        EXPECT_NE(log.find("Seine Eingaben stehen in der Datei " + dir + "/" + copy + ";"),
+        /* named in the box of one copy, in a row of the list of two */
+        EXPECT_NE(log.find(k == 1 ? "Datei " + dir + "/" + copy + ";" : " " + copy + "\n"),
                   std::string::npos)
             << log;
         for (const std::string &gone : {whole, cut, copy})
@@ -649,15 +666,8 @@ TEST(WindowEnd, TheNextStartOffersEveryCopyAsItStands)
         if (k == 2) {
             EXPECT_EQ(Read_Input(first).h, 28.0);
             const std::string again = Next_Start(dir, "again", "key Esc\n");
-            struct stat input;
-            ASSERT_EQ(stat("Stoss_01.inp", &input), 0);
-            struct tm t;
-            char saved[64];
-            localtime_r(&input.st_mtime, &t);
-            strftime(saved, sizeof saved, "am %d.%m.%Y um %H:%M", &t);
-            EXPECT_NE(again.find(std::string("die Eingabedatei Stoss_01.inp wurde danach "
-                                             "gespeichert, ")
-                                 + saved + ", und ist neuer als die Kopie."),
+            EXPECT_NE(again.find("die Eingabedatei Stoss_01.inp wurde danach gespeichert, "
+                                 + When("Stoss_01.inp") + ", und ist neuer als die Kopie."),
                       std::string::npos)
                 << again;
         }
