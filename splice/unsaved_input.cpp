@@ -270,14 +270,35 @@ void Note_Own_Fill_Ins(int was_unchanged)
 
 /* Where a copy could not be written: an empty file whose name holds the error number,
 ** "<input>.ungespeichert.fehler28" (it takes no byte of a full disk nor of a limited file size),
-** which the next start names. */
+** which the next start names. Where the component's folder takes no file at all (it turned
+** read-only while the window ran), the note stands in TEMP, else in the private data folder,
+** under the input's name with a hash of its whole path ("Stoss_01.inp.<16 hex
+** digits>.ungespeichert.fehler13"), so that only a start of this input names it. */
 static const char Failure_Mark[] = ".ungespeichert.fehler";
+
+/* The beginnings of the names of the notes of this input: beside it, then in the other folders. */
+static std::vector<std::string> Note_Names(void)
+{
+    std::vector<std::string> names = {std::string(Inp_File_Name) + Failure_Mark};
+    const std::string whole = Rt_Whole_Path(Inp_File_Name);
+    unsigned long long hash = 14695981039346656037ULL; /* FNV-1a, 64 bits */
+    for (const char c : whole) hash = (hash ^ (unsigned char)c) * 1099511628211ULL;
+    char hex[24];
+    snprintf(hex, sizeof hex, ".%016llx", hash);
+    const std::string own = whole.substr(whole.find_last_of('/') + 1) + hex + Failure_Mark;
+    for (const char *folder : {Rt_Getenv("TEMP"), CurOb_Privat_Datapath()})
+        if (folder && *folder) names.push_back(std::string(folder) + "/" + own);
+    return names;
+}
 
 static void Note_Copy_Failed(int err)
 {
-    const std::string note = std::string(Inp_File_Name) + Failure_Mark + std::to_string(err);
-    const int fd = Rt_Create_New_File(note.c_str());
-    if (fd >= 0) close(fd);
+    for (const std::string &name : Note_Names()) {
+        const int fd = Rt_Create_New_File((name + std::to_string(err)).c_str());
+        if (fd < 0) continue;
+        close(fd);
+        return;
+    }
 }
 
 int Keep_Unsaved_Input(const std::string &refused)
@@ -369,29 +390,39 @@ static std::string Ended_Line(const char *path, bool left_copy)
            + " ohne zu speichern (die Anzeige ging verloren, oder das Programm wurde beendet).";
 }
 
+/* Why a copy could not be written, for the error number err (0 where it is not known). */
+static std::string Copy_Failure(int err)
+{
+    const std::string said = "Seine Eingaben konnten nicht in eine Kopie geschrieben werden";
+    if (err <= 0) return said + " (der Grund ist nicht bekannt).";
+    if (err != EACCES && err != EPERM) return said + ": " + Rt_Error_Text(err);
+    /* the copy is a new file: the folder refused it */
+    const std::string whole = Rt_Whole_Path(Inp_File_Name);
+    return said + ": Der Ordner " + whole.substr(0, std::max<size_t>(1, whole.find_last_of('/')))
+           + " nahm keine Datei an (keine Schreibrechte).";
+}
+
 /* The boxes of the copies that could not be written; each note goes once it was said. */
 static void Say_Failed_Copies(void)
 {
-    const std::string pattern = std::string(Inp_File_Name) + Failure_Mark + "*";
-    Rt_Find_Data d;
     std::vector<std::string> notes;
-    if (Rt_Find *find = Rt_Find_First(pattern.c_str(), 0, &d)) {
-        do notes.push_back(d.path);
-        while (Rt_Find_Next(find, &d));
-        Rt_Find_Close(find);
+    for (const std::string &name : Note_Names()) {
+        Rt_Find_Data d;
+        if (Rt_Find *find = Rt_Find_First((name + "*").c_str(), 0, &d)) {
+            do notes.push_back(d.path);
+            while (Rt_Find_Next(find, &d));
+            Rt_Find_Close(find);
+        }
     }
     for (const std::string &note : notes) {
         const size_t at = note.rfind(Failure_Mark);
         const int err =
             at == std::string::npos ? 0 : atoi(note.c_str() + at + strlen(Failure_Mark));
-        std::string why = "Seine Eingaben konnten nicht in eine Kopie geschrieben werden";
-        why += err > 0 ? std::string(": ") + Rt_Error_Text(err)
-                       : std::string(" (der Grund ist nicht bekannt).");
         Init_Message();
         Set_Message_Symbol(3, 0, 0, 0);
         Set_Message_Title("Ungespeicherte Eingaben");
         Fill_Message_Wrapped(Ended_Line(note.c_str(), false).c_str());
-        Fill_Message_Wrapped(why.c_str());
+        Fill_Message_Wrapped(Copy_Failure(err).c_str());
         Fill_Message_Wrapped((std::string("Die Eingabedatei ") + Inp_File_Name
                               + " blieb, wie sie zuletzt gespeichert wurde; was das Fenster nicht "
                                 "gespeichert hatte, ist verloren.")

@@ -65,9 +65,10 @@ std::string Unwrapped(std::string log)
 
 /* The executable started in the current folder on the component Stoss, file 1, with the
 ** environment's variables and those of extra; its output goes to out. A limit of the size of the
-** files it writes (bytes, 0 for none) stands for a full disk. */
+** files it writes (bytes, 0 for none) stands for a full disk; a user other than 0 runs it (one
+** whom a folder's mode refuses, where root passes every mode). */
 pid_t Start_Splice(const std::vector<std::string> &extra, const std::string &out,
-                   long long file_size_limit = 0)
+                   long long file_size_limit = 0, uid_t user = 0)
 {
     std::vector<std::string> vars;
     for (char **e = environ; *e; e++) {
@@ -82,7 +83,7 @@ pid_t Start_Splice(const std::vector<std::string> &extra, const std::string &out
     for (std::string &v : vars) envp.push_back(v.data());
     envp.push_back(nullptr);
     const char *argv[] = {"splice", "Stoss", "17", "1", "4", nullptr};
-    if (file_size_limit > 0) {
+    if (file_size_limit > 0 || user != 0) {
         const pid_t child = fork();
         if (child == 0) {
             const int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -91,7 +92,8 @@ pid_t Start_Splice(const std::vector<std::string> &extra, const std::string &out
                 dup2(fd, STDERR_FILENO);
             }
             const struct rlimit limit = {(rlim_t)file_size_limit, (rlim_t)file_size_limit};
-            setrlimit(RLIMIT_FSIZE, &limit);
+            if (file_size_limit > 0) setrlimit(RLIMIT_FSIZE, &limit);
+            if (user != 0 && (setgid(user) != 0 || setuid(user) != 0)) _exit(126);
             execve(SPLICE_EXECUTABLE, const_cast<char **>(argv), envp.data());
             _exit(127);
         }
@@ -246,7 +248,7 @@ struct Window_Run {
 ** at most. */
 template <typename F>
 bool Open_Window(const std::string &xvfb, const std::string &dir, const std::string &name, F ready,
-                 Window_Run *run, long long file_size_limit = 0)
+                 Window_Run *run, long long file_size_limit = 0, uid_t user = 0)
 {
     bool ok = false;
     for (int attempt = 0; attempt < 3 && !ok; attempt++) {
@@ -263,7 +265,7 @@ bool Open_Window(const std::string &xvfb, const std::string &dir, const std::str
             Start_Splice({"SPLICE_GUI_SCRIPT=" + dir + "/" + name + ".scr",
                           "SPLICE_GUI_LOG=" + dir + "/" + name + ".log", "SPLICE_GUI_WINDOW=1",
                           "SPLICE_SCREEN=1280x960", "DISPLAY=" + vd.name, "SDL_VIDEODRIVER=x11"},
-                         name + ".out", file_size_limit);
+                         name + ".out", file_size_limit, user);
         if (run->window <= 0) break;
         bool gone = false;
         ok = Within(120,
@@ -525,10 +527,11 @@ TEST(WindowEnd, NoCopyIsWrittenOverAfterLater)
     if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
 }
 
-/* A copy that cannot be written (the size of a file limited below the input's, as a full disk
-** takes no more): the window still ends without its user and gives the component free; the next
-** start says that the last window ended without saving and that its copy could not be kept, and
-** why. */
+/* A copy that cannot be written: the size of a file limited below the input's, as a full disk
+** takes no more, or the component's folder turned read-only while the window ran (its note then
+** stands in TEMP, and the lock file stays, though no window holds it). The window still ends
+** without its user and gives the component free; the next start says that a window ended
+** without saving and that its copy could not be kept, and why, once. */
 TEST(WindowEnd, ACopyThatCannotBeWrittenIsNamedByTheNextStart)
 {
     std::string why;
@@ -536,32 +539,50 @@ TEST(WindowEnd, ACopyThatCannotBeWrittenIsNamedByTheNextStart)
     if (xvfb.empty()) GTEST_SKIP() << why;
     char old_cwd[1024];
     ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
-    const std::string dir = Row_Folder("nocopy_");
-    ASSERT_FALSE(dir.empty());
-    Write_Long_Print_Splice();
-    struct stat input;
-    ASSERT_EQ(stat("Stoss_01.inp", &input), 0);
-    std::ofstream("window.scr", std::ios::binary)
-        << At("click", 118, 233) << "snapshot " << dir << "/window.png\n";
-    Window_Run run;
-    ASSERT_TRUE(Open_Window(xvfb, dir, "window", Snapshot_In("window"), &run, input.st_size / 2))
-        << Slurp("window.out");
-    EXPECT_TRUE(Ended_Without_User(run, End_Window(&run, SIGTERM))) << Slurp("window.out");
-    EXPECT_NE(access("Stoss_01.inp.ungespeichert", F_OK), 0);
-    EXPECT_EQ(Rt_Lock_Held_By_Other("Stoss.lck"), 0);
-    const std::string log = Next_Start(dir, "next", "");
-    EXPECT_NE(log.find("MESSAGE [Ungespeicherte Eingaben] Ein Fenster des Bauteils Stoss endete "
-                       "am\xC2\xA0"),
-              std::string::npos)
-        << log;
-    EXPECT_NE(log.find("Seine Eingaben konnten nicht in eine Kopie geschrieben werden: Die Datei "
-                       "wird zu gro\xC3\x9F."),
-              std::string::npos);
-    /* said once */
-    EXPECT_EQ(Next_Start(dir, "again", "").find("Ungespeicherte Eingaben"), std::string::npos);
-    EXPECT_EQ(Read_Input("Stoss_01.inp").service_class, 1);
-    ASSERT_EQ(chdir(old_cwd), 0);
-    if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
+    for (const bool read_only : {false, true}) {
+        SCOPED_TRACE(read_only);
+        const std::string dir = Row_Folder("nocopy_");
+        ASSERT_FALSE(dir.empty());
+        Write_Long_Print_Splice();
+        struct stat input;
+        ASSERT_EQ(stat("Stoss_01.inp", &input), 0);
+        /* the folder's mode refuses the window: its user, nobody where the test is root's */
+        const uid_t user = read_only && geteuid() == 0 ? 65534 : 0;
+        if (read_only) {
+            const std::string temp = dir + "/temp";
+            ASSERT_EQ(mkdir(temp.c_str(), 0777), 0);
+            for (const std::string &d : {temp, dir}) ASSERT_EQ(chmod(d.c_str(), 0777), 0);
+            ASSERT_EQ(chmod(Temp_Folder().c_str(), 0711), 0);
+            setenv("TEMP", temp.c_str(), 1);
+        }
+        std::ofstream("window.scr", std::ios::binary)
+            << At("click", 118, 233) << "snapshot " << dir << "/window.png\n";
+        Window_Run run;
+        ASSERT_TRUE(Open_Window(xvfb, dir, "window", Snapshot_In("window"), &run,
+                                read_only ? 0 : input.st_size / 2, user))
+            << Slurp("window.out");
+        if (read_only) { ASSERT_EQ(chmod(dir.c_str(), 0555), 0); }
+        EXPECT_TRUE(Ended_Without_User(run, End_Window(&run, SIGTERM))) << Slurp("window.out");
+        if (read_only) { ASSERT_EQ(chmod(dir.c_str(), 0755), 0); }
+        EXPECT_NE(access("Stoss_01.inp.ungespeichert", F_OK), 0);
+        EXPECT_EQ(access("Stoss.lck", F_OK) == 0, read_only);
+        EXPECT_EQ(Rt_Lock_Held_By_Other("Stoss.lck"), 0);
+        const std::string log = Next_Start(dir, "next", "");
+        EXPECT_NE(log.find("MESSAGE [Ungespeicherte Eingaben] Ein Fenster des Bauteils Stoss "
+                           "endete am\xC2\xA0"),
+                  std::string::npos)
+            << log;
+        EXPECT_NE(log.find("Seine Eingaben konnten nicht in eine Kopie geschrieben werden: "
+                           + (read_only ? "Der Ordner " + dir
+                                              + " nahm keine Datei an (keine Schreibrechte)."
+                                        : std::string("Die Datei wird zu gro\xC3\x9F."))),
+                  std::string::npos);
+        /* said once */
+        EXPECT_EQ(Next_Start(dir, "again", "").find("Ungespeicherte Eingaben"), std::string::npos);
+        EXPECT_EQ(Read_Input("Stoss_01.inp").service_class, 1);
+        ASSERT_EQ(chdir(old_cwd), 0);
+        if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
+    }
 }
 
 /* A signal while a box of the start is open ends the window without its user, as it does later:
