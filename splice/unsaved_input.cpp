@@ -457,6 +457,7 @@ struct Waiting_Copy {
 };
 
 static const char Offer_Title[] = "Ungespeicherte Eingaben";
+static const char *const Offer_Buttons[] = {"Übernehmen"_cp850, "Verwerfen", "Später"_cp850};
 
 /* The box of the one copy that waits: take it over, remove it, or leave it for a later start. */
 static void Offer_One(const Waiting_Copy &copy)
@@ -475,8 +476,7 @@ static void Offer_One(const Waiting_Copy &copy)
     Fill_Message_Wrapped("Übernehmen zeigt die Eingaben der Kopie (in die Eingabedatei "
                          "kommen sie mit Speichern), Verwerfen löscht die Kopie, Später "
                          "lässt sie bis zum nächsten Start liegen."_cp850);
-    static const char *const labels[] = {"Übernehmen"_cp850, "Verwerfen", "Später"_cp850};
-    const int answer = Answer_Of_Buttons(labels, 3, 0);
+    const int answer = Answer_Of_Buttons(Offer_Buttons, 3, 0);
     if (answer == 0 && Take_Copy(copy.path)) Taken_Copy = copy.path;
     else if (answer == 1) unlink(copy.path.c_str());
     else Waiting_Copies.push_back(copy.path);
@@ -488,15 +488,14 @@ static void Offer_One(const Waiting_Copy &copy)
 ** Page Up, Page Down, Home and End choose in the list, Enter takes over, Del removes, Esc leaves
 ** all. */
 enum { ROW_H = 18, LINE_H = 16, ROWS_SHOWN = 12 };
-enum { CODE_TAKE = 1, CODE_DISCARD = 2, CODE_LATER = 3, CODE_LIST = 4 };
+enum { CODE_TAKE = 1, CODE_DISCARD = 2, CODE_LATER = 3, CODE_LIST = 4 }; /* Offer_Buttons + 1 */
 
 struct Copy_List {
     std::vector<Waiting_Copy> copies; /* the newest first */
     int chosen = 0;
     int list_top = 0;                     /* screen row of the list's first pixel, as last drawn */
     int column_file = 0, column_note = 0; /* pixels from the list's left edge */
-    int details_room = 0;
-    std::vector<std::string> details; /* the chosen copy's lines */
+    std::vector<std::string> details;     /* the chosen copy's lines */
 };
 
 /* " am 09.12.2026 um 17:03" of a time in ns since 1970. */
@@ -594,13 +593,50 @@ static std::string List_Intro(int count)
     return intro;
 }
 
-/* One pass of the sheet over the list as it stands: the code that ended it (CODE_*), the chosen
-** copy in list->chosen. */
-static int List_Pass(Copy_List *list)
+/* A scrollable area of the sheet, painted by draw with the list. */
+static int Add_List_Area(int x1, int y1, int x2, int y2, int frame, PS_Area_Draw_Fct draw,
+                         Copy_List *list)
+{
+    return Add_Scrollable_Area_to_PS(PS_Scrollable_Area{.x1 = x1,
+                                                        .y1 = y1,
+                                                        .x2 = x2,
+                                                        .y2 = y2,
+                                                        .frame = frame,
+                                                        .code = 0,
+                                                        .step_x = ROW_H,
+                                                        .step_y = ROW_H,
+                                                        .draw = draw,
+                                                        .user = list,
+                                                        .active = 0});
+}
+
+/* Texts of the sheet drawn line under line from y (advanced), 20 pixels in from x1. */
+static void Sheet_Lines(const std::vector<std::string> &lines, int x1, int *y)
+{
+    for (const std::string &l : lines) {
+        Draw_Funny_Text_to_PS(x1 + 20, *y + 12, l.c_str(), 0, 0);
+        *y += LINE_H;
+    }
+}
+
+/* The columns of the rows: the time, the name (from its widest time), the note (from its widest
+** name); pixels from the list's left edge. */
+static void Place_Columns(Copy_List *list)
+{
+    int time = 0, name = 0;
+    for (const Waiting_Copy &c : list->copies) {
+        time = std::max(time, Text_Width_In_Font(Made_At(c.made).c_str(), 0x1000));
+        name = std::max(name, Text_Width_In_Font(c.path.c_str(), 0x1000));
+    }
+    list->column_file = 6 + time + 24;
+    list->column_note = list->column_file + name + 24;
+}
+
+/* The sheet over the list as it stands, defined and active; its list and chosen-copy areas. */
+static void Define_List_Sheet(Copy_List *list, int room, int *rows_area, int *chosen_area)
 {
     const int count = (int)list->copies.size();
-    const int w = std::min(NPIXEL_X - 40, 1000);
-    const int room = w - 40;
+    const int w = room + 40;
     const std::vector<std::string> intro = Wrapped_Lines(List_Intro(count).c_str(), room);
     const std::vector<std::string> help = Wrapped_Lines(
         "Übernehmen zeigt die Eingaben der gewählten Kopie (in die Eingabedatei kommen sie mit "
@@ -612,107 +648,81 @@ static int List_Pass(Copy_List *list)
         details = std::max(details, (int)Chosen_Lines(c, room).size());
     details = std::min(details, 6);
     const int rows = std::min(count, (int)ROWS_SHOWN);
-    list->column_file = list->column_note = 0;
-    for (const Waiting_Copy &c : list->copies) {
-        list->column_file =
-            std::max(list->column_file, Text_Width_In_Font(Made_At(c.made).c_str(), 0x1000));
-        list->column_note = std::max(list->column_note, Text_Width_In_Font(c.path.c_str(), 0x1000));
-    }
-    list->column_file += 6 + 24;
-    list->column_note += list->column_file + 24;
+    Place_Columns(list);
     const int h = 25 + 12 + (int)intro.size() * LINE_H + 8 + LINE_H + rows * ROW_H + 12
                   + details * LINE_H + 8 + (int)help.size() * LINE_H + 10 + 24 + 12;
-    const int x1 = (NPIXEL_X - w) / 2, y1 = std::max(0, (NPIXEL_Y - h) / 2);
-    const int x2 = x1 + w - 1, y2 = y1 + h - 1;
-    Define_Prop_Sheet(x1, y1, x2, y2, 1, 0, Offer_Title, 0, 1);
+    const int x1 = (NPIXEL_X - w) / 2, y1 = std::max(0, (NPIXEL_Y - h) / 2), x2 = x1 + w - 1;
+    Define_Prop_Sheet(x1, y1, x2, y1 + h - 1, 1, 0, Offer_Title, 0, 1);
     int y = y1 + 25 + 12;
-    for (const std::string &l : intro) {
-        Draw_Funny_Text_to_PS(x1 + 20, y + 12, l.c_str(), 0, 0);
-        y += LINE_H;
-    }
+    Sheet_Lines(intro, x1, &y);
     y += 8;
     Draw_Funny_Text_to_PS(x1 + 26, y + 12, "Fenster endete", 0, 1);
     Draw_Funny_Text_to_PS(x1 + 20 + list->column_file, y + 12, "Kopie", 0, 1);
     y += LINE_H;
-    const int lx2 = x2 - 20 - (count > rows ? 17 : 0);
-    Set_Escape_Area_to_KeyEvent(
-        Add_Escape_Area_to_PS(x1 + 20, y, lx2, y + rows * ROW_H - 1, CODE_LIST), 1);
-    const int rows_area = Add_Scrollable_Area_to_PS(PS_Scrollable_Area{.x1 = x1 + 20,
-                                                                       .y1 = y,
-                                                                       .x2 = lx2,
-                                                                       .y2 = y + rows * ROW_H - 1,
-                                                                       .frame = 1,
-                                                                       .code = 0,
-                                                                       .step_x = ROW_H,
-                                                                       .step_y = ROW_H,
-                                                                       .draw = Draw_Copy_Rows,
-                                                                       .user = list,
-                                                                       .active = 0});
-    if (count > rows) Add_VSlider_to_Scrollable_Area(rows_area, 1, 16, -1, 0);
-    Resize_Origin_of_Scrollable_Area_PS(rows_area, lx2 - x1 - 20, count * ROW_H);
-    y += rows * ROW_H + 12;
-    list->details_room = room;
-    const int chosen_area = Add_Scrollable_Area_to_PS(PS_Scrollable_Area{.x1 = x1 + 20,
-                                                                         .y1 = y,
-                                                                         .x2 = x2 - 20,
-                                                                         .y2 = y + details * LINE_H,
-                                                                         .frame = 0,
-                                                                         .code = 0,
-                                                                         .step_x = LINE_H,
-                                                                         .step_y = LINE_H,
-                                                                         .draw = Draw_Chosen,
-                                                                         .user = list,
-                                                                         .active = 0});
+    /* the list: a press or a key on it ends the pass, a wheel or the slider scrolls it */
+    const int lx2 = x2 - 20 - (count > rows ? 17 : 0), ly2 = y + rows * ROW_H - 1;
+    Set_Escape_Area_to_KeyEvent(Add_Escape_Area_to_PS(x1 + 20, y, lx2, ly2, CODE_LIST), 1);
+    *rows_area = Add_List_Area(x1 + 20, y, lx2, ly2, 1, Draw_Copy_Rows, list);
+    if (count > rows) Add_VSlider_to_Scrollable_Area(*rows_area, 1, 16, -1, 0);
+    Resize_Origin_of_Scrollable_Area_PS(*rows_area, lx2 - x1 - 20, count * ROW_H);
+    y = ly2 + 13;
+    *chosen_area = Add_List_Area(x1 + 20, y, x2 - 20, y + details * LINE_H, 0, Draw_Chosen, list);
     y += details * LINE_H + 8;
-    for (const std::string &l : help) {
-        Draw_Funny_Text_to_PS(x1 + 20, y + 12, l.c_str(), 0, 0);
-        y += LINE_H;
-    }
+    Sheet_Lines(help, x1, &y);
     y += 10;
-    static const char *const labels[] = {"Übernehmen"_cp850, "Verwerfen", "Später"_cp850};
-    static const int codes[] = {CODE_TAKE, CODE_DISCARD, CODE_LATER};
     int widths[3], all = 20;
     for (int i = 0; i < 3; i++)
-        all += (widths[i] = std::max(90, Text_Width_In_Font(labels[i], 0x1000) + 24));
+        all += (widths[i] = std::max(90, Text_Width_In_Font(Offer_Buttons[i], 0x1000) + 24));
     int bx = x1 + (w - all) / 2;
     for (int i = 0; i < 3; i++) {
-        Add_Single_Button_to_PS(bx, y, PS_RASTER(widths[i], 24), labels[i], codes[i]);
+        Add_Single_Button_to_PS(bx, y, PS_RASTER(widths[i], 24), Offer_Buttons[i], i + 1);
         bx += widths[i] + 10;
     }
     Set_Windows_OK_Button(CODE_TAKE);
     Set_Windows_Break_Button(CODE_LATER);
     Activate_Prop_Sheet();
-    const int shown = rows * ROW_H;
-    for (;;) {
+}
+
+/* The row a key of the list chooses from chosen (0 for a press: the row under the mouse). */
+static int Row_Chosen(const Copy_List *list, int key, int chosen)
+{
+    const int count = (int)list->copies.size();
+    if (key == KEY_UP) chosen--;
+    else if (key == KEY_DOWN) chosen++;
+    else if (key == KEY_PGUP) chosen -= ROWS_SHOWN;
+    else if (key == KEY_PGDN) chosen += ROWS_SHOWN;
+    else if (key == KEY_HOME) chosen = 0;
+    else if (key == KEY_END) chosen = count - 1;
+    else if (key == 0) chosen = (M_YPOS - list->list_top) / ROW_H;
+    return std::max(0, std::min(count - 1, chosen));
+}
+
+/* One pass of the sheet over the list as it stands: the code that ended it (CODE_*), the chosen
+** copy in list->chosen. */
+static int List_Pass(Copy_List *list)
+{
+    const int room = std::min(NPIXEL_X - 40, 1000) - 40;
+    int rows_area = 0, chosen_area = 0;
+    Define_List_Sheet(list, room, &rows_area, &chosen_area);
+    const int shown = std::min((int)list->copies.size(), (int)ROWS_SHOWN) * ROW_H;
+    for (int code = 0;;) {
         /* the chosen row in sight, and its lines below the list */
         int sx = 0, sy = 0;
         Inquire_Scrollable_Area_PS(rows_area, &sx, &sy);
         const int top = list->chosen * ROW_H;
-        if (top < sy) sy = top;
-        else if (top + ROW_H > sy + shown) sy = top + ROW_H - shown;
+        sy = std::max(std::min(sy, top), top + ROW_H - shown);
         list->details = Chosen_Lines(list->copies[(size_t)list->chosen], room);
         Change_Activity_PS(rows_area, 1);
         Set_Scrollable_Area_PS(rows_area, sx, sy);
         Change_Activity_PS(chosen_area, 1);
-        const int code = Edit_Prop_Sheet();
+        code = Edit_Prop_Sheet();
+        const int key = code == CODE_LIST && hitkey() >= 0 ? getkey() : 0;
+        if (key == KEY_DEL) code = CODE_DISCARD;
         if (code != CODE_LIST) {
             Undefine_Prop_Sheet();
             return code;
         }
-        const int key = hitkey() >= 0 ? getkey() : 0;
-        if (key == KEY_DEL) {
-            Undefine_Prop_Sheet();
-            return CODE_DISCARD;
-        }
-        int chosen = list->chosen;
-        if (key == KEY_UP) chosen--;
-        else if (key == KEY_DOWN) chosen++;
-        else if (key == KEY_PGUP) chosen -= ROWS_SHOWN;
-        else if (key == KEY_PGDN) chosen += ROWS_SHOWN;
-        else if (key == KEY_HOME) chosen = 0;
-        else if (key == KEY_END) chosen = count - 1;
-        else if (key == 0) chosen = (M_YPOS - list->list_top) / ROW_H;
-        list->chosen = std::max(0, std::min(count - 1, chosen));
+        list->chosen = Row_Chosen(list, key, list->chosen);
     }
 }
 
