@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -265,13 +266,13 @@ static void Begin_Print(void)
     Failed_Removal = 0;
 }
 
-/* The widest box beside its symbol is the limit of each line. A line breaks after a folder's name
-** of a path, when that is not too early, else between words (the blank stays at the line's end,
-** so that the lines joined are the text); only a word wider than the box is cut. */
-void Fill_Message_Wrapped(const char *line)
+/* A line breaks after a folder's name of a path, when that is not too early, else between words
+** (the blank stays at the line's end, so that the lines joined are the text); only a word wider
+** than room is cut. */
+std::vector<std::string> Wrapped_Lines(const char *line, int room)
 {
     const std::string text = line ? line : "";
-    const int room = NPIXEL_X - 100; /* a box is at most 20 pixels narrower than the screen */
+    std::vector<std::string> lines;
     size_t from = 0;
     while (from < text.size()) {
         /* the longest piece from `from` that fits, at least one character */
@@ -288,10 +289,18 @@ void Fill_Message_Wrapped(const char *line)
                 end = slash + 1; /* the break after a folder's name, when it is not too early */
             else if (blank != std::string::npos && blank >= from) end = blank + 1;
         }
-        Fill_Message(text.substr(from, end - from).c_str());
+        lines.push_back(text.substr(from, end - from));
         from = end;
     }
-    if (text.empty()) Fill_Message("");
+    if (text.empty()) lines.push_back("");
+    return lines;
+}
+
+/* The widest box beside its symbol is the limit of each line. */
+void Fill_Message_Wrapped(const char *line)
+{
+    const int room = NPIXEL_X - 100; /* a box is at most 20 pixels narrower than the screen */
+    for (const std::string &l : Wrapped_Lines(line, room)) Fill_Message(l.c_str());
 }
 
 static void Close_Files(Rt_Safe_File **files, int n)

@@ -11,6 +11,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "results/splice_calc.h"
 
@@ -104,6 +106,8 @@ void Print_Note_Failure(const char *path, int err);
 /* Fill a line into the message box that may be wider than the widest box (a whole path): broken
 ** into lines that fit, after a '/' where one is, so that the box shows all of it. */
 void Fill_Message_Wrapped(const char *text);
+/* The lines of text broken so, each at most room pixels wide in the normal font. */
+std::vector<std::string> Wrapped_Lines(const char *text, int room);
 
 /* The preliminary remarks block; nothing without a file or remarks. */
 void Oli_Vorbemerkungen(FILE *file);

@@ -318,9 +318,10 @@ int Ask_End_Program(void);
 ** copy could not be written (an empty file "<input>.ungespeichert.fehler<errno>" tells the next
 ** start). Offer_Unsaved_Copy: at the start, after the input file was read, notes it unchanged
 ** and, in a window that holds the component, names the copies that could not be written, makes a
-** whole copy that a kill left under its work file's name a copy, and asks of every copy, the
-** newest first, with when it was made and whether the input file was saved since, whether to take
-** it over ("Übernehmen", one of them), remove it ("Verwerfen") or leave it ("Später").
+** whole copy that a kill left under its work file's name a copy, and asks of the copies, with
+** when each was made and whether the input file was saved since, whether to take one over
+** ("Übernehmen"), remove it ("Verwerfen") or leave them ("Später"): a single copy in a box, several
+** in one list, the newest first.
 ** Unsaved_Copies_Waiting: the copies left for a later start that still stand (the first into
 ** *first, may be null). Drop_Taken_Copy: a copy taken over goes (the input was saved, or the
 ** finish question answered). Input_Is_Unchanged: the input is what the input file holds, in a
@@ -346,6 +347,10 @@ int Keep_Unsaved_Input(const std::string &refused = std::string());
 void Offer_Unsaved_Copy(void);
 int Unsaved_Copies_Waiting(std::string *first);
 void Drop_Taken_Copy(void);
+/* A keep function for Rt_Remove_Stale_Temp_Keeping: 1 for the work file of a copy of unsaved
+** input ("<input>.ungespeichert.<pid>.tmp", "<input>.ungespeichert2.<pid>.tmp" ..), which the
+** offer keeps as a copy where it is whole, so that no other clean-up removes it. */
+int Is_Unsaved_Copy_Work_File(const char *path, void *unused);
 int Input_Is_Unchanged(void);
 void Note_Own_Fill_Ins(int was_unchanged);
 

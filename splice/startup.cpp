@@ -163,19 +163,20 @@ void Load_Start_Up_Catalogues(void)
 }
 
 /* What a killed save left: the work files of the input file and of the title file of every file
-** number of the component, which a save under another name writes as well. */
+** number of the component, which a save under another name writes as well. The work file of a
+** copy of unsaved input is the offer's: a whole one is a copy to offer, never a save's leftover. */
 static void Remove_Stale_Input_Files(void)
 {
     /* a '?' or '*' of the component's own name would take the files of other components */
     if (strpbrk(Bauteilkennung, "?*")) {
-        Rt_Remove_Stale_Temp(Inp_File_Name);
+        Rt_Remove_Stale_Temp_Keeping(Inp_File_Name, Is_Unsaved_Copy_Work_File, nullptr);
         Rt_Remove_Stale_Temp(Txt_File_Name);
         return;
     }
     for (const char *kind : {"inp", "txt"}) {
         char any[SPLICE_PATH_MAX + 8];
         snprintf(any, sizeof any, "%s_??.%s", Bauteilkennung, kind);
-        Rt_Remove_Stale_Temp(any);
+        Rt_Remove_Stale_Temp_Keeping(any, Is_Unsaved_Copy_Work_File, nullptr);
     }
 }
 

@@ -63,19 +63,12 @@ std::string Unwrapped(std::string log)
     return log;
 }
 
-/* The lines of the headless screen's log, one a line, with the boxes' wrapped lines joined. */
-std::string Join_Log(void)
-{
-    std::string all;
-    for (const std::string &l : ZW_Test_Log_Lines()) all += l + "\n";
-    return Unwrapped(all);
-}
-
 /* The executable started in the current folder on the component Stoss, file 1, with the
 ** environment's variables and those of extra; its output goes to out. A limit of the size of the
-** files it writes (bytes, 0 for none) stands for a full disk. */
+** files it writes (bytes, 0 for none) stands for a full disk; a user other than 0 runs it (one
+** whom a folder's mode refuses, where root passes every mode). */
 pid_t Start_Splice(const std::vector<std::string> &extra, const std::string &out,
-                   long long file_size_limit = 0)
+                   long long file_size_limit = 0, uid_t user = 0)
 {
     std::vector<std::string> vars;
     for (char **e = environ; *e; e++) {
@@ -90,7 +83,7 @@ pid_t Start_Splice(const std::vector<std::string> &extra, const std::string &out
     for (std::string &v : vars) envp.push_back(v.data());
     envp.push_back(nullptr);
     const char *argv[] = {"splice", "Stoss", "17", "1", "4", nullptr};
-    if (file_size_limit > 0) {
+    if (file_size_limit > 0 || user != 0) {
         const pid_t child = fork();
         if (child == 0) {
             const int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -99,7 +92,8 @@ pid_t Start_Splice(const std::vector<std::string> &extra, const std::string &out
                 dup2(fd, STDERR_FILENO);
             }
             const struct rlimit limit = {(rlim_t)file_size_limit, (rlim_t)file_size_limit};
-            setrlimit(RLIMIT_FSIZE, &limit);
+            if (file_size_limit > 0) setrlimit(RLIMIT_FSIZE, &limit);
+            if (user != 0 && (setgid(user) != 0 || setuid(user) != 0)) _exit(126);
             execve(SPLICE_EXECUTABLE, const_cast<char **>(argv), envp.data());
             _exit(127);
         }
@@ -254,7 +248,7 @@ struct Window_Run {
 ** at most. */
 template <typename F>
 bool Open_Window(const std::string &xvfb, const std::string &dir, const std::string &name, F ready,
-                 Window_Run *run, long long file_size_limit = 0)
+                 Window_Run *run, long long file_size_limit = 0, uid_t user = 0)
 {
     bool ok = false;
     for (int attempt = 0; attempt < 3 && !ok; attempt++) {
@@ -271,7 +265,7 @@ bool Open_Window(const std::string &xvfb, const std::string &dir, const std::str
             Start_Splice({"SPLICE_GUI_SCRIPT=" + dir + "/" + name + ".scr",
                           "SPLICE_GUI_LOG=" + dir + "/" + name + ".log", "SPLICE_GUI_WINDOW=1",
                           "SPLICE_SCREEN=1280x960", "DISPLAY=" + vd.name, "SDL_VIDEODRIVER=x11"},
-                         name + ".out", file_size_limit);
+                         name + ".out", file_size_limit, user);
         if (run->window <= 0) break;
         bool gone = false;
         ok = Within(120,
@@ -335,6 +329,18 @@ int Count_Of(const std::string &text, const std::string &needle)
     for (size_t at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1))
         n++;
     return n;
+}
+
+/* When the file at path was last changed, as the boxes name a time (their no-break blanks in
+** UTF-8): "am 09.12.2026 um 23:47". */
+std::string When(const std::string &path)
+{
+    struct stat st;
+    struct tm t;
+    char text[64] = "";
+    if (stat(path.c_str(), &st) == 0 && localtime_r(&st.st_mtime, &t))
+        strftime(text, sizeof text, "am\xC2\xA0%d.%m.%Y\xC2\xA0um\xC2\xA0%H:%M", &t);
+    return text;
 }
 
 /* A folder of its own for one row, the current folder, with the example host and TEMP there. */
@@ -406,8 +412,8 @@ TEST(WindowEnd, AWindowWhoseDisplayEndsEndsAndKeepsWhatItHadNotSaved)
 
         /* the next start: writable, the copy named and taken over, and saved */
         const std::string log = Next_Start(dir, "next", "answer yes\n" + Menu(MENU_SAVE));
-        EXPECT_NE(log.find("QUESTION [Ungespeicherte Eingaben] Das letzte Fenster des Bauteils "
-                           "Stoss endete am "),
+        EXPECT_NE(log.find("QUESTION [Ungespeicherte Eingaben] Das Fenster des Bauteils Stoss, das "
+                           "diese Kopie hinterlie\xC3\x9F, endete am\xC2\xA0"),
                   std::string::npos)
             << log;
         EXPECT_NE(log.find("Stoss_01.inp.ungespeichert; die Eingabedatei Stoss_01.inp blieb, wie "
@@ -460,8 +466,9 @@ TEST(WindowEnd, AFieldStillOpenKeepsWhatItHolds)
 
 /* A copy waits ("Später") and the next window ends as well: neither copy is written over. Window
 ** 1 changes b to 15 and gets SIGTERM; window 2 is answered "Später", says in its title and above
-** its pages that the copy waits, changes h to 28 and gets SIGTERM. The third start offers both,
-** the newest first, each with when it was made; both stay after "Später". */
+** its pages that the copy waits, changes h to 28 and gets SIGTERM. The third start offers both in
+** one list, the newest first, each with when its window ended; both stay after "Später". The
+** next start removes the older one chosen in the list and takes the newer one over. */
 TEST(WindowEnd, NoCopyIsWrittenOverAfterLater)
 {
     std::string why;
@@ -497,30 +504,34 @@ TEST(WindowEnd, NoCopyIsWrittenOverAfterLater)
     EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert").h, 24.0);
     EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert2").b, 14.0);
     EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert2").h, 28.0);
-    const std::string log = Next_Start(dir, "next", "answer cancel\nanswer cancel\n");
-    EXPECT_EQ(Count_Of(log, "QUESTION [Ungespeicherte Eingaben] Ein Fenster des Bauteils Stoss "
-                            "endete am "),
-              2)
-        << log;
-    const size_t newest = log.find("dies ist die neueste. | Seine Eingaben stehen in der Datei ");
-    const size_t older =
-        log.find("dies ist die 2. von ihnen. | Seine Eingaben stehen in der Datei ");
-    ASSERT_NE(newest, std::string::npos);
-    ASSERT_NE(older, std::string::npos);
-    EXPECT_LT(newest, older);
-    /* the newest is the second window's */
-    EXPECT_EQ(log.find("Stoss_01.inp.ungespeichert", newest),
-              log.find("Stoss_01.inp.ungespeichert2;", newest));
+    /* one list, no box a copy: each copy's row its time and its name, the second window's first */
+    const std::string log = Next_Start(dir, "next", "key Esc\n");
+    EXPECT_EQ(Count_Of(log, "QUESTION [Ungespeicherte Eingaben]"), 0) << log;
+    const size_t newest = log.find(When("Stoss_01.inp.ungespeichert2") + "\nTEXT ");
+    const size_t older = log.find(When("Stoss_01.inp.ungespeichert") + "\nTEXT ", newest + 1);
+    ASSERT_NE(newest, std::string::npos) << log;
+    ASSERT_NE(older, std::string::npos) << log;
+    EXPECT_EQ(log.find(" Stoss_01.inp.ungespeichert", newest),
+              log.find(" Stoss_01.inp.ungespeichert2\n", newest));
+    EXPECT_EQ(log.find(" Stoss_01.inp.ungespeichert", older),
+              log.find(" Stoss_01.inp.ungespeichert\n", older));
     EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert").b, 15.0);
     EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert2").h, 28.0);
+    /* the older (b = 15) chosen and removed, the newer (h = 28) taken over and saved */
+    Next_Start(dir, "take", "key Down\nkey Del\nkey Enter\n" + Menu(MENU_SAVE));
+    EXPECT_EQ(Read_Input("Stoss_01.inp").b, 14.0);
+    EXPECT_EQ(Read_Input("Stoss_01.inp").h, 28.0);
+    for (const char *gone : {"Stoss_01.inp.ungespeichert", "Stoss_01.inp.ungespeichert2"})
+        EXPECT_NE(access(gone, F_OK), 0) << gone;
     ASSERT_EQ(chdir(old_cwd), 0);
     if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
 }
 
-/* A copy that cannot be written (the size of a file limited below the input's, as a full disk
-** takes no more): the window still ends without its user and gives the component free; the next
-** start says that the last window ended without saving and that its copy could not be kept, and
-** why. */
+/* A copy that cannot be written: the size of a file limited below the input's, as a full disk
+** takes no more, or the component's folder turned read-only while the window ran (its note then
+** stands in TEMP, and the lock file stays, though no window holds it). The window still ends
+** without its user and gives the component free; the next start says that a window ended
+** without saving and that its copy could not be kept, and why, once. */
 TEST(WindowEnd, ACopyThatCannotBeWrittenIsNamedByTheNextStart)
 {
     std::string why;
@@ -528,32 +539,50 @@ TEST(WindowEnd, ACopyThatCannotBeWrittenIsNamedByTheNextStart)
     if (xvfb.empty()) GTEST_SKIP() << why;
     char old_cwd[1024];
     ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
-    const std::string dir = Row_Folder("nocopy_");
-    ASSERT_FALSE(dir.empty());
-    Write_Long_Print_Splice();
-    struct stat input;
-    ASSERT_EQ(stat("Stoss_01.inp", &input), 0);
-    std::ofstream("window.scr", std::ios::binary)
-        << At("click", 118, 233) << "snapshot " << dir << "/window.png\n";
-    Window_Run run;
-    ASSERT_TRUE(Open_Window(xvfb, dir, "window", Snapshot_In("window"), &run, input.st_size / 2))
-        << Slurp("window.out");
-    EXPECT_TRUE(Ended_Without_User(run, End_Window(&run, SIGTERM))) << Slurp("window.out");
-    EXPECT_NE(access("Stoss_01.inp.ungespeichert", F_OK), 0);
-    EXPECT_EQ(Rt_Lock_Held_By_Other("Stoss.lck"), 0);
-    const std::string log = Next_Start(dir, "next", "");
-    EXPECT_NE(log.find("MESSAGE [Ungespeicherte Eingaben] Das letzte Fenster des Bauteils Stoss "
-                       "endete am "),
-              std::string::npos)
-        << log;
-    EXPECT_NE(log.find("Seine Eingaben konnten nicht in eine Kopie geschrieben werden: Die Datei "
-                       "wird zu gro\xC3\x9F."),
-              std::string::npos);
-    /* said once */
-    EXPECT_EQ(Next_Start(dir, "again", "").find("Ungespeicherte Eingaben"), std::string::npos);
-    EXPECT_EQ(Read_Input("Stoss_01.inp").service_class, 1);
-    ASSERT_EQ(chdir(old_cwd), 0);
-    if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
+    for (const bool read_only : {false, true}) {
+        SCOPED_TRACE(read_only);
+        const std::string dir = Row_Folder("nocopy_");
+        ASSERT_FALSE(dir.empty());
+        Write_Long_Print_Splice();
+        struct stat input;
+        ASSERT_EQ(stat("Stoss_01.inp", &input), 0);
+        /* the folder's mode refuses the window: its user, nobody where the test is root's */
+        const uid_t user = read_only && geteuid() == 0 ? 65534 : 0;
+        if (read_only) {
+            const std::string temp = dir + "/temp";
+            ASSERT_EQ(mkdir(temp.c_str(), 0777), 0);
+            for (const std::string &d : {temp, dir}) ASSERT_EQ(chmod(d.c_str(), 0777), 0);
+            ASSERT_EQ(chmod(Temp_Folder().c_str(), 0711), 0);
+            setenv("TEMP", temp.c_str(), 1);
+        }
+        std::ofstream("window.scr", std::ios::binary)
+            << At("click", 118, 233) << "snapshot " << dir << "/window.png\n";
+        Window_Run run;
+        ASSERT_TRUE(Open_Window(xvfb, dir, "window", Snapshot_In("window"), &run,
+                                read_only ? 0 : input.st_size / 2, user))
+            << Slurp("window.out");
+        if (read_only) { ASSERT_EQ(chmod(dir.c_str(), 0555), 0); }
+        EXPECT_TRUE(Ended_Without_User(run, End_Window(&run, SIGTERM))) << Slurp("window.out");
+        if (read_only) { ASSERT_EQ(chmod(dir.c_str(), 0755), 0); }
+        EXPECT_NE(access("Stoss_01.inp.ungespeichert", F_OK), 0);
+        EXPECT_EQ(access("Stoss.lck", F_OK) == 0, read_only);
+        EXPECT_EQ(Rt_Lock_Held_By_Other("Stoss.lck"), 0);
+        const std::string log = Next_Start(dir, "next", "");
+        EXPECT_NE(log.find("MESSAGE [Ungespeicherte Eingaben] Ein Fenster des Bauteils Stoss "
+                           "endete am\xC2\xA0"),
+                  std::string::npos)
+            << log;
+        EXPECT_NE(log.find("Seine Eingaben konnten nicht in eine Kopie geschrieben werden: "
+                           + (read_only ? "Der Ordner " + dir
+                                              + " nahm keine Datei an (keine Schreibrechte)."
+                                        : std::string("Die Datei wird zu gro\xC3\x9F."))),
+                  std::string::npos);
+        /* said once */
+        EXPECT_EQ(Next_Start(dir, "again", "").find("Ungespeicherte Eingaben"), std::string::npos);
+        EXPECT_EQ(Read_Input("Stoss_01.inp").service_class, 1);
+        ASSERT_EQ(chdir(old_cwd), 0);
+        if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
+    }
 }
 
 /* A signal while a box of the start is open ends the window without its user, as it does later:
@@ -604,67 +633,74 @@ TEST(WindowEnd, ASignalAtAStartBoxEndsTheWindow)
     }
 }
 
-/* What the next start finds of earlier copies, as it stands: a whole copy that a kill at its
-** rename left under its work file's name is offered as a copy (a cut one goes with the other work
-** files); a copy older than the input file, saved since, says when the input file was saved and
+/* What the next start finds of earlier copies, as it stands, through the whole start (its lock,
+** its clean-up of the input's work files, its offer): a whole copy that a kill at its rename left
+** under its work file's name, the first copy's or the second's (the first waits then), is offered
+** and taken over byte for byte (a cut one goes with the other work files); the first copy, left
+** waiting, is older than the input file then saved, and says when the input file was saved and
 ** that it is newer. */
 TEST(WindowEnd, TheNextStartOffersEveryCopyAsItStands)
 {
     char old_cwd[1024];
     ASSERT_NE(getcwd(old_cwd, sizeof old_cwd), nullptr);
-    const std::string dir = Row_Folder("copies_");
-    ASSERT_FALSE(dir.empty());
-    Write_Long_Print_Splice();
-    ASSERT_EQ(Form_Component_File_Names("Stoss", 1), 1);
-    snprintf(Bauteilkennung, BAUTEILKENNUNG_MAX, "Stoss");
-    ASSERT_EQ(Open_Input_As_Program(Inp_File_Name), 1);
-    ZW_Test_Reset();
-    Offer_Unsaved_Copy();
-    /* the copy of b = 15 as a killed window leaves it: whole under its work file's name, and a
-    ** second one cut short */
-    const pid_t ended = fork();
-    if (ended == 0) _exit(0);
-    waitpid(ended, nullptr, 0);
-    Splice_Input.b = 15.0;
-    ASSERT_EQ(Keep_Unsaved_Input(), 1);
-    const std::string whole = "Stoss_01.inp.ungespeichert." + std::to_string(ended) + ".tmp";
-    const std::string cut = "Stoss_01.inp.ungespeichert2." + std::to_string(ended) + ".tmp";
-    ASSERT_EQ(rename("Stoss_01.inp.ungespeichert", whole.c_str()), 0);
-    const std::string bytes = Slurp(whole);
-    std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
-    ZW_Test_Reset();
-    ZW_Test_Set_Script("answer cancel\n");
-    ASSERT_EQ(Open_Input_As_Program(Inp_File_Name), 1);
-    Offer_Unsaved_Copy();
-    EXPECT_EQ(Count_Of(Join_Log(), "QUESTION [Ungespeicherte Eingaben]"), 1) << Join_Log();
-    EXPECT_EQ(Read_Input("Stoss_01.inp.ungespeichert").b, 15.0);
-    EXPECT_NE(access(whole.c_str(), F_OK), 0);
-    EXPECT_NE(access(cut.c_str(), F_OK), 0);
-    /* the input file saved after the copy was made ("Später", then a save of h = 28) */
-    struct timespec an_hour_ago[2];
-    clock_gettime(CLOCK_REALTIME, &an_hour_ago[0]);
-    an_hour_ago[0].tv_sec -= 3600;
-    an_hour_ago[1] = an_hour_ago[0];
-    ASSERT_EQ(utimensat(AT_FDCWD, "Stoss_01.inp.ungespeichert", an_hour_ago, 0), 0);
-    Splice_Input.h = 28.0;
-    ASSERT_EQ(Write_Splice_Input_File(Inp_File_Name, &Splice_Input), 1);
-    ZW_Test_Reset();
-    ZW_Test_Set_Script("answer cancel\n");
-    ASSERT_EQ(Open_Input_As_Program(Inp_File_Name), 1);
-    Offer_Unsaved_Copy();
-    struct stat input;
-    ASSERT_EQ(stat("Stoss_01.inp", &input), 0);
-    struct tm t;
-    char saved[64];
-    localtime_r(&input.st_mtime, &t);
-    strftime(saved, sizeof saved, "am %d.%m.%Y um %H:%M", &t);
-    EXPECT_NE(Join_Log().find(std::string("die Eingabedatei Stoss_01.inp wurde danach "
-                                          "gespeichert, ")
-                              + saved + ", und ist neuer als die Kopie."),
-              std::string::npos)
-        << Join_Log();
-    ASSERT_EQ(chdir(old_cwd), 0);
-    if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
+    for (const int k : {1, 2}) {
+        SCOPED_TRACE(k);
+        const std::string dir = Row_Folder("copies_");
+        ASSERT_FALSE(dir.empty());
+        Write_Long_Print_Splice();
+        ASSERT_EQ(Form_Component_File_Names("Stoss", 1), 1);
+        snprintf(Bauteilkennung, BAUTEILKENNUNG_MAX, "Stoss");
+        ASSERT_EQ(Open_Input_As_Program(Inp_File_Name), 1);
+        ZW_Test_Reset();
+        Offer_Unsaved_Copy();
+        /* the second row: a copy of h = 28 waits, an hour old */
+        const std::string first = "Stoss_01.inp.ungespeichert";
+        if (k == 2) {
+            Splice_Input.h = 28.0;
+            ASSERT_EQ(Keep_Unsaved_Input(), 1);
+            struct timespec an_hour_ago[2];
+            clock_gettime(CLOCK_REALTIME, &an_hour_ago[0]);
+            an_hour_ago[0].tv_sec -= 3600;
+            an_hour_ago[1] = an_hour_ago[0];
+            ASSERT_EQ(utimensat(AT_FDCWD, first.c_str(), an_hour_ago, 0), 0);
+        }
+        /* the copy of b = 15 as a killed window leaves it: whole under its work file's name, and
+        ** another one cut short */
+        const pid_t ended = fork();
+        if (ended == 0) _exit(0);
+        waitpid(ended, nullptr, 0);
+        Splice_Input.b = 15.0;
+        ASSERT_EQ(Keep_Unsaved_Input(), 1);
+        const std::string copy = first + (k == 2 ? "2" : "");
+        const std::string whole = copy + "." + std::to_string(ended) + ".tmp";
+        const std::string cut = first + "7." + std::to_string(ended) + ".tmp";
+        ASSERT_EQ(rename(copy.c_str(), whole.c_str()), 0);
+        const std::string bytes = Slurp(whole);
+        std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+        const std::string log = Next_Start(dir, "next", "key Enter\n" + Menu(MENU_SAVE));
+        /* named in the box of one copy, in a row of the list of two */
+        EXPECT_NE(log.find(k == 1 ? "Datei " + dir + "/" + copy + ";" : " " + copy + "\n"),
+                  std::string::npos)
+            << log;
+        for (const std::string &gone : {whole, cut, copy})
+            EXPECT_NE(access(gone.c_str(), F_OK), 0) << gone;
+        if (k == 2) {
+            EXPECT_EQ(Read_Input(first).h, 28.0);
+            const std::string again = Next_Start(dir, "again", "key Esc\n");
+            EXPECT_NE(again.find("die Eingabedatei Stoss_01.inp wurde danach gespeichert, "
+                                 + When("Stoss_01.inp") + ", und ist neuer als die Kopie."),
+                      std::string::npos)
+                << again;
+        }
+        /* the bytes of a direct save of the copy's input (behind its own line) */
+        const std::string taken = Slurp("Stoss_01.inp");
+        std::ofstream("Stoss_01.inp", std::ios::binary) << bytes.substr(bytes.find('\n') + 1);
+        Next_Start(dir, "direct", (k == 2 ? "key Esc\n" : "") + Menu(MENU_SAVE));
+        EXPECT_TRUE(taken == Slurp("Stoss_01.inp"));
+        EXPECT_EQ(Read_Input("Stoss_01.inp").b, 15.0);
+        ASSERT_EQ(chdir(old_cwd), 0);
+        if (!HasFailure()) { ASSERT_EQ(system(("rm -rf '" + dir + "'").c_str()), 0); }
+    }
 }
 
 /* An input the user did not change leaves no copy at the window's end, whether the window stood
