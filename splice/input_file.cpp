@@ -357,8 +357,11 @@ static int Put_Text_Tail(FILE *f, const char *text, int32_t code_page)
     return fprintf(f, " %s", buf.c_str()) >= 0;
 }
 
+uint32_t Input_Formats = 0;
+
 int Write_Splice_Input_Stream(FILE *f, const Splice_Input_Record *si)
 {
+    Input_Formats++;
     if (!f || !si) return 0;
     Splice_Input_Record *s = const_cast<Splice_Input_Record *>(si); /* fields are only read */
     std::vector<Fld> v;

@@ -705,7 +705,8 @@ TEST(WindowEnd, TheNextStartOffersEveryCopyAsItStands)
 ** idle at its first page, showed every page twice (their computations fill in the length,
 ** thickness, spacings, partial factors and shear planes) or printed (whose design run fills them
 ** in too and generates the combinations): what the program fills in is its own. A change of the
-** user's afterwards is kept. Every example of examples/, in a window started on it (headless). */
+** user's afterwards is kept. Every example of examples/, in a window started on it (headless).
+** None of it formats the input: a page compares the record with the input file's. */
 TEST(WindowEnd, AnInputWithoutAChangeLeavesNoCopy)
 {
     char old_cwd[1024];
@@ -735,7 +736,13 @@ TEST(WindowEnd, AnInputWithoutAChangeLeavesNoCopy)
             ZW_Test_Reset();
             ZW_Test_Set_Script(row < 2 ? rows[row].script : printed.c_str());
             const char *argv[] = {"splice", ex, "17", "1", "4", nullptr};
+            const uint32_t formats = Input_Formats, compares = Input_Compares;
             ASSERT_EQ(Splice_Main(5, const_cast<char **>(argv)), 1);
+            /* a format of the input costs a hundred times a visit at 10 x 1000 combinations;
+            ** each drawing of a page compares the record twice, before the page and after it:
+            ** the first page, the ten visits, the print and the page after it */
+            EXPECT_EQ(Input_Formats, formats);
+            EXPECT_EQ(Input_Compares - compares, row == 0 ? 2u : row == 1 ? 22u : 6u);
             if (row == 2) { ASSERT_EQ(access((std::string(ex) + "_01.oli").c_str(), F_OK), 0); }
             EXPECT_EQ(Keep_Unsaved_Input(), 0);
             EXPECT_NE(access(Unsaved_Copy_Path().c_str(), F_OK), 0);
