@@ -650,6 +650,20 @@ static int Index_Of_Value(double *list, int *sides, int *count, double v, int si
 ** combinations distributed so far in the pass. */
 static double q_hi[PATTERN_MAX], key_lo[PATTERN_MAX], key_hi[PATTERN_MAX];
 
+/* The angle a of fastener i as far as it passes the pattern's extreme angles so far. */
+static void Pattern_Angle(int i, double a)
+{
+    Fastener_Pattern_Rec *fp = &Fastener_Pattern;
+    if (a < fp->alpha_min) {
+        fp->alpha_min = a;
+        fp->index_of_angle_min = i;
+    }
+    if (a > fp->alpha_max) {
+        fp->alpha_max = a;
+        fp->index_of_angle_max = i;
+    }
+}
+
 /* Fastener i under combination (g, e), forces (fx, fy), q = fx² + fy² and the angle key: its
 ** largest force and its extreme angles, and the pattern's, as far as this combination passes
 ** them. The fastener's force is not below 1e-5 kN. */
@@ -689,19 +703,33 @@ static void Look_At_Fastener(int i, int g, int e, double fx, double fy, double q
         r->group_of_angle_min = g;
         r->entry_of_angle_min = e;
     }
-    if (a < fp->alpha_min) {
-        fp->alpha_min = a;
-        fp->index_of_angle_min = i;
-    }
-    if (a > fp->alpha_max) {
-        fp->alpha_max = a;
-        fp->index_of_angle_max = i;
-    }
+    Pattern_Angle(i, a);
 }
 
-/* Distribute every valid combination to the pattern (step 18). Return 0, DERR_PLATE_MIN_3MM or
-** DERR_PLATE_EDGE_E2_E3. */
-static int Distribute_Combinations(const Pass_Spacings *p)
+/* The extreme angle keys of the pattern's forces so far in a pass that asks only for its
+** extreme angles (Distribute_Combinations). */
+static double pattern_key_lo, pattern_key_hi;
+
+/* Fastener i as Look_At_Fastener looks at it under a combination, for the pattern's extreme
+** angles alone: the angle is needed only where it may pass the extremes of the pattern's keys so
+** far, by the same margin (the pattern's extreme angles, and the first fastener that reaches
+** each, are those Look_At_Fastener gives). */
+static void Look_At_Pattern(int i, double fx, double fy, double q, double key)
+{
+    if (q <= DBL_MAX) {
+        if (key < pattern_key_hi - ANGLE_KEY_MARGIN && key > pattern_key_lo + ANGLE_KEY_MARGIN)
+            return;
+        if (key > pattern_key_hi) pattern_key_hi = key;
+        if (key < pattern_key_lo) pattern_key_lo = key;
+    }
+    const double a = Fastener_Force_Angle(fx, fy);
+    Pattern_Angle(i, a);
+}
+
+/* Distribute every valid combination to the pattern (step 18); with angles_only the fasteners'
+** own extremes are left as they are and only the pattern's extreme angles are sought. Return 0,
+** DERR_PLATE_MIN_3MM or DERR_PLATE_EDGE_E2_E3. */
+static int Distribute_Combinations(const Pass_Spacings *p, bool angles_only)
 {
     Splice_Input_Record *si = &Splice_Input;
     Fastener_Pattern_Rec *fp = &Fastener_Pattern;
@@ -718,7 +746,9 @@ static int Distribute_Combinations(const Pass_Spacings *p)
     /* the side whose share each fastener and each arm carries (0 unless each side its own) */
     static int side_of[PATTERN_MAX], arm_x_side[PATTERN_MAX], arm_y_side[PATTERN_MAX];
     static double f_x[PATTERN_MAX], f_y[PATTERN_MAX], f_q[PATTERN_MAX], f_key[PATTERN_MAX];
-    static bool look[PATTERN_MAX], left_out[PATTERN_MAX];
+    static double look[PATTERN_MAX];   /* 1.0 for a look, else 0.0: doubles, for vector code */
+    static bool left_out[PATTERN_MAX]; /* false but while a combination's loop runs */
+    static int left_list[PATTERN_MAX];
 
     /* Column of every fastener (positions matched within 1e-4 cm, at most 100 columns) and the
     ** sums over the pattern that do not depend on the combination. */
@@ -742,6 +772,8 @@ static int Distribute_Combinations(const Pass_Spacings *p)
         key_lo[i] = HUGE_VAL;
         key_hi[i] = -HUGE_VAL;
     }
+    pattern_key_lo = HUGE_VAL;
+    pattern_key_hi = -HUGE_VAL;
     fp->k_xr = sum_r2 > 0.0 ? sum_dx / sum_r2 : 0.0;
     si->k_xr = fp->k_xr;
     /* the fasteners of each column whose sum is asked for, in their order */
@@ -804,30 +836,47 @@ static int Distribute_Combinations(const Pass_Spacings *p)
             }
             /* A fastener needs a look of its own where its force may be below 1e-5 kN (and is
             ** left out), may raise its largest force, or its angle may pass its extremes. */
-            bool any_small = false;
-            for (int i = 0; i < n; i++) {
-                const double q = f_q[i], key = f_key[i];
-                const bool small = !(q >= 1e-9);
-                const bool inside = (q <= DBL_MAX) & (key < key_hi[i] - ANGLE_KEY_MARGIN)
-                                    & (key > key_lo[i] + ANGLE_KEY_MARGIN);
-                look[i] = small | (q > q_hi[i]) | !inside;
-                any_small |= small;
+            if (angles_only) {
+                const double hi = pattern_key_hi - ANGLE_KEY_MARGIN,
+                             lo = pattern_key_lo + ANGLE_KEY_MARGIN;
+                for (int i = 0; i < n; i++) {
+                    const double q = f_q[i], key = f_key[i];
+                    const bool quiet = (q >= 1e-9) & (q <= DBL_MAX) & (key < hi) & (key > lo);
+                    look[i] = quiet ? 0.0 : 1.0;
+                }
+            } else {
+                for (int i = 0; i < n; i++) {
+                    const double q = f_q[i], key = f_key[i];
+                    const bool quiet = (q >= 1e-9) & !(q > q_hi[i]) & (q <= DBL_MAX)
+                                       & (key < key_hi[i] - ANGLE_KEY_MARGIN)
+                                       & (key > key_lo[i] + ANGLE_KEY_MARGIN);
+                    look[i] = quiet ? 0.0 : 1.0;
+                }
             }
-            /* F = sqrt(q) < 1e-5 exactly where it may be */
-            for (int i = 0; any_small && i < n; i++)
-                left_out[i] = !(f_q[i] >= 1e-9) && std::fabs(std::sqrt(f_q[i])) < 1e-5;
+            /* those looked at: a force below 1e-5 kN is left out (F = sqrt(q) < 1e-5 exactly
+            ** where it may be, a small q being looked at), each other gets its look */
+            int n_left_out = 0;
+            for (int i = 0; i < n; i++) {
+                if (look[i] == 0.0) continue;
+                if (!(f_q[i] >= 1e-9) && std::fabs(std::sqrt(f_q[i])) < 1e-5) {
+                    left_out[i] = true;
+                    left_list[n_left_out++] = i;
+                } else if (angles_only) {
+                    Look_At_Pattern(i, f_x[i], f_y[i], f_q[i], f_key[i]);
+                } else {
+                    Look_At_Fastener(i, g, e, f_x[i], f_y[i], f_q[i], f_key[i]);
+                }
+            }
             double max_Fy = 0.0, max_My = fp->max_My, sum_My_pos = 0.0;
             for (int i = 0; i < n; i++) {
-                if (any_small && left_out[i]) continue;
+                if (n_left_out > 0 && left_out[i]) continue;
                 const double my = m_y[arm_x_of[i]];
                 /* as fmax, which passes over a NaN */
                 if (std::fabs(f_y[i]) > max_Fy) max_Fy = std::fabs(f_y[i]);
                 if (std::fabs(my) > max_My) max_My = std::fabs(my);
                 if (my > 0.0) sum_My_pos += my;
             }
-            for (int i = 0; i < n; i++)
-                if (look[i] && !(any_small && left_out[i]))
-                    Look_At_Fastener(i, g, e, f_x[i], f_y[i], f_q[i], f_key[i]);
+            for (int k = 0; k < n_left_out; k++) left_out[left_list[k]] = false;
             c->max_Fy = max_Fy;
             c->sum_My_pos = sum_My_pos;
             fp->max_My = max_My;
@@ -945,10 +994,12 @@ static void Reset_Pattern_Extremes(void)
 
 /*
 ** One pass of the angle loop: spacings and length at the angles alpha_1 and alpha_2, the checks
-** of the arrangement, the shear planes, the pattern and the distribution of every combination.
-** Return 0 or an error code; p receives the pass's spacings.
+** of the arrangement, the shear planes, the pattern and the distribution of every combination
+** (with angles_only, for the pattern's extreme angles alone). Return 0 or an error code; p
+** receives the pass's spacings.
 */
-static int Prepare_Pass(double alpha_1, double alpha_2, int n_r, int n_c, Pass_Spacings *p)
+static int Prepare_Pass(double alpha_1, double alpha_2, int n_r, int n_c, bool angles_only,
+                        Pass_Spacings *p)
 {
     Splice_Input_Record *si = &Splice_Input;
     int rc = Calc_Pass_Spacings(alpha_1, alpha_2, p);
@@ -965,7 +1016,7 @@ static int Prepare_Pass(double alpha_1, double alpha_2, int n_r, int n_c, Pass_S
     if (rc != 0) return rc;
     if (Fastener_Pattern.count < 2) return DERR_TWO_FASTENERS_PER_HALF;
     Reset_Pattern_Extremes();
-    return Distribute_Combinations(p);
+    return Distribute_Combinations(p, angles_only);
 }
 
 /* ---------------------------------------------------------------- refusals of the layout */
@@ -1365,7 +1416,9 @@ int Prepare_Splice_Calc(void)
         pass++;
         alpha_prev = alpha_min;
         if (pass == 999) alpha_prev = 0.0;
-        rc = Prepare_Pass(alpha_prev, alpha_max, n_r, n_c, &p);
+        /* a second pass always follows the first and lays the pattern out anew: of the
+        ** first's forces only the pattern's extreme angles are asked */
+        rc = Prepare_Pass(alpha_prev, alpha_max, n_r, n_c, pass == 1, &p);
         if (rc != 0) return rc;
         alpha_min = fp->alpha_min;
         alpha_max = fp->alpha_max;

@@ -357,8 +357,11 @@ static int Put_Text_Tail(FILE *f, const char *text, int32_t code_page)
     return fprintf(f, " %s", buf.c_str()) >= 0;
 }
 
+uint32_t Input_Formats = 0;
+
 int Write_Splice_Input_Stream(FILE *f, const Splice_Input_Record *si)
 {
+    Input_Formats++;
     if (!f || !si) return 0;
     Splice_Input_Record *s = const_cast<Splice_Input_Record *>(si); /* fields are only read */
     std::vector<Fld> v;
@@ -554,34 +557,54 @@ static bool Plain_Integer(Word s, size_t digits, int64_t *out)
     return true;
 }
 
+/* The number a word that is no plain integer gives as strtoll reads it; 0 where it gives none. */
+[[gnu::noinline]] static int Other_Int(Word s, long long *x)
+{
+    const std::string z(s);
+    char *end = nullptr;
+    errno = 0;
+    *x = strtoll(z.c_str(), &end, 10);
+    /* read to the word's end: a NUL byte inside it is no end of the number */
+    return errno || end != z.c_str() + z.size() || end == z.c_str() ? 0 : 1;
+}
+
 /* The number a word gives as strtoll reads it; most words are plain integers and take the
-** short way, which gives the same value. */
-static int Parse_Int(Word s, double lo, double hi, int64_t *out)
+** short way, which gives the same value (and is small enough to be inlined into the readers). */
+static inline int Parse_Int(Word s, double lo, double hi, int64_t *out)
 {
     if (s.empty()) return 0;
     long long x = 0;
     int64_t plain = 0;
-    if (Plain_Integer(s, 18, &plain)) {
-        x = plain;
-    } else {
-        const std::string z(s);
-        char *end = nullptr;
-        errno = 0;
-        x = strtoll(z.c_str(), &end, 10);
-        /* read to the word's end: a NUL byte inside it is no end of the number */
-        if (errno || end != z.c_str() + z.size() || end == z.c_str()) return 0;
-    }
+    if (Plain_Integer(s, 18, &plain)) x = plain;
+    else if (!Other_Int(s, &x)) return 0;
     if ((double)x < lo || (double)x > hi) return 0;
     *out = x;
     return 1;
 }
 
+/* The number a word that is no plain integer gives as strtod reads it; 0 where it gives none.
+** std::from_chars rounds a decimal number correctly, as strtod does; what it does not read whole
+** (a plus sign, a value out of range, bytes after the number) goes to strtod itself.
+** Hexadecimal and a value beyond a double's range (1e-400, 1e400) are refused. */
+[[gnu::noinline]] static int Other_Double(Word s, double *x)
+{
+    const std::from_chars_result r = std::from_chars(s.data(), s.data() + s.size(), *x);
+    if (r.ec == std::errc() && r.ptr == s.data() + s.size()) return 1;
+    const std::string z(s);
+    char *end = nullptr;
+    errno = 0;
+    *x = strtod(z.c_str(), &end);
+    if (end != z.c_str() + z.size() || end == z.c_str()) return 0;
+    /* the program writes decimal numbers only; a value beyond a double's range is damage,
+    ** never 0 (a subnormal value is still a value) */
+    if (z.find_first_of("xX") != std::string::npos) return 0;
+    if (errno == ERANGE && *x == 0.0) return 0;
+    return 1;
+}
+
 /* The number a word gives as strtod reads it. A plain integer of up to 15 digits is exact in a
-** double (a minus zero stays one); std::from_chars rounds a decimal number correctly, as strtod
-** does; what it does not read whole (a plus sign, a value out of range, bytes after the number)
-** goes to strtod itself. Hexadecimal and a value beyond a double's range (1e-400, 1e400) are
-** refused. */
-static int Parse_Double(Word s, double lo, double hi, double *out)
+** double (a minus zero stays one). */
+static inline int Parse_Double(Word s, double lo, double hi, double *out)
 {
     if (s.empty()) return 0;
     double x = 0.0;
@@ -589,19 +612,8 @@ static int Parse_Double(Word s, double lo, double hi, double *out)
     if (Plain_Integer(s, 15, &plain)) {
         x = (double)plain;
         if (s[0] == '-') x = -std::fabs(x);
-    } else {
-        const std::from_chars_result r = std::from_chars(s.data(), s.data() + s.size(), x);
-        if (r.ec != std::errc() || r.ptr != s.data() + s.size()) {
-            const std::string z(s);
-            char *end = nullptr;
-            errno = 0;
-            x = strtod(z.c_str(), &end);
-            if (end != z.c_str() + z.size() || end == z.c_str()) return 0;
-            /* the program writes decimal numbers only; a value beyond a double's range is
-            ** damage, never 0 (a subnormal value is still a value) */
-            if (z.find_first_of("xX") != std::string::npos) return 0;
-            if (errno == ERANGE && x == 0.0) return 0;
-        }
+    } else if (!Other_Double(s, &x)) {
+        return 0;
     }
     if (!std::isfinite(x)) return 0;
     if (x < lo || x > hi) return 0;
@@ -636,7 +648,46 @@ typedef struct Read_Scratch {
     std::vector<Fld> fields;
     std::vector<double> dv;
     std::vector<int64_t> iv;
+    Lkom_Entry entry;              /* a combination as Quick_Entry reads its line */
+    std::vector<Fld> entry_fields; /* its fields, laid out once */
 } Read_Scratch;
+
+/* Parse one field's word into its slot of the scratch (a number into *dv, an integer into *iv);
+** 1, or 0 with what is wrong in *why. */
+static inline int Take_Field(const Fld &fd, Word word, double *dv, int64_t *iv, const char **why)
+{
+    const bool real = fd.kind == F_DBL || fd.kind == F_COUNT;
+    if (!(real ? Parse_Double(word, fd.lo, fd.hi, dv) : Parse_Int(word, fd.lo, fd.hi, iv))) {
+        *why = "ein Wert ist keine Zahl oder liegt außerhalb seiner Grenzen"_cp850;
+        return 0;
+    }
+    /* 7.9 fasteners would be designed as 7 without a word */
+    if (fd.kind == F_COUNT && (!Whole_Count_Word(word) || *dv != std::floor(*dv))) {
+        *why = "eine Anzahl ist keine ganze Zahl";
+        return 0;
+    }
+    return 1;
+}
+
+/* Room in the scratch for the values of the fields v. */
+static void Make_Room(const std::vector<Fld> &v, Read_Scratch *sc)
+{
+    if (sc->dv.size() < v.size()) {
+        sc->dv.resize(v.size());
+        sc->iv.resize(v.size());
+    }
+}
+
+/* The values the scratch holds into the fields v. */
+static void Store_Fields(const std::vector<Fld> &v, const Read_Scratch *sc)
+{
+    for (size_t k = 0; k < v.size(); k++) {
+        const Fld &fd = v[k];
+        if (fd.kind == F_DBL || fd.kind == F_COUNT) *(double *)fd.p = sc->dv[k];
+        else if (fd.kind == F_BITS) *(uint32_t *)fd.p = (uint32_t)sc->iv[k];
+        else *(int32_t *)fd.p = (int32_t)sc->iv[k];
+    }
+}
 
 /* Parse words[first..] into the fields (all or nothing); 1 when every field was taken. */
 static int Take_Fields(const std::vector<Word> &w, size_t first, Read_Scratch *sc, const char **why)
@@ -646,30 +697,10 @@ static int Take_Fields(const std::vector<Word> &w, size_t first, Read_Scratch *s
         *why = "zu wenige Werte";
         return 0;
     }
-    sc->dv.assign(v.size(), 0.0);
-    sc->iv.assign(v.size(), 0);
-    for (size_t k = 0; k < v.size(); k++) {
-        const Fld &fd = v[k];
-        const bool real = fd.kind == F_DBL || fd.kind == F_COUNT;
-        int ok = real ? Parse_Double(w[first + k], fd.lo, fd.hi, &sc->dv[k])
-                      : Parse_Int(w[first + k], fd.lo, fd.hi, &sc->iv[k]);
-        if (!ok) {
-            *why = "ein Wert ist keine Zahl oder liegt außerhalb seiner Grenzen"_cp850;
-            return 0;
-        }
-        /* 7.9 fasteners would be designed as 7 without a word */
-        if (fd.kind == F_COUNT
-            && (!Whole_Count_Word(w[first + k]) || sc->dv[k] != std::floor(sc->dv[k]))) {
-            *why = "eine Anzahl ist keine ganze Zahl";
-            return 0;
-        }
-    }
-    for (size_t k = 0; k < v.size(); k++) {
-        const Fld &fd = v[k];
-        if (fd.kind == F_DBL || fd.kind == F_COUNT) *(double *)fd.p = sc->dv[k];
-        else if (fd.kind == F_BITS) *(uint32_t *)fd.p = (uint32_t)sc->iv[k];
-        else *(int32_t *)fd.p = (int32_t)sc->iv[k];
-    }
+    Make_Room(v, sc);
+    for (size_t k = 0; k < v.size(); k++)
+        if (!Take_Field(v[k], w[first + k], &sc->dv[k], &sc->iv[k], why)) return 0;
+    Store_Fields(v, sc);
     return 1;
 }
 
@@ -873,6 +904,11 @@ static int Take_Record(const std::vector<Word> &w, Splice_Input_Record *si, Inp_
 ** numbers where it has them), -1 for a line that names none (its damage is told by Take_Record). */
 static const int32_t RECORD_IDS = 200 + LKOM_GROUPS * LKOM_ENTRIES + VBM_TYPE_SLOTS;
 
+static int32_t Entry_Record_Id(int64_t group, int64_t entry)
+{
+    return 200 + (int32_t)(group * LKOM_ENTRIES + entry);
+}
+
 static int32_t Record_Id(const std::vector<Word> &w)
 {
     static const char *const single[] = {"SYSTEM",   "PLATES", "FASTENER",   "OPTIONS",
@@ -889,10 +925,52 @@ static int32_t Record_Id(const std::vector<Word> &w)
         return 150 + (int32_t)a;
     if (w[0] == "ENTRY" && w.size() > 2 && Parse_Int(w[1], 0, LKOM_GROUPS - 1, &a)
         && Parse_Int(w[2], 0, LKOM_ENTRIES - 1, &b))
-        return 200 + (int32_t)(a * LKOM_ENTRIES + b);
+        return Entry_Record_Id(a, b);
     if (w[0] == "SIZE" && w.size() > 1 && Parse_Int(w[1], VBM_TYPE_FIRST, VBM_TYPE_LAST, &a))
         return 200 + LKOM_GROUPS * LKOM_ENTRIES + VBM_TYPE_SLOT((int32_t)a);
     return -1;
+}
+
+/*
+** A combination's line as the program writes it, "ENTRY g e" and a word for each field, without
+** a comment, read without its words split apart first (ten thousand such lines make most of a
+** large file): 1 when the line is whole so, its values in the scratch and its group and number
+** in *group and *entry (Quick_Entry_Put takes it); 0 where the general way reads the line (and
+** names what is wrong with it). Only a line without a control byte comes here.
+*/
+static int Quick_Entry(const std::string &line, Read_Scratch *sc, int64_t *group, int64_t *entry)
+{
+    const char *at = line.data(), *const end = at + line.size();
+    Word word;
+    /* the next word: in a clean line a blank or a tab is every byte up to the blank, and the
+    ** NUL behind the line's last byte ends the last word */
+    const auto next = [&] {
+        while (at < end && (unsigned char)*at <= ' ') at++;
+        const char *from = at;
+        while ((unsigned char)*at > ' ') at++;
+        word = Word(from, (size_t)(at - from));
+        return at > from;
+    };
+    if (!next() || word != "ENTRY" || !next() || !Parse_Int(word, 0, LKOM_GROUPS - 1, group)
+        || !next() || !Parse_Int(word, 0, LKOM_ENTRIES - 1, entry))
+        return 0;
+    if (sc->entry_fields.empty()) Entry_Fields(&sc->entry, sc->entry_fields);
+    const std::vector<Fld> &v = sc->entry_fields;
+    Make_Room(v, sc);
+    const char *why = nullptr;
+    for (size_t k = 0; k < v.size(); k++)
+        if (!next() || !Take_Field(v[k], word, &sc->dv[k], &sc->iv[k], &why)) return 0;
+    return next() ? 0 : 1; /* a comment (or a value too many) goes the general way */
+}
+
+/* The combination Quick_Entry read into si, as the general way takes it: without a comment. */
+static void Quick_Entry_Put(Splice_Input_Record *si, Read_Scratch *sc, int64_t group, int64_t entry)
+{
+    Lkom_Entry *e = &si->lkom.groups[group].entries[entry];
+    sc->entry = *e;
+    Store_Fields(sc->entry_fields, sc);
+    sc->entry.comment[0] = '\0';
+    *e = sc->entry;
 }
 
 /* The line that opens the annex section (nad/ reads it): the first line that begins so. */
@@ -931,10 +1009,18 @@ static int Read_Lines(Line_Reader *lr, Splice_Input_Record *si, Inp_Read_Report 
             line.erase(0, 3);
             si->text_code_page = CODE_PAGE_UTF8;
         }
-        Split(line, w);
         /* a NUL byte (a crash leaves runs of them) or another byte that no line of the file
         ** holds: the line is damage wherever it stands, a comment too, and the file is kept */
         const char *bad_byte = Text_Line_Bad_Byte_Reason(line);
+        int64_t group = 0, entry = 0;
+        if (seen_head && !bad_byte && Quick_Entry(line, &scratch, &group, &entry)
+            && !record_line[Entry_Record_Id(group, entry)]) {
+            record_line[Entry_Record_Id(group, entry)] = line_no;
+            Quick_Entry_Put(si, &scratch, group, entry);
+            r->records++;
+            continue;
+        }
+        Split(line, w);
         if (w.empty() && !bad_byte) continue;
         if (!w.empty() && w[0][0] == '#' && !bad_byte) continue;
         if (!seen_head) {

@@ -136,6 +136,10 @@ int Read_Splice_Input_File(const char *path, Splice_Input_Record *si, int activa
 
 /* Write the records of si (without the annex section) to an open file; 1, or 0 on a write error. */
 int Write_Splice_Input_Stream(FILE *file, const Splice_Input_Record *si);
+/* Counts the calls of Write_Splice_Input_Stream, whoever makes them: with 10 x 1000 combinations
+** a format of the input costs a hundred times what a page visit may (a save, or a window's end
+** where the record changed, forms one; a visit none). */
+extern uint32_t Input_Formats;
 
 /*
 ** Save si to path atomically: write a temporary file of its own beside it (records, then the
@@ -340,6 +344,9 @@ typedef struct Input_Snapshot Input_Snapshot;
 Input_Snapshot *Input_Snapshot_New(void);
 void Input_Snapshot_Take(Input_Snapshot *s);
 int Input_Snapshot_Same(const Input_Snapshot *s);
+/* Counts the calls of Input_Snapshot_Same: a visit of a page compares the input twice, before the
+** page is built and after it. */
+extern uint32_t Input_Compares;
 std::string Input_Snapshot_Bytes(const Input_Snapshot *s);
 std::string Unsaved_Copy_Path(void);
 void Note_Input_Unchanged(void);

@@ -81,8 +81,11 @@ void Input_Snapshot_Take(Input_Snapshot *s)
     s->annex = Annex_Section();
 }
 
+uint32_t Input_Compares = 0;
+
 int Input_Snapshot_Same(const Input_Snapshot *s)
 {
+    Input_Compares++;
     const char *now = (const char *)&Splice_Input;
     const char *then = (const char *)s->record;
     const char *remarks = Splice_Input.Vorbemerkungen_Text;

@@ -306,6 +306,11 @@ TEST_F(InputFile, RecordsInAnyOrderAndMissingRecordsKeepDefaults)
     ** any other type. */
     EXPECT_EQ(r->imposed_category, IMPOSED_CAT_AB);
     for (int slot = 0; slot < VBM_TYPE_SLOTS; slot++) EXPECT_EQ(r->sizes[slot].kept, 0) << slot;
+    /* A combination's line without a comment, read over one that had a comment, has none. */
+    Spit("again.inp", "SPLICE 200\nENTRY 1 4 1 0 2.5 -30 4 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 0 0 0 0 0 "
+                      "0 0 0 0 0 0 0\nEND\n");
+    ASSERT_EQ(Read_Splice_Input_File("again.inp", r.p, 0), 1);
+    EXPECT_STREQ(e->comment, "");
     /* A missing file changes nothing. */
     EXPECT_EQ(Read_Splice_Input_File("no_such_file.inp", r.p, 0), 0);
 }
@@ -362,16 +367,22 @@ TEST_F(InputFile, DamagedLinesKeepTheirRecordsDefaultsAndNameTheLine)
     /* a NUL byte, which a crash leaves in runs: N_d "4<NUL>5" was read as 4 kN and a remark was
     ** cut there; such a line is damage, and the file is kept beside a save of what was read */
     ZW_Test_Clear_Log();
-    const std::string nul("SPLICE 201\n"
-                          "ENTRY 0 0 1 0 2 4\0"
-                          "5 3 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0 0 0 0 Schnee\n"
-                          "REMARKS 1 Vor\0bemerkung\n"
-                          "END\n",
-                          121);
+    std::string nul("SPLICE 201\n"
+                    "ENTRY 0 0 1 0 2 4\0"
+                    "5 3 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0 0 0 0 Schnee\n"
+                    "REMARKS 1 Vor\0bemerkung\n"
+                    "END\n",
+                    121);
+    /* an escape byte far into a long line (the 77th of its 80 bytes, in a comment) */
+    nul.insert(nul.find("REMARKS"),
+               "ENTRY 0 1 1 0 2 4 3 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 0 0 0 0 0 0 0 0 "
+               "0 0 0 0 Sch\x1B"
+               "nee\n");
     Spit("nul_01.inp", nul);
     Rec n;
     ASSERT_EQ(Read_Splice_Input_File("nul_01.inp", n.p, 0), 1);
     EXPECT_EQ(n->lkom.groups[0].entries[0].used, 0);
+    EXPECT_EQ(n->lkom.groups[0].entries[1].used, 0);
     EXPECT_EQ(n->Vorbemerkungen_Text == nullptr, defaults->Vorbemerkungen_Text == nullptr);
     EXPECT_EQ(
         Count_Log("MESSAGE [Fehler] Die Eingabedatei nul_01.inp ist besch\xC3\xA4"
