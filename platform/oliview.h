@@ -232,6 +232,11 @@ void Oli_Layout_Document(const Oli_Document *doc, Oli_Layout *layout);
 /* Width in cm of a UTF-8 text in the print font of the size (pt) and faces. */
 double Oli_Text_Width_Cm(const std::string &utf8, double size_pt, int32_t face);
 
+/* Width in cm of one line of a paragraph in the text style mode (its escapes taken as the print
+** takes them: a doubled 0xCE prints as itself), as the layout places it: a line no wider than
+** the room between the margins is never broken again. */
+double Oli_Para_Line_Width_Cm(const std::string &cp850, int32_t mode);
+
 /* Draw page `index` (0-based) with its head and foot into a cairo context whose unit is 1 pt
 ** on the paper. The context is a cairo_t *, passed as void * to keep cairo out of callers. */
 void Oli_Draw_Page(void *cairo_context, const Oli_Layout *layout, int index);

@@ -404,6 +404,22 @@ void Lay::text_line(const std::string &bytes, const Oli_Para_Section *s, double 
     }
 }
 
+/* The advance of a paragraph line as text_line places it on one line, its blanks at both ends
+** included. */
+double Oli_Para_Line_Width_Cm(const std::string &cp850, int32_t mode)
+{
+    const Oli_Style st = Oli_Text_Style(mode);
+    const std::vector<Atom> atoms =
+        atoms_of(Oli_Split_Runs(cp850, st.face, false, nullptr), st.size_pt);
+    double x = 0;
+    int tabs = 0;
+    for (const Atom &a : atoms) {
+        if (a.type == OLI_RUN_TAB) x = next_tab(nullptr, tabs++, x);
+        else if (a.type == OLI_RUN_TEXT) x += a.w;
+    }
+    return x;
+}
+
 /* ---- paragraphs ---- */
 
 void Lay::paragraph(const Oli_Block &b)

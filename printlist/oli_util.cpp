@@ -10,28 +10,45 @@
 
 #include "foundation/codepage.h"
 #include "foundation/files.h"
+#include "platform/oliview.h"
 #include "platform/zelkgrft.h"
 #include "platform/zelkgrft_oli.h"
 #include "platform/zelkwin.h"
 #include "printlist/oli_internal.h"
 #include "printlist/oli_para.h"
+#include "printlist/oli_writer.h"
 
 static int32_t wrap_width = 600; /* pixels of the measuring font */
+
+/* The comment block's text stands right of its logo. */
+static const float comment_left_cm = 1.4f;
 
 void Oli_Set_Wrap_Width(int32_t pixels) { wrap_width = pixels; }
 int32_t Oli_Get_Wrap_Width(void) { return wrap_width; }
 
 /* ---- wrapped texts ---- */
 
-static int text_pixels(const char *text, int len)
+/* The piece as it is written: each 0xCE doubled, so that the user's own text prints as itself. */
+static std::string written_piece(const char *text, int len)
+{
+    std::string piece;
+    for (int i = 0; i < len; i++) piece.append(text[i] == '\xCE' ? 2 : 1, text[i]);
+    return piece;
+}
+
+/* A piece fits when it is no wider than the wrap width in the measuring font and, printed in the
+** paragraph's style, no wider than the room (cm) between the margins, so that the print never
+** breaks it again. */
+static int piece_fits(const char *text, int len, double room)
 {
     int left = 0, right = 0;
     pxQTxX(text, len, &left, &right, nullptr, nullptr);
-    return right - left;
+    if (right - left > wrap_width) return 0;
+    return Oli_Para_Line_Width_Cm(written_piece(text, len), Oli_Para_Get_Mode()) <= room;
 }
 
-/* Write one line of text (no line feed inside) broken to the wrap width. */
-static void wrap_line(FILE *file, const char *line, int len)
+/* Write one line of text (no line feed inside) broken to the wrap width and the room. */
+static void wrap_line(FILE *file, const char *line, int len, double room)
 {
     if (len == 0) {
         Oli_Printf(file, " \n");
@@ -39,34 +56,43 @@ static void wrap_line(FILE *file, const char *line, int len)
     }
     while (len > 0) {
         int k = 1;
-        while (k < len && text_pixels(line, k + 1) <= wrap_width) k++;
+        while (k < len && piece_fits(line, k + 1, room)) k++;
         int cut = k;
         if (k < len && line[k] != ' ' && line[k - 1] != ' ') {
             int j = k - 1;
             while (j > 0 && line[j] != ' ') j--;
             if (j > 0) cut = j + 1; /* after the last blank; without one hard at the limit */
         }
-        /* the user's own text: each 0xCE is written doubled, so that it prints as itself */
-        std::string piece;
-        for (int i = 0; i < cut; i++) piece.append(line[i] == '\xCE' ? 2 : 1, line[i]);
-        Oli_Printf(file, "%s\n", piece.c_str());
+        Oli_Printf(file, "%s\n", written_piece(line, cut).c_str());
         line += cut;
         len -= cut;
     }
 }
 
-void Print_Wrapped_Text(FILE *file, const char *text)
+/* The text broken into lines of at most room cm on the page. The measuring font is the print
+** font (4096), whatever font the caller has selected. */
+static void wrap_text(FILE *file, const char *text, double room)
 {
     if (file == nullptr || text == nullptr) return;
+    Pop_RFont(4096);
     const char *p = text;
     while (*p) {
         const char *lf = strchr(p, '\n');
         int len = lf ? (int)(lf - p) : (int)strlen(p);
-        wrap_line(file, p, len);
+        wrap_line(file, p, len, room);
         if (lf == nullptr) break;
         p = lf + 1;
     }
+    Push_RFont();
 }
+
+/* The room (cm) between the writer's margins. */
+static double writer_room(void)
+{
+    return OLI_TEXT_WIDTH - Oli_Get_Left_Margin() - Oli_Get_Right_Margin();
+}
+
+void Print_Wrapped_Text(FILE *file, const char *text) { wrap_text(file, text, writer_room()); }
 
 /* A comment worth printing: not empty, not a single blank or line feed. */
 static int comment_present(const char *text)
@@ -74,16 +100,14 @@ static int comment_present(const char *text)
     return text && text[0] && strcmp(text, " ") && strcmp(text, "\n");
 }
 
-static void comment_text(FILE *file, const char *text, int32_t width)
+static void comment_text(FILE *file, const char *text, int32_t width, double room)
 {
     int32_t keep = wrap_width;
     wrap_width = width;
-    Pop_RFont(4096);
     Oli_Para_Reset();
-    Print_Wrapped_Text(file, text);
+    wrap_text(file, text, room);
     Oli_Para_Set_Flag13();
     Oli_End_Text(file);
-    Push_RFont();
     wrap_width = keep;
 }
 
@@ -98,9 +122,9 @@ void Print_User_Comment(FILE *file, const char *text)
         file,
         "#SHOWGRAFIC\n0 0 0\n0 0 0\n-1\n0.0 1.2 1.2 0.0\n27 0.0 0.0 %%FONT%%\\UserCommentLogo.ocm\n-1\n");
     OLI_pushMargins(file);
-    OLI_setMarginsCM(file, 1, 1.4f, 0.0f);
+    OLI_setMarginsCM(file, 1, comment_left_cm, 0.0f);
     OLI_restoreYPosition(file, 1);
-    comment_text(file, text, 600);
+    comment_text(file, text, 600, OLI_TEXT_WIDTH - comment_left_cm);
     OLI_popMargins(file, 0x100000);
     OLI_setYPositionCM(file, 4, 0);
     OLI_setFlags(file, 0x2000000);
@@ -112,7 +136,7 @@ void Print_User_Comment_Plain(FILE *file, const char *text)
     OLI_setFlags(file, 0x1000000);
     OLI_setFlags(file, 0x8000000);
     OLI_setFlags(file, 512);
-    comment_text(file, text, 675);
+    comment_text(file, text, 675, writer_room());
     OLI_setYPositionCM(file, 4, 0);
     OLI_setFlags(file, 0x2000000);
 }

@@ -10,8 +10,10 @@
 #include <cstdio>
 
 /* ---- user comment ---- */
-/* The user's own text, broken to the wrap width: each byte prints as itself (a 0xCE is written
-** doubled, never taken as an escape). */
+/* The user's own text, broken into lines no wider than the wrap width in the measuring font (4096,
+** whatever font is selected) and than the room between the writer's margins in the print, so
+** that the print breaks none again: each byte prints as itself (a 0xCE is written doubled, never
+** taken as an escape). */
 void Print_Wrapped_Text(FILE *file, const char *text);
 void Print_User_Comment(FILE *file, const char *text);
 void Print_User_Comment_Plain(FILE *file, const char *text);

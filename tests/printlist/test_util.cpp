@@ -6,9 +6,11 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <string>
 
 #include "capture.h"
+#include "platform/oliview.h"
 #include "platform/zelkwin.h"
 
 TEST(OliUtil, BlankCommentPrintsNothing)
@@ -56,6 +58,40 @@ TEST(OliUtil, WrappedTextBreaksAtBlanksOrHard)
   ** line breaks after its blank */
     EXPECT_NE(t.find(" abcdefghij\n klmno\n  \n ab \n cdefghijk\n#END_OF_TEXT"), std::string::npos)
         << t;
+}
+
+/* Each line the writer wraps stays one line of the print: the layout breaks none of them again.
+** The remark is 17.05 cm wide up to "Scheibendübel" in the print's 10 pt body font, wider than the
+** 17.0 cm of the page, though within 600 pixels of the 12 pixel measuring font; the small font a
+** caller leaves selected would take all but "x 2 je Stoßhälfte." (21.6 cm). The comment block
+** has 17.0 - 1.4 = 15.6 cm right of its logo. */
+TEST(OliUtil, WrappedLinesFitThePrintedPage)
+{
+    const char *remark =
+        "Zugsto\xE1 C24 14/24 mit zwei innenliegenden Stahlblechen 10 mm (h_p = 20 "
+        "cm), Scheibend\x81"
+        "bel C2 62 mit Bolzen M12, 2 x 2 je Sto\xE1h\x84lfte.";
+    for (int comment = 0; comment < 2; comment++) {
+        Reset_Writers();
+        Capture c;
+        Pop_RFont(4098);
+        if (comment) Print_User_Comment(c.f, remark);
+        else Print_Wrapped_Text(c.f, remark);
+        Oli_End_Text(c.f);
+        Push_RFont();
+        const std::string t = c.text();
+        Oli_Document doc;
+        ASSERT_EQ(Oli_Read_Text(t.data(), t.size(), &doc), 1);
+        size_t written = 0;
+        for (const Oli_Block &b : doc.blocks)
+            for (const Oli_Para_Section &s : b.sections) written += s.lines.size();
+        Oli_Layout layout;
+        Oli_Layout_Document(&doc, &layout);
+        std::set<double> rows;
+        for (const Oli_Item &it : layout.pages.at(0).items)
+            if (it.kind == OLI_IT_TEXT) rows.insert(it.y);
+        EXPECT_EQ(rows.size(), written) << comment << "\n" << t;
+    }
 }
 
 TEST(OliUtil, StreamCopyAndImpossibleCheck)
