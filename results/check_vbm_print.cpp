@@ -666,24 +666,30 @@ void Print_Vbm_Check(FILE *file, const Vbm_Check *r)
     }
     Write_Vbm_Table(file, r->rows.data(), (int)r->rows.size(), r->first + 1);
     Print_Vbm_Inputs(file, r);
+    /* the section's largest utilisation is what the summary's row of the fasteners holds: with
+    ** the bolts of toothed plates checked in tension it follows their check and names it where
+    ** it governs */
+    if (r->bolts.done) Print_Vbm_Bolt_Check(file, &r->bolts);
+    const bool bolts = r->bolts.done && Shown_Util(r->bolts.no_capacity, r->bolts.u) > r->u_max;
+    const char *which = bolts ? " (Bolzen auf Zug, u\xCE\\F\xCEr)" : "";
     char line[256];
-    if (r->u_max == UTIL_NO_CHECK)
+    if (r->u == UTIL_NO_CHECK)
         Format_N(line, sizeof line,
-                 "Maximale Ausnutzung der Verbindungsmittel: " UTIL_NO_CHECK_TEXT " => \xCE"
-                 "bNachweis nicht erf\x81llt\xCEr");
-    else if (r->u_max <= UTIL_LIMIT)
+                 "Maximale Ausnutzung der Verbindungsmittel: " UTIL_NO_CHECK_TEXT "%s => \xCE"
+                 "bNachweis nicht erf\x81llt\xCEr",
+                 which);
+    else if (r->u <= UTIL_LIMIT)
         Format_N(line, sizeof line,
                  "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
-                 "%.2lf %s 1 => %s",
-                 r->u_max, SYM_LE, Satisfied_Verdict(r->M_left_out));
+                 "%.2lf%s %s 1 => %s",
+                 r->u, which, SYM_LE, Satisfied_Verdict(r->M_left_out));
     else
         Format_N(line, sizeof line,
                  "Maximale Ausnutzung der Verbindungsmittel u\xCE\\max\xCEr = "
-                 "%.2lf > 1 => \xCE"
+                 "%.2lf%s > 1 => \xCE"
                  "bNachweis nicht erf\x81llt\xCEr",
-                 r->u_max);
-    Oli_Write_Text_Flagged(file, line, r->u_max <= UTIL_LIMIT && r->M_left_out == 0.0 ? 1 : 0);
-    if (r->bolts.done) Print_Vbm_Bolt_Check(file, &r->bolts);
+                 r->u, which);
+    Oli_Write_Text_Flagged(file, line, r->u <= UTIL_LIMIT && r->M_left_out == 0.0 ? 1 : 0);
 }
 
 /*

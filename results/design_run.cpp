@@ -1067,10 +1067,16 @@ static void Write_Check_Maxima(FILE *file, const Check_Maxima *m)
                            which);
             return;
         }
+        /* the fasteners' row gathers their check and that of the bolts of toothed plates in
+        ** tension: it names the bolts where they give its value, as their section does */
+        char named[UTIL_GOVERNS_MAX + 4] = "";
+        if (k == CHECK_VBM && m->governs[k][0])
+            snprintf(named, sizeof named, " (%s)", m->governs[k]);
         if (m->row[k] > 0) Lkom_Row_Name(m->row[k], which, sizeof which);
         if (m->row[k] > 0)
-            Oli_Write_Text(file, "%s: u = %.2lf in Lastkombination %s", name, m->u[k], which);
-        else Oli_Write_Text(file, "%s: u = %.2lf", name, m->u[k]);
+            Oli_Write_Text(file, "%s: u = %.2lf%s in Lastkombination %s", name, m->u[k], named,
+                           which);
+        else Oli_Write_Text(file, "%s: u = %.2lf%s", name, m->u[k], named);
     };
     line("Verbindungsmittel", CHECK_VBM);
     /* why the nails go in alternately, with their row: it qualifies their utilisation */
@@ -1420,7 +1426,7 @@ double Run_Nachweise_Lkom(FILE *file, int group, int entry)
             m_vbm = std::fmax(m_vbm, u_vbm);
             /* the bolts of toothed-plate connectors under the axial force; no capacity */
             if (vbm.error == 0 && vbm.u > vbm.u_max)
-                snprintf(here.governs[CHECK_VBM], UTIL_GOVERNS_MAX, "Zug der Bolzen%s",
+                snprintf(here.governs[CHECK_VBM], UTIL_GOVERNS_MAX, "Bolzen auf Zug%s",
                          vbm.u == UTIL_NO_CHECK ? ": keine Tragf\x84higkeit" : "");
             else if (vbm.error == 0 && vbm.u == UTIL_NO_CHECK)
                 snprintf(here.governs[CHECK_VBM], UTIL_GOVERNS_MAX, "keine Tragf\x84higkeit");

@@ -1156,14 +1156,24 @@ TEST(VbmCheck, BoltsOfToothedPlatesKeepTheirOwnEffectiveNumber)
     ** C10 dc 65, M16, t2 = 120 mm: R_c,k = 25 x 65^1.5 = 13101.17 N; f_h,0,k = 0.082 x 0.83 x 350
     ** = 23.821, M_y,Rk = 0.3 x 400 x 16^2.6 = 162141.1 Nmm, (8.7c) 10626.49 N; a1 = 2 dc =
     ** 130 mm: n_ef,b = 2^0.9 (130 / 208)^0.25 = 1.659193; R_d = 0.8 / 1.3 x (2 x 13101.17 +
-    ** 1.659193 x 10626.49) / 2 = 13.48730 kN, u = 0.556079 (0.513641 before). */
+    ** 1.659193 x 10626.49) / 2 = 13.48730 kN, u = 0.556079 (0.513641 before).
+    ** The section's largest, as the summary's row of the fasteners, takes the bolts in tension
+    ** (NA.8.1.6) where they govern, washer 3 d, f_c,90,d = 2.5 x 0.8 / 1.3 = 1.538462 N/mm²:
+    ** C1 F_t,d = 6 x (60 / 2) / (4 x 9.3) = 4.838710 kN, N_R,d = 3 x 1.538462 x pi/4 x (36^2 -
+    ** 14^2) = 3.987406 kN, u_F = 1.213498 (the section ended "0.81 <= 1 => erfüllt"); C10
+    ** F_t,d = 6 x 30 / (4 x 13) = 3.461538 kN, N_R,d = 3 x 1.538462 x pi/4 x (48^2 - 18^2) =
+    ** 7.177331 kN, u_F = 0.482287 < 0.556079. */
     Toothed_Rows rows;
     const struct {
         int type;
         double dc, db, b, a1, n_ef_bolt, R_d, u;
+        const char *largest, *summary;
     } cases[] = {
-        {VBM_SCHEIBENDUEBEL_C1, 62.0, 12.0, 10.0, 93.0, 1.639708, 9.22705, 0.812828},
-        {VBM_SCHEIBENDUEBEL_C10, 65.0, 16.0, 12.0, 130.0, 1.659193, 13.48730, 0.556079},
+        {VBM_SCHEIBENDUEBEL_C1, 62.0, 12.0, 10.0, 93.0, 1.639708, 9.22705, 0.812828,
+         "u\xCE\\max\xCEr = 1.21 (Bolzen auf Zug, u\xCE\\F\xCEr) > 1",
+         "Verbindungsmittel: u = 1.21 (Bolzen auf Zug) in"},
+        {VBM_SCHEIBENDUEBEL_C10, 65.0, 16.0, 12.0, 130.0, 1.659193, 13.48730, 0.556079,
+         "u\xCE\\max\xCEr = 0.56 \xF3 1", "Verbindungsmittel: u = 0.56 in"},
     };
     for (const auto &k : cases) {
         Toothed_Splice(k.type, k.dc, k.db, k.b);
@@ -1207,6 +1217,8 @@ TEST(VbmCheck, BoltsOfToothedPlatesKeepTheirOwnEffectiveNumber)
         EXPECT_TRUE(Has(p, line)) << p;
         EXPECT_TRUE(Has(p, k.db == 12.0 ? "f\xCE\\h,0,k\xCEr = 24.97 N/mm"
                                         : "f\xCE\\h,0,k\xCEr = 23.82 N/mm"))
+            << p;
+        EXPECT_TRUE(Has(p, std::string("Verbindungsmittel ") + k.largest) && Has(p, k.summary))
             << p;
     }
 }
