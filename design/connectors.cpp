@@ -47,8 +47,23 @@ double Calc_T_Min_Splitting_Alt(double d, double rho_k)
 
 void Calc_Connector_K1_Thicknesses(double he, double *t1_min, double *t2_min)
 {
-    if (t1_min != nullptr) *t1_min = std::max(3.0 * he, 24.0);
-    if (t2_min != nullptr) *t2_min = std::max(5.0 * he, 24.0);
+    if (t1_min != nullptr) *t1_min = Calc_Connector_K1_Thickness(he, 1);
+    if (t2_min != nullptr) *t2_min = Calc_Connector_K1_Thickness(he, 2);
+}
+
+double Calc_Connector_K1_Thickness(double he, int faces)
+{
+    return std::max((faces == 2 ? 5.0 : 3.0) * he, 24.0);
+}
+
+int Connector_Member_Faces(const Connection_Input *in, int member)
+{
+    /* DIN 1052 holds a timber beside a steel plate to the middle member's term */
+    if (Nad_Params == nullptr) return member == 1 && !Is_Mat_Metal_Plate(in->mat_2) ? 1 : 2;
+    /* EN 1995-1-1, 8.9(2), 8.10: t1 of a side member, t2 of a middle member; the lamella beside a
+    ** single inner plate is a side member, the halves of a lap both */
+    if (member == 1) return in->lamellas_between_plates ? 2 : 1;
+    return in->shear_planes == 1 ? 1 : 2;
 }
 
 double Calc_K_Alpha(double dc, double alpha_deg)
@@ -59,10 +74,10 @@ double Calc_K_Alpha(double dc, double alpha_deg)
 }
 
 double Calc_Ring_Connector_Rk(double dc, double he, double alpha_deg, double t1, double t2,
-                              double rho_k, Connection_Result *result)
+                              int faces_2, double rho_k, Connection_Result *result)
 {
-    double t1_min = 0.0, t2_min = 0.0;
-    Calc_Connector_K1_Thicknesses(he, &t1_min, &t2_min);
+    const double t1_min = Calc_Connector_K1_Thickness(he, 1);
+    const double t2_min = Calc_Connector_K1_Thickness(he, faces_2);
     double k1 = 1.0;
     if (!(t1 >= t1_min && t2 >= t2_min)) k1 = std::min({t1 / t1_min, t2 / t2_min, 1.0});
     const double k3 = std::min(rho_k / 350.0, 1.75);
@@ -78,11 +93,10 @@ double Calc_Ring_Connector_Rk(double dc, double he, double alpha_deg, double t1,
     return rk;
 }
 
-double Calc_Ring_Connector_Plate_Rk(double dc, double he, double alpha_deg, double t, double rho_k,
-                                    Connection_Result *result)
+double Calc_Ring_Connector_Plate_Rk(double dc, double he, double alpha_deg, double t, int faces,
+                                    double rho_k, Connection_Result *result)
 {
-    double t_min = 0.0;
-    Calc_Connector_K1_Thicknesses(he, nullptr, &t_min);
+    const double t_min = Calc_Connector_K1_Thickness(he, faces);
     const double k1 = std::min(t / t_min, 1.0);
     const double k3 = std::min(rho_k / 350.0, 1.75);
     const double ka = Calc_K_Alpha(dc, alpha_deg);
@@ -132,21 +146,20 @@ static double Toothed_Plate_Rk(int type, double dc, double d, double k1, double 
 }
 
 double Calc_Toothed_Plate_Rk(int type, double dc, double d, double he, double t1, double t2,
-                             double rho_k, Connection_Result *result)
+                             int faces_2, double rho_k, Connection_Result *result)
 {
-    double t1_min = 0.0, t2_min = 0.0;
-    Calc_Connector_K1_Thicknesses(he, &t1_min, &t2_min);
+    const double t1_min = Calc_Connector_K1_Thickness(he, 1);
+    const double t2_min = Calc_Connector_K1_Thickness(he, faces_2);
     double k1 = 1.0;
     if (!(t1 >= t1_min && t2 >= t2_min)) k1 = std::min({t1 / t1_min, t2 / t2_min, 1.0});
     Keep_T_Req(result, t1_min, t2_min);
     return Toothed_Plate_Rk(type, dc, d, k1, rho_k, result);
 }
 
-double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, double t, double rho_k,
-                                   Connection_Result *result)
+double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, double t, int faces,
+                                   double rho_k, Connection_Result *result)
 {
-    double t_min = 0.0;
-    Calc_Connector_K1_Thicknesses(he, nullptr, &t_min);
+    const double t_min = Calc_Connector_K1_Thickness(he, faces);
     Keep_T_Req(result, 0.0, t_min);
     return Toothed_Plate_Rk(type, dc, d, std::min(t / t_min, 1.0), rho_k, result);
 }

@@ -121,11 +121,22 @@ double Calc_T_Min_Splitting_Alt(double d, double rho_k);
 double Calc_K_Alpha(double dc, double alpha_deg);
 
 /*
-** The thicknesses (mm) from which k1 of a ring, shear-plate or toothed-plate connector is 1: 3 h_e
-** of the side member and 5 h_e of the middle member (EN 1995-1-1, 8.9(2), 8.10(2)), at least 24 mm
-** each; the timber beside a steel plate is held to the second.
+** The thickness (mm) from which k1 of a ring, shear-plate or toothed-plate connector is 1 in a
+** timber member that holds connectors in `faces` of its faces: 3 h_e in one (the side member's
+** t1), 5 h_e in both (the middle member's t2), k1 = min(1; t1 / (3 h_e); t2 / (5 h_e))
+** (EN 1995-1-1, 8.9(2), 8.10), at least 24 mm. Calc_Connector_K1_Thicknesses gives both.
 */
+double Calc_Connector_K1_Thickness(double he, int faces);
 void Calc_Connector_K1_Thicknesses(double he, double *t1_min, double *t2_min);
+
+/*
+** The faces (1 or 2) of the timber member `member` (1 or 2) of a connection that hold connectors,
+** as its k1 takes them: member 1 a side member with one, unless it stands beside inner steel
+** plates for lamellas of which some lie between two plates (lamellas_between_plates); member 2 a
+** middle member with two, but one in single shear (a half of a lap). Under DIN 1052 a timber
+** beside a steel plate takes two.
+*/
+int Connector_Member_Faces(const Connection_Input *in, int member);
 
 /* Return the factor of d_c^1.5 of a toothed plate, EN 1995-1-1, 8.10: 18 for C1, C2 and C5, 25
 ** for C10 and C11, 0 for other types. */
@@ -134,25 +145,29 @@ double Toothed_Plate_Base_Factor(int type);
 /*
 ** Return the characteristic resistance of one ring or shear-plate connector between two timbers,
 ** EN 1995-1-1, 8.9: min(k1 35 dc^1.5, k1 31.5 dc he) k3 k_alpha, with k1 from the thicknesses
-** against 3 he and 5 he (at least 24 mm) and k3 = min(rho_k / 350, 1.75).
+** (Calc_Connector_K1_Thickness) of member 1 with connectors in one face and member 2 in faces_2
+** and k3 = min(rho_k / 350, 1.75).
 */
 double Calc_Ring_Connector_Rk(double dc, double he, double alpha_deg, double t1, double t2,
-                              double rho_k, Connection_Result *result);
+                              int faces_2, double rho_k, Connection_Result *result);
 
 /*
-** Return the resistance of a ring or shear-plate connector against a steel plate; t is the timber
-** thickness. Under EN 1995 the term 35 dc^1.5 is raised by 10 % (EN 1995-1-1, 8.9(4)).
+** Return the resistance of a ring or shear-plate connector against a steel plate; t is the
+** thickness of the timber, which holds connectors in `faces` of its faces. Under EN 1995 the term
+** 35 dc^1.5 is raised by 10 % (EN 1995-1-1, 8.9(4)).
 */
-double Calc_Ring_Connector_Plate_Rk(double dc, double he, double alpha_deg, double t, double rho_k,
-                                    Connection_Result *result);
+double Calc_Ring_Connector_Plate_Rk(double dc, double he, double alpha_deg, double t, int faces,
+                                    double rho_k, Connection_Result *result);
 
-/* Return the resistance of one toothed-plate connector between two timbers; d the bolt. */
+/* Return the resistance of one toothed-plate connector between two timbers, member 2 with
+** connectors in faces_2 of its faces; d the bolt. */
 double Calc_Toothed_Plate_Rk(int type, double dc, double d, double he, double t1, double t2,
-                             double rho_k, Connection_Result *result);
+                             int faces_2, double rho_k, Connection_Result *result);
 
-/* Return the resistance of one toothed-plate connector against a steel plate. */
-double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, double t, double rho_k,
-                                   Connection_Result *result);
+/* Return the resistance of one toothed-plate connector against a steel plate, in a timber of
+** thickness t with connectors in `faces` of its faces. */
+double Calc_Toothed_Plate_Plate_Rk(int type, double dc, double d, double he, double t, int faces,
+                                   double rho_k, Connection_Result *result);
 
 /* ---------------------------------------------------------------- steel plates, simplified proof */
 

@@ -705,18 +705,19 @@ int Lateral_By_Family(const Connection_Input &in, Connection_Result *r, bool leg
                                  ? in.alpha_1
                                  : in.alpha_2;
         r->rk_connector =
-            Calc_Ring_Connector_Rk(in.d, he, angle, in.t1, in.t2, std::min(r->rho_1, r->rho_2), r);
+            Calc_Ring_Connector_Rk(in.d, he, angle, in.t1, in.t2, Connector_Member_Faces(&in, 2),
+                                   std::min(r->rho_1, r->rho_2), r);
         r->point_member = point_connector;
         r->gamma_connector = Get_Connector_Gamma_M(in.gamma_m_1, in.accidental);
     } else if (type == VBM_SCHEIBENDUEBEL_B1) {
         const double he = Get_Connector_Value(VBM_SCHEIBENDUEBEL_B1, in.vbm_row, "he");
         /* the angle, thickness and density are those of the timber member */
         if (plate1)
-            r->rk_connector =
-                Calc_Ring_Connector_Plate_Rk(in.d, he, in.alpha_2, in.t2, r->rho_2, r);
+            r->rk_connector = Calc_Ring_Connector_Plate_Rk(
+                in.d, he, in.alpha_2, in.t2, Connector_Member_Faces(&in, 2), r->rho_2, r);
         else if (plate2)
-            r->rk_connector =
-                Calc_Ring_Connector_Plate_Rk(in.d, he, in.alpha_1, in.t1, r->rho_1, r);
+            r->rk_connector = Calc_Ring_Connector_Plate_Rk(
+                in.d, he, in.alpha_1, in.t1, Connector_Member_Faces(&in, 1), r->rho_1, r);
         r->point_member = point_connector;
         r->gamma_connector = Get_Connector_Gamma_M(in.gamma_m_1, in.accidental);
     } else if (Is_Vbm_Dowel_Or_Bolt(type)) {
@@ -734,13 +735,14 @@ int Lateral_By_Family(const Connection_Input &in, Connection_Result *r, bool leg
         const double dc = Get_Vbm_Diameter(type, in.vbm_row);
         if (!plate1 && !plate2)
             r->rk_connector = Calc_Toothed_Plate_Rk(type, dc, in.d_bolt, he, in.t1, in.t2,
+                                                    Connector_Member_Faces(&in, 2),
                                                     std::min(r->rho_1, r->rho_2), r);
         else if (plate1)
-            r->rk_connector =
-                Calc_Toothed_Plate_Plate_Rk(type, dc, in.d_bolt, he, in.t2, r->rho_2, r);
+            r->rk_connector = Calc_Toothed_Plate_Plate_Rk(
+                type, dc, in.d_bolt, he, in.t2, Connector_Member_Faces(&in, 2), r->rho_2, r);
         else
-            r->rk_connector =
-                Calc_Toothed_Plate_Plate_Rk(type, dc, in.d_bolt, he, in.t1, r->rho_1, r);
+            r->rk_connector = Calc_Toothed_Plate_Plate_Rk(
+                type, dc, in.d_bolt, he, in.t1, Connector_Member_Faces(&in, 1), r->rho_1, r);
         r->gamma_connector =
             Get_Connector_Gamma_M(std::max(in.gamma_m_1, in.gamma_m_2), in.accidental);
     } else if (Is_Vbm_Nail(type) || type == VBM_KLAMMER || Is_Vbm_Din571_Screw(type)

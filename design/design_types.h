@@ -129,6 +129,10 @@ typedef struct Connection_Input {
     double length;                           /* mm, fastener length */
     double l_thread;                         /* mm, threaded length */
     int32_t shear_planes;                    /* 1 single shear, 2 double shear */
+    int32_t lamellas_between_plates;         /* connectors beside inner steel plates (member 2):
+                                                1 where lamellas of member 1's thickness also lie
+                                                between two plates, with connectors in both
+                                                faces (k1, EN 1995-1-1, 8.9, 8.10) */
     int32_t proof_method;                    /* 0 simplified, 1 exact, 2 design-value method */
     int32_t rope_effect;                     /* 1: axial value and rope-effect share wanted */
     int32_t accidental;                      /* 1: accidental design situation */

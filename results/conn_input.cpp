@@ -198,6 +198,9 @@ int Fill_Vbm_Design_Input(Connection_Input *input, int kled, double angle_1, dou
     int penetration_case = si->connection_kind == CONN_LAP ? 1 : 2;
     if (Is_Vbm_Nail_Screw_Or_Staple(type)) penetration_case = Vbm_Own_Shear_Planes();
     input->shear_planes = penetration_case;
+    /* k1 of a connector beside two or more inner plates takes the lamella between two plates, which
+    ** holds connectors in both faces, as well as the outer one of the same thickness */
+    input->lamellas_between_plates = Lamellas_Between_Plates();
 
     input->alpha_1 = angle_1;
     input->alpha_2 = angle_2;

@@ -350,6 +350,56 @@ static void Write_Strength_Line(FILE *file, const char *prefix, const Design_Str
 }
 
 /*
+** k1 of a ring, shear-plate or toothed-plate connector as its design takes it, with each timber
+** member that holds connectors by its faces (Connector_Member_Faces; EN 1995-1-1, 8.9(2), 8.10):
+** k1 = min(1; t1 / (3 h_e); t2 / (5 h_e)), t1 a member with connectors in one face, t2 one with
+** them in both, each term at least 24 mm. Writes the formula with its values and the line that
+** names the members. Lengths in mm.
+*/
+static void Write_Connector_K1(FILE *file, const Connection_Input *in, double he, double k1)
+{
+    struct Term {
+        int faces;
+        double t;
+        const char *name;
+    } terms[2] = {};
+    int n = 0;
+    if (Is_Mat_Metal_Plate(in->mat_2) && in->lamellas_between_plates) {
+        terms[n++] = {1, in->t1, "der äußeren Lamelle neben einem Blech"_cp850};
+        terms[n++] = {2, in->t1, "der Lamelle zwischen zwei Blechen"};
+    } else if (Is_Mat_Metal_Plate(in->mat_2)) {
+        terms[n++] = {Connector_Member_Faces(in, 1), in->t1, "der Lamelle neben dem Blech"};
+    } else if (Is_Mat_Metal_Plate(in->mat_1)) {
+        terms[n++] = {Connector_Member_Faces(in, 2), in->t2,
+                      "des Mittelholzes zwischen den Blechen"};
+    } else if (Connector_Member_Faces(in, 2) == 1) {
+        terms[n++] = {1, in->t1, "jeder Blatthälfte b / 2"_cp850}; /* a lap: two alike halves */
+    } else {
+        terms[n++] = {Connector_Member_Faces(in, 1), in->t1, "des Seitenholzes"};
+        terms[n++] = {Connector_Member_Faces(in, 2), in->t2, "des Mittelholzes"};
+    }
+    std::string formula, values, names;
+    for (int k = 0; k < n; k++) {
+        const Term &m = terms[k];
+        const char *sym = m.faces == 2 ? "t\xCE\\2\xCEr" : "t\xCE\\1\xCEr";
+        const int f = m.faces == 2 ? 5 : 3;
+        char part[160];
+        snprintf(part, sizeof part, "; %s / max(%d h\xCE\\e\xCEr; 24 mm)", sym, f);
+        formula += part;
+        snprintf(part, sizeof part, "; %s / max(%d x %s; 24)", Mm_Digits(m.t, 2).t, f,
+                 Mm_Digits(he, 3).t);
+        values += part;
+        snprintf(part, sizeof part, "%s%s = Dicke %s (Dübel in %s)"_cp850, k > 0 ? ", " : "", sym,
+                 m.name, m.faces == 2 ? "beiden Flächen"_cp850 : "einer Fläche"_cp850);
+        names += part;
+    }
+    Oli_Write_Text(file, "%s (DIN EN 1995-1-1, %s): k\xCE\\1\xCEr = min(1%s) = min(1%s) = %.2lf",
+                   "Dübel"_cp850, Is_Vbm_Toothed_Plate(in->vbm_type) ? "8.10" : "8.9",
+                   formula.c_str(), values.c_str(), k1);
+    Oli_Write_Text(file, "mit %s", names.c_str());
+}
+
+/*
 ** The factors of a ring, shear-plate or toothed-plate connector with their operands, as its design
 ** takes them (EN 1995-1-1, 8.9, 8.10): k1 of the thicknesses, k2 of the loaded end, k3 of the
 ** density (and k_alpha of a ring's angle); a toothed plate's resistance from them. The design takes
@@ -365,22 +415,8 @@ static void Write_Connector_Factors(FILE *file, const Connection_Input *in)
     Design_Connection(*in, &res);
     const double he = Get_Connector_Value(type, in->vbm_row, "he");
     const double dc = toothed ? Get_Vbm_Diameter(type, in->vbm_row) : in->d;
-    double t1_req = 0.0, t2_req = 0.0;
-    Calc_Connector_K1_Thicknesses(he, &t1_req, &t2_req);
     const bool plate1 = Is_Mat_Metal_Plate(in->mat_1), plate2 = Is_Mat_Metal_Plate(in->mat_2);
-    char k1[160];
-    if (plate1 || plate2)
-        snprintf(k1, sizeof k1,
-                 "k\xCE\\1\xCEr = min(1; t / t\xCE\\req\xCEr) = min(1; %s / %s) = %.2lf",
-                 Mm(plate1 ? in->t2 : in->t1).c_str(), Mm(t2_req).c_str(), res.k_1);
-    else
-        snprintf(k1, sizeof k1,
-                 "k\xCE\\1\xCEr = min(1; t\xCE\\1\xCEr / t\xCE\\1,req\xCEr; t\xCE\\2\xCEr / "
-                 "t\xCE\\2,req\xCEr) = min(1; %s / %s; %s / %s) = %.2lf",
-                 Mm(in->t1).c_str(), Mm(t1_req).c_str(), Mm(in->t2).c_str(), Mm(t2_req).c_str(),
-                 res.k_1);
-    Oli_Write_Text(file, "%s (DIN EN 1995-1-1, %s): %s", "Dübel"_cp850, toothed ? "8.10" : "8.9",
-                   k1);
+    Write_Connector_K1(file, in, he, res.k_1);
     /* k2 with the least loaded end distance that the layout keeps */
     const double f_end =
         toothed && type != VBM_SCHEIBENDUEBEL_C10 && type != VBM_SCHEIBENDUEBEL_C11 ? 1.5 : 2.0;

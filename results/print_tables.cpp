@@ -185,34 +185,86 @@ static void Write_Bolt_Line(FILE *file)
 }
 
 /*
-** A connector's bolt takes washers at least 3 d across (EN 1995-1-1, 10.4.3), the least value
-** that the preparation holds a chosen washer to (Check_Bolt_Washer): the chosen one with that
-** least value, or under an annex that the bolt needs one, whose least value the bolts' tension
-** check and the rope effect then bear on (Bolt_Washer_Borne).
+** Whether the tension check of a toothed plate's bolts (NCI NA.8.1.6) takes its washer's bearing
+** on the timber: the check applies (Connector_Bolts_Checked_In_Tension) to some combination with a
+** normal force, and the washer lies on timber, not on an outer plate.
+*/
+static bool Tension_Check_Bears_On_Washer(void)
+{
+    if (!Connector_Bolts_Checked_In_Tension() || Splice_Input.connection_kind == CONN_OUTER_PLATES)
+        return false;
+    for (int g = 0; g < LKOM_GROUPS; g++) {
+        if (!Splice_Input.lkom.groups[g].used) continue;
+        for (int e = 0; e < LKOM_ENTRIES; e++) {
+            const Lkom_Entry *c = Get_Lkom_Entry(g, e);
+            if (Is_Lkom_Entry_Valid(c) && std::fabs(c->N_d) >= 1e-5) return true;
+        }
+    }
+    return false;
+}
+
+/*
+** A bolt's washers, and those of a connector's bolt: at least 3 d across and 0.3 d thick under head
+** and nut (EN 1995-1-1, 10.4.3), the diameter that the preparation holds a chosen washer to
+** (Check_Bolt_Washer), the thickness the builder's alone (no field holds it). The chosen one with
+** both least values, or under an annex that the bolt needs such washers, whose least diameter the
+** bolts' tension check and the rope effect then bear on (Bolt_Washer_Borne). Where a check's result
+** rests on the washer a second line asks the builder to fit it and names the check and the
+** diameter it takes.
 */
 static void Write_Connector_Washer_Line(FILE *file)
 {
     const Splice_Input_Record *si = &Splice_Input;
     const bool en = Nad_Params != nullptr;
+    const bool chosen = si->washer && si->washer_d > 1.0;
     double d = 0.0, least = 0.0;
-    if (si->washer && si->washer_d > 1.0 && Bolt_Washer_Least(&d, &least))
-        Oli_Write_Text(file, "Unterlegscheibe d = %s mm " SYM_GE " 3 d = 3 x %s = %s mm (%s)",
-                       Mm_Of(si->washer_d).t, Mm_Of(d).t, Mm_Of(least).t,
-                       en ? "DIN EN 1995-1-1, 10.4.3" : "3 d des Bolzens");
-    else if (en && Bolt_Washer_Borne(&d) > 0.0 && d > 0.0)
+    if (!en) {
+        if (chosen && Bolt_Washer_Least(&d, &least))
+            Oli_Write_Text(
+                file, "Unterlegscheibe d = %s mm " SYM_GE " 3 d = 3 x %s = %s mm (3 d des Bolzens)",
+                Mm_Of(si->washer_d).t, Mm_Of(d).t, Mm_Of(least).t);
+        return;
+    }
+    const double borne = Bolt_Washer_Borne(&d);
+    if (!(borne > 0.0) || !(d > 0.0)) return;
+    const std::string thick = Mm_Digits(0.3 * d, 2).t;
+    if (chosen)
         Oli_Write_Text(file,
-                       "Unterlegscheibe nicht gew\x84hlt: der Bolzen braucht Scheiben von "
-                       "mindestens 3 d = 3 x %s = %s mm (DIN EN 1995-1-1, 10.4.3)",
-                       Mm_Of(d).t, Mm_Of(3.0 * d).t);
+                       "Unterlegscheibe D = %s mm " SYM_GE " 3 d = 3 x %s = %s mm, Dicke " SYM_GE
+                       " 0.3 d = 0.3 x %s = %s mm (DIN EN 1995-1-1, 10.4.3)",
+                       Mm_Of(si->washer_d).t, Mm_Of(d).t, Mm_Of(3.0 * d).t, Mm_Of(d).t,
+                       thick.c_str());
+    else
+        Oli_Write_Text(
+            file,
+            "Unterlegscheibe nicht gew\x84hlt: der Bolzen braucht Scheiben von "
+            "mindestens 3 d = 3 x %s = %s mm Durchmesser (oder Seitenl\x84nge) und 0.3 d "
+            "= 0.3 x %s = %s mm Dicke (DIN EN 1995-1-1, 10.4.3)",
+            Mm_Of(d).t, Mm_Of(3.0 * d).t, Mm_Of(d).t, thick.c_str());
+    /* the checks whose result rests on the washer: the bolts' tension and the rope effect, each
+    ** where the washer and not a steel plate bears (a bolt's nut on an outer plate bears on the
+    ** plate, Splice_Rope_Washer_Text) */
+    const int t = si->vbm_type;
+    const bool tension = Tension_Check_Bears_On_Washer();
+    const bool rope = si->capacity_increase
+                      && (Is_Vbm_Toothed_Plate(t)
+                          || (t == VBM_BOLZEN && si->connection_kind != CONN_OUTER_PLATES));
+    if (!tension && !rope) return;
+    Oli_Write_Text(file, "%s Scheiben unter Kopf und Mutter einbauen: %s%s%s %s mit D = %s mm",
+                   chosen ? "Diese" : "Solche", tension ? "der Nachweis der Bolzen auf Zug" : "",
+                   tension && rope ? " und " : "", rope ? "die Seilwirkung" : "",
+                   tension && rope ? "rechnen" : "rechnet", Mm_Of(borne).t);
 }
 
-/* A bolt's washer: the one chosen, or under an annex, where its rope effect bears on the least
-** one (Bolt_Washer_Borne), that line of the connectors. */
+/* A bolt's washer: under an annex the chosen one with its least values, or where its rope effect
+** bears on the least one (Bolt_Washer_Borne), that line of the connectors; without one the
+** chosen diameter. */
 static void Write_Bolt_Washer_Line(FILE *file)
 {
     const Splice_Input_Record *si = &Splice_Input;
-    if (si->washer && si->washer_d > 1.0) Write_Washer_Line(file);
-    else if (si->capacity_increase) Write_Connector_Washer_Line(file);
+    const bool chosen = si->washer && si->washer_d > 1.0;
+    if (chosen && Nad_Params == nullptr) Write_Washer_Line(file);
+    else if (chosen || si->capacity_increase) Write_Connector_Washer_Line(file);
 }
 
 /* The descriptive block of the fastener type (first matching family). */

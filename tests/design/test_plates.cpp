@@ -185,7 +185,7 @@ TEST(Connectors, RingConnectorThicknessFactor)
     Connection_Result r{};
     /* dc 65, he 15, t1 40, t2 80: t1,min = 45, t2,min = 75 -> k1 = 40 / 45;
     ** min(31.5 * 65 * 15 = 30712.5, 35 * 65^1.5 = 18341.64) * 1 * 1 * 40/45 = 16303.68 */
-    const double rk = Calc_Ring_Connector_Rk(65.0, 15.0, 0.0, 40.0, 80.0, 350.0, &r);
+    const double rk = Calc_Ring_Connector_Rk(65.0, 15.0, 0.0, 40.0, 80.0, 2, 350.0, &r);
     EXPECT_NEAR(rk, 16303.68, 0.01);
     EXPECT_NEAR(r.k_1, 40.0 / 45.0, 1e-12);
     EXPECT_NEAR(r.k_3, 1.0, 1e-12);
@@ -194,10 +194,10 @@ TEST(Connectors, RingConnectorThicknessFactor)
     EXPECT_NEAR(r.t_req_2, 75.0, 1e-12);
     /* both thick enough (45 and 75): k1 = 1 */
     Connection_Result s{};
-    EXPECT_NEAR(Calc_Ring_Connector_Rk(65.0, 15.0, 0.0, 45.0, 80.0, 350.0, &s), 18341.64, 0.01);
+    EXPECT_NEAR(Calc_Ring_Connector_Rk(65.0, 15.0, 0.0, 45.0, 80.0, 2, 350.0, &s), 18341.64, 0.01);
     EXPECT_DOUBLE_EQ(s.k_1, 1.0);
     /* k3 at rho_k 700: min(2, 1.75) */
-    Calc_Ring_Connector_Rk(65.0, 15.0, 0.0, 45.0, 80.0, 700.0, &s);
+    Calc_Ring_Connector_Rk(65.0, 15.0, 0.0, 45.0, 80.0, 2, 700.0, &s);
     EXPECT_DOUBLE_EQ(s.k_3, 1.75);
     /* k_alpha at 90 degrees: 1 / (1.3 + 0.065) */
     EXPECT_NEAR(Calc_K_Alpha(65.0, 90.0), 1.0 / 1.365, 1e-9);
@@ -211,25 +211,25 @@ TEST(Connectors, ToothedPlates)
         /* type 26, dc 62, bolt 12, he 15, thick timbers, rho 700: k3 = 1.5 under EN;
         ** 18 * 62^1.5 * 1.5 = 18 * 488.19 * 1.5 = 13181.1; a3,t = max(1.1 * 62, 84, 80) = 84;
         ** k2 = min(84 / (1.5 * 62), 1) = 0.90323 */
-        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 80.0, 80.0, 700.0, &r), 13181.1,
+        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 80.0, 80.0, 2, 700.0, &r), 13181.1,
                     0.1);
         EXPECT_DOUBLE_EQ(r.k_3, 1.5);
         EXPECT_NEAR(r.a3t_min, 84.0, 1e-9);
         EXPECT_NEAR(r.k_2, 84.0 / 93.0, 1e-9);
-        EXPECT_EQ(Calc_Toothed_Plate_Rk(29, 62.0, 12.0, 15.0, 80.0, 80.0, 700.0, nullptr), 0.0);
+        EXPECT_EQ(Calc_Toothed_Plate_Rk(29, 62.0, 12.0, 15.0, 80.0, 80.0, 2, 700.0, nullptr), 0.0);
         /* thinner members than 3 he = 45 and 5 he = 75 reduce by k1 (EN 1995-1-1, eq. (8.73)):
         ** rho 350 (k3 = 1), 18 * 62^1.5 = 8787.39, * 40 / 45 = 7811.02 and * 60 / 75 = 7029.91 */
-        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 40.0, 80.0, 350.0, &r), 7811.02,
+        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 40.0, 80.0, 2, 350.0, &r), 7811.02,
                     0.01);
         EXPECT_NEAR(r.k_1, 40.0 / 45.0, 1e-12);
-        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 80.0, 60.0, 350.0, &r), 7029.91,
+        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 80.0, 60.0, 2, 350.0, &r), 7029.91,
                     0.01);
-        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 45.0, 75.0, 350.0, &r), 8787.39,
+        EXPECT_NEAR(Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 45.0, 75.0, 2, 350.0, &r), 8787.39,
                     0.01);
     }
     Standard_Scope din(false);
     Connection_Result d{};
-    Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 80.0, 80.0, 700.0, &d);
+    Calc_Toothed_Plate_Rk(26, 62.0, 12.0, 15.0, 80.0, 80.0, 2, 700.0, &d);
     EXPECT_DOUBLE_EQ(d.k_3, 2.0);
     EXPECT_DOUBLE_EQ(d.k_2, 1.0);
 }
@@ -438,7 +438,7 @@ TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
         /* ring connector dc 65, he 15 against a steel plate, 60 mm timber, 30 degrees:
         ** t_min = 5 he = 75: k1 = 0.8; k_alpha = 1 / (1.365 * 0.25 + 0.75) = 0.916380;
         ** min(31.5 * 65 * 15, 1.1 * 35 * 65^1.5 = 20175.9) * 0.916380 * 0.8 = 14790.96 */
-        EXPECT_NEAR(Calc_Ring_Connector_Plate_Rk(65.0, 15.0, 30.0, 60.0, 350.0, &r), 14790.96,
+        EXPECT_NEAR(Calc_Ring_Connector_Plate_Rk(65.0, 15.0, 30.0, 60.0, 2, 350.0, &r), 14790.96,
                     0.01);
         EXPECT_NEAR(r.k_1, 0.8, 1e-12);
         EXPECT_NEAR(r.k_alpha, 0.916380, 1e-6);
@@ -447,7 +447,7 @@ TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
         /* toothed plate (type 28) dc 50 against a plate, he 6, 20 mm of timber: t_min =
         ** max(30, 24) = 30, k1 = 2/3: 25 * 50^1.5 * 2/3 = 5892.56 */
         Connection_Result t{};
-        EXPECT_NEAR(Calc_Toothed_Plate_Plate_Rk(28, 50.0, 12.0, 6.0, 20.0, 350.0, &t), 5892.557,
+        EXPECT_NEAR(Calc_Toothed_Plate_Plate_Rk(28, 50.0, 12.0, 6.0, 20.0, 2, 350.0, &t), 5892.557,
                     0.001);
         EXPECT_NEAR(t.k_1, 2.0 / 3.0, 1e-12);
         EXPECT_DOUBLE_EQ(t.t_req_2, 30.0);
@@ -522,7 +522,7 @@ TEST(Connectors, AgainstSteelPlatesAndTheSimplifiedPlateRules)
     }
     Standard_Scope din(false);
     /* DIN 1052 keeps 35 dc^1.5: 18341.7 * 0.916380 * 0.8 = 13446.33 */
-    EXPECT_NEAR(Calc_Ring_Connector_Plate_Rk(65.0, 15.0, 30.0, 60.0, 350.0, nullptr), 13446.33,
+    EXPECT_NEAR(Calc_Ring_Connector_Plate_Rk(65.0, 15.0, 30.0, 60.0, 2, 350.0, nullptr), 13446.33,
                 0.01);
     /* an aluminium plate widens the classes by 3^(1/3): 12 mm for d 12 is intermediate */
     double f = 0.0;

@@ -129,9 +129,10 @@ TEST(PrintFastener, BoltsInSteelAndIncreasedCapacity)
     /* the plates' hole is stated in the system section alone */
     EXPECT_FALSE(Has(s, "Bohrlochdurchmesser"));
     /* no washer chosen: the rope effect bears on the least one the print asks for, 3 d = 3 x 16
-    ** = 48 mm (EN 1995-1-1, 10.4.3), not on the 58 mm of the field left unticked */
-    EXPECT_TRUE(Has(s, "Unterlegscheibe nicht gew\x84hlt: der Bolzen braucht Scheiben von "
-                       "mindestens 3 d = 3 x 16 = 48 mm (DIN EN 1995-1-1, 10.4.3)"))
+    ** = 48 mm (EN 1995-1-1, 10.4.3), not on the 58 mm of the field left unticked, and the page
+    ** asks the builder to fit it */
+    EXPECT_TRUE(Has(s, " Solche Scheiben unter Kopf und Mutter einbauen: die Seilwirkung rechnet "
+                       "mit D = 48 mm\n"))
         << s;
     EXPECT_TRUE(Has(s, "F\xCE\\v,Rk\xCEr wird gem\x84\xE1 DIN EN 1995, 8.2.2(2) um die Seilwirkung "
                        "erh\x94ht (in den Versagensf\x84llen mit Seilwirkung) mit der kleinsten "
@@ -139,9 +140,14 @@ TEST(PrintFastener, BoltsInSteelAndIncreasedCapacity)
                        "10.4.3)"))
         << s;
     /* chosen, the washer of 58 mm; beside outer plates of 10 mm the plate bears as a washer of
-    ** min(12 t, 4 d) = min(120, 64) = 64 mm (EN 1995-1-1, 8.5.2(2)) */
+    ** min(12 t, 4 d) = min(120, 64) = 64 mm (EN 1995-1-1, 8.5.2(2)), and the rope effect rests on
+    ** no washer */
     Splice_Input.washer = 1;
     s = Fastener_Section();
+    EXPECT_TRUE(Has(s,
+                    " Diese Scheiben unter Kopf und Mutter einbauen: die Seilwirkung rechnet mit "
+                    "D = 58 mm\n"))
+        << s;
     EXPECT_TRUE(Has(
         s,
         "F\xCE\\v,Rk\xCEr wird gem\x84\xE1 DIN EN 1995, 8.2.2(2) um die Seilwirkung erh\x94ht (in den "
@@ -152,6 +158,7 @@ TEST(PrintFastener, BoltsInSteelAndIncreasedCapacity)
                     "mit dem Stahlblech als Unterlegscheibe, D = min(12 t, 4 d) "
                     "= min(12 x 10, 4 x 16) = 64 mm (DIN EN 1995-1-1, "
                     "8.5.2(2))"));
+    EXPECT_FALSE(Has(Fastener_Section(), "einbauen"));
     Splice_Input.connection_kind = CONN_INNER_PLATES;
     EXPECT_TRUE(Has(
         s, "F\xCE\\v,Rd\xCEr wird mit dem genauen Nachweis nach DIN EN 1995-1-1, 8.2.3 berechnet"));
@@ -202,13 +209,35 @@ TEST(PrintFastener, RingConnectorHasNoMethodLine)
         << s;
     EXPECT_TRUE(Has(s, "Bolzen M 16, ")) << s;
     EXPECT_FALSE(Has(s, "berechnet"));
-    /* its bolt's washer against the least one of EN 1995-1-1, 10.4.3: 3 d = 3 x 16 = 48 mm */
+    /* its bolt's washer against the least ones of EN 1995-1-1, 10.4.3: 3 d = 3 x 16 = 48 mm
+    ** across, 0.3 d = 0.3 x 16 = 4.8 mm thick; no check of a ring's rests on it */
     Splice_Input.d_bolt = 16.0;
     Splice_Input.washer = 1;
     Splice_Input.washer_d = 50.0;
-    EXPECT_TRUE(Has(Fastener_Section(), "Unterlegscheibe d = 50 mm \xF2 3 d = 3 x 16 = 48 mm "
-                                        "(DIN EN 1995-1-1, 10.4.3)\n"))
+    EXPECT_TRUE(Has(Fastener_Section(), "Unterlegscheibe D = 50 mm \xF2 3 d = 3 x 16 = 48 mm, "
+                                        "Dicke \xF2 0.3 d = 0.3 x 16 = 4.8 mm (DIN EN 1995-1-1, "
+                                        "10.4.3)\n"))
         << Fastener_Section();
+    EXPECT_FALSE(Has(Fastener_Section(), "einbauen"));
+    /* C11 65 / M16 beside one inner plate, tension 40 kN, no washer chosen: the bolts' tension
+    ** check (NCI NA.8.1.6) takes the bearing of the least washer, 3 x 16 = 48 mm, 0.3 x 16 = 4.8
+    ** mm (N_w,R,d = 3 f_c,90,d pi/4 (48^2 - 18^2)), which the page asks to fit; beside outer
+    ** plates the washer bears on the steel and nothing rests on it */
+    const Host_Catalogues catalogues;
+    Inner_Plate_Connector_Splice(VBM_SCHEIBENDUEBEL_C11, 1, 65.0, 14.0);
+    Splice_Input.plate_count = 1.0;
+    Splice_Input.d_bolt = 16.0;
+    Splice_Input.bolt_index = 4;
+    const std::string c11 = Fastener_Section();
+    EXPECT_TRUE(Has(c11, "Unterlegscheibe nicht gew\x84hlt: der Bolzen braucht Scheiben von "
+                         "mindestens 3 d = 3 x 16 = 48 mm Durchmesser (oder Seitenl\x84nge) und "
+                         "0.3 d = 0.3 x 16 = 4.8 mm Dicke (DIN EN 1995-1-1, 10.4.3)\n"))
+        << c11;
+    EXPECT_TRUE(Has(c11, " Solche Scheiben unter Kopf und Mutter einbauen: der Nachweis der Bolzen "
+                         "auf Zug rechnet mit D = 48 mm\n"))
+        << c11;
+    Splice_Input.connection_kind = CONN_OUTER_PLATES;
+    EXPECT_FALSE(Has(Fastener_Section(), "einbauen"));
 }
 
 /* ---------------------------------------------------------------- system section by kind */

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "foundation/codepage.h"
+
 /* Side timbers 12 cm of C24 (rho_k 350) on a C24 middle member 12 cm, approved screws of the
 ** second family 12 x 200 mm, not pre-drilled (the milder splitting rule), 2 x 2 per half;
 ** tension 10 kN in combination (0, 0). */
@@ -174,10 +176,64 @@ TEST(RequiredThickness, ToothedPlatesByTheirDepthWithTheirFactors)
                "bels h\xCE\\e\xCEr = 12 mm (DIN EN 1995-1-1, 8.10)"),
         std::string::npos)
         << s;
-    EXPECT_NE(s.find("k\xCE\\1\xCEr = min(1; t\xCE\\1\xCEr / t\xCE\\1,req\xCEr; t\xCE\\2\xCEr / "
-                     "t\xCE\\2,req\xCEr) = min(1; 70 / 36; 100 / 60) = 1.00"),
+    EXPECT_NE(s.find("k\xCE\\1\xCEr = min(1; t\xCE\\1\xCEr / max(3 h\xCE\\e\xCEr; 24 mm); "
+                     "t\xCE\\2\xCEr / max(5 h\xCE\\e\xCEr; 24 mm)) = min(1; 70 / max(3 x 12; 24); "
+                     "100 / max(5 x 12; 24)) = 1.00\n"),
               std::string::npos)
         << s;
+}
+
+/*
+** k1 of each timber member by the faces that hold connectors (EN 1995-1-1, 8.9(2), 8.10): one face
+** 3 h_e (t1), both 5 h_e (t2), at least 24 mm; C24 (k3 = 1), 2 x 2 per half, k2 = 1. Beside a
+** plate and in a lap's second half each took 5 h_e before.
+**  - C11 65 / M16 (h_e 12), one inner plate 10 mm, b = 14 cm: t1 = (140 - 10) / 2 = 65 mm, k1 =
+**    min(1; 65 / 36) = 1, R_c,k = 25 x 65^1.5 = 13101.17 N (before 65 / 60, 1); b = 10 cm: t1 =
+**    45 mm, k1 = 1, 13.1012 kN (before 45 / 60 = 0.75, 9.8259 kN);
+**  - two inner plates, b = 16 cm: lamellas (160 - 20) / 3 = 46.67 mm, the outer t1, the inner t2:
+**    k1 = min(1; 46.67 / 36; 46.67 / 60) = 0.78, R_c,k = 13101.17 x 0.7778 = 10189.80 N (as before);
+**  - B1 65 / M12 (h_e 15), one plate, b = 14 cm: k1 = min(1; 65 / 45) = 1, F_v,0,Rk = min(1.1 x 35
+**    x 65^1.5; 15 x 31.5 x 65) = 20175.80 N (before 65 / 75 = 0.87, 17485.69 N);
+**  - C1 62 / M12 (h_e 7.4), a lap b = 6 cm: halves of 30 mm, k1 = min(1; 30 / max(22.2; 24)) = 1,
+**    R_c,k = 18 x 62^1.5 = 8787.39 N (before min(1; 30 / 24; 30 / 37) = 0.81, 7124.91 N).
+*/
+TEST(RequiredThickness, ConnectorK1TakesEachMemberByItsFaces)
+{
+    const Host_Catalogues catalogues;
+    const struct {
+        int type, row, plates; /* 0 plates: a lap */
+        double b;
+        const char *k1, *rk;
+    } cases[] = {
+        {VBM_SCHEIBENDUEBEL_C11, 1, 1, 14.0, "= min(1; 65 / max(3 x 12; 24)) = 1.00\n",
+         "= 13.1012 kN"},
+        {VBM_SCHEIBENDUEBEL_C11, 1, 1, 10.0, "= min(1; 45 / max(3 x 12; 24)) = 1.00\n",
+         "= 13.1012 kN"},
+        {VBM_SCHEIBENDUEBEL_C11, 1, 2, 16.0,
+         "= min(1; 46.67 / max(3 x 12; 24); 46.67 / max(5 x 12; 24)) = 0.78\n", "= 10.1898 kN"},
+        {VBM_SCHEIBENDUEBEL_B1, 0, 1, 14.0, "= min(1; 65 / max(3 x 15; 24)) = 1.00\n",
+         "= 20.1758 kN (Gl. (8.61))"},
+        {VBM_SCHEIBENDUEBEL_C1, 1, 0, 6.0, "= min(1; 30 / max(3 x 7.4; 24)) = 1.00\n",
+         "= 8.7874 kN"},
+    };
+    for (const auto &k : cases) {
+        Inner_Plate_Connector_Splice(k.type, k.row, Get_Vbm_Diameter((Vbm_Type_Code)k.type, k.row),
+                                     k.b);
+        Splice_Input.connection_kind = k.plates > 0 ? CONN_INNER_PLATES : CONN_LAP;
+        Splice_Input.plate_count = k.plates;
+        Splice_Input.d_bolt = k.type == VBM_SCHEIBENDUEBEL_C11 ? 16.0 : 12.0;
+        Splice_Input.bolt_index = k.type == VBM_SCHEIBENDUEBEL_C11 ? 4 : 3;
+        const std::string s = Checks_Print();
+        EXPECT_NE(s.find(k.k1), std::string::npos) << k.type << " " << k.b << s;
+        EXPECT_NE(s.find(k.rk), std::string::npos) << k.type << " " << k.b;
+        /* the members named by their faces */
+        if (k.plates == 2) {
+            EXPECT_NE(s.find(" mit t\xCE\\1\xCEr = Dicke der äußeren Lamelle neben einem Blech "
+                             "(Dübel in einer Fläche), t\xCE\\2\xCEr = Dicke der Lamelle zwischen "
+                             "zwei Blechen (Dübel in beiden Flächen)\n"_cp850),
+                      std::string::npos);
+        }
+    }
 }
 
 /*
