@@ -63,9 +63,11 @@ static void wrap_line(FILE *file, const char *line, int len, double room)
             while (j > 0 && line[j] != ' ') j--;
             if (j > 0) cut = j + 1; /* after the last blank; without one hard at the limit */
         }
+        /* a break that falls on a blank takes its place: the next line starts with its word */
+        const int blank = cut < len && line[cut] == ' ' && line[cut - 1] != ' ';
         Oli_Printf(file, "%s\n", written_piece(line, cut).c_str());
-        line += cut;
-        len -= cut;
+        line += cut + blank;
+        len -= cut + blank;
     }
 }
 

@@ -49,14 +49,16 @@ TEST(OliUtil, WrappedTextBreaksAtBlanksOrHard)
     int ten = r - l;
     ASSERT_GT(ten, 0);
     Oli_Set_Wrap_Width(ten);
-    Print_Wrapped_Text(c.f, "abcdefghijklmno\n\nab cdefghijk");
+    Print_Wrapped_Text(c.f, "abcdefghijklmno\n\nab cdefghijk\nabcdefghij klm");
     Oli_End_Text(c.f);
     Push_RFont();
     Oli_Set_Wrap_Width(600);
     std::string t = c.text();
-    /* the long word is cut hard after ten characters; the empty line is written as " "; the last
-  ** line breaks after its blank */
-    EXPECT_NE(t.find(" abcdefghij\n klmno\n  \n ab \n cdefghijk\n#END_OF_TEXT"), std::string::npos)
+    /* the long word is cut hard after ten characters; the empty line is written as " "; the third
+  ** line breaks after its blank; the fourth's first ten characters fit and its blank gives way to
+  ** the break, so that "klm" starts its line (" klm", not "  klm") */
+    EXPECT_NE(t.find(" abcdefghij\n klmno\n  \n ab \n cdefghijk\n abcdefghij\n klm\n#END_OF_TEXT"),
+              std::string::npos)
         << t;
 }
 
